@@ -1,0 +1,24 @@
+// Where each aircraft's aircraft.cfg lies below the simulator folder, and
+// when an aircraft counts as installed.
+#pragma once
+
+#include <string>
+
+#include "app/aircraft_type.h"
+
+struct AircraftFiles {
+    std::string base;  // the base variant (or the only one)
+    std::string iae;   // the IAE-engine variant; empty when the type has none
+};
+
+// Plain appending: simFolder followed by the fixed suffix, which begins
+// with a backslash. Empty paths for AircraftType::None.
+AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder);
+
+// The base file exists, or else the IAE file exists.
+bool IsInstalled(const AircraftFiles& files);
+
+// The file a load manager reads its payload from: the base file when it
+// exists, otherwise the IAE file (so an IAE-only install shows its own
+// payload rather than defaults).
+const std::string& PayloadSourceFile(const AircraftFiles& files);

@@ -1,0 +1,2 @@
+// Placeholder: replaced by the profile layer's implementation.
+#include "platform/profile.h"

@@ -1,0 +1,63 @@
+// INI profile functions: the reading behaviour of the Windows profile
+// functions, and writes that never lose a byte.
+//
+// Reading (as GetPrivateProfileStringA / GetPrivateProfileIntA do):
+// section and key names match without regard to case, the first match wins,
+// white space around names and values is trimmed, one pair of enclosing
+// quotes (double or single) is removed, the caller's buffer size limits the
+// value, and the caller's default is returned when the file, the section or
+// the key is missing. Every call reads the file anew; nothing is cached.
+//
+// Writing: a write replaces only the bytes of the one line that holds the
+// key (or adds one line at the end of the section, or the section at the
+// end of the file). Every other byte stays as it was: comments, blank lines,
+// spacing, line endings, a UTF-8 byte-order mark, a missing final newline.
+// The new content replaces the old file in one atomic rename, so a crash
+// leaves either the old file or the new one. A write that cannot be done
+// safely (for example a UTF-16 file) is refused and the file left untouched.
+//
+// Paths are the program's own: UTF-8, built with backslashes. On POSIX the
+// file layer maps them to native paths (see files.h).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_status.h"
+
+namespace profile {
+
+// Copies the value into buffer (at most size - 1 characters and a
+// terminating zero) and returns the number of characters copied. A size of
+// 0 copies nothing and returns 0.
+size_t GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                 char* buffer, size_t size, const std::string& path);
+
+// The same value as the buffer form above would give for that buffer size.
+std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                      size_t bufferSize, const std::string& path);
+
+// The integer at the start of the value, as GetPrivateProfileIntA reads it;
+// defaultValue when the file, section or key is missing.
+int GetInt(std::string_view section, std::string_view key, int defaultValue,
+           const std::string& path);
+
+// Sets key = value in section, creating the file, the section and the key
+// when they are missing. The folder must exist.
+files::Status WriteString(std::string_view section, std::string_view key, std::string_view value,
+                          const std::string& path);
+
+struct Entry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Writes all entries with one read and one atomic replace; the file ends up
+// exactly as if each entry had been written by WriteString in order. On
+// failure nothing is written.
+files::Status WriteBatch(const std::vector<Entry>& entries, const std::string& path);
+
+}  // namespace profile

@@ -1,0 +1,121 @@
+#include "platform/win32/controls.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <map>
+#include <vector>
+
+namespace ui {
+
+std::wstring Widen(const std::string& utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty()) {
+        return {};
+    }
+    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n,
+                        nullptr, nullptr);
+    return utf8;
+}
+
+void SetText(HWND window, const std::string& utf8) {
+    SetWindowTextW(window, Widen(utf8).c_str());
+}
+
+std::string GetText(HWND window) {
+    int length = GetWindowTextLengthW(window);
+    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(window, buffer.data(), length + 1);
+    return Narrow(buffer.data());
+}
+
+void SetItemText(HWND dialog, int id, const std::string& utf8) {
+    SetText(GetDlgItem(dialog, id), utf8);
+}
+
+std::string GetItemText(HWND dialog, int id) {
+    return GetText(GetDlgItem(dialog, id));
+}
+
+void CheckRadio(HWND dialog, int first, int last, int checked) {
+    for (int id = first; id <= last; ++id) {
+        SendDlgItemMessageW(dialog, id, BM_SETCHECK, id == checked ? BST_CHECKED : BST_UNCHECKED,
+                            0);
+    }
+}
+
+bool IsChecked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+void SetChecked(HWND dialog, int id, bool checked) {
+    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void SetTrackbarRange(HWND trackbar, int minimum, int maximum, bool redraw) {
+    SendMessageW(trackbar, TBM_SETRANGEMIN, FALSE, minimum);
+    SendMessageW(trackbar, TBM_SETRANGEMAX, redraw ? TRUE : FALSE, maximum);
+}
+
+void SetTrackbarPos(HWND trackbar, int position) {
+    SendMessageW(trackbar, TBM_SETPOS, TRUE, position);
+}
+
+int GetTrackbarPos(HWND trackbar) {
+    return static_cast<int>(SendMessageW(trackbar, TBM_GETPOS, 0, 0));
+}
+
+void SetProgressRange(HWND bar, int minimum, int maximum) {
+    SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+}
+
+void SetProgressPos(HWND bar, int position) {
+    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+}
+
+void SetProgressColors(HWND bar, COLORREF barColor, COLORREF backgroundColor) {
+    SetWindowTheme(bar, L"", L"");
+    SendMessageW(bar, PBM_SETBARCOLOR, 0, static_cast<LPARAM>(barColor));
+    SendMessageW(bar, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(backgroundColor));
+}
+
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT icon) {
+    return MessageBoxW(owner, Widen(text).c_str(), Widen(caption).c_str(), MB_OK | icon);
+}
+
+void MoveFocus(HWND dialog, HWND control) {
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+HBITMAP CachedBitmap(int resourceId) {
+    // Loaded once per process and never released: the dialogs reopen often
+    // and the images are small.
+    static std::map<int, HBITMAP> cache;
+    auto found = cache.find(resourceId);
+    if (found != cache.end()) {
+        return found->second;
+    }
+    auto bitmap =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    cache[resourceId] = bitmap;
+    return bitmap;
+}
+
+void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap) {
+    SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+}
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+// Small named helpers over the Win32 calls the dialogs make. The program's
+// text is UTF-8; these convert at the edge and use the wide API, so any
+// character shows right whatever the ANSI code page.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+
+void SetText(HWND window, const std::string& utf8);
+std::string GetText(HWND window);
+void SetItemText(HWND dialog, int id, const std::string& utf8);
+std::string GetItemText(HWND dialog, int id);
+
+// Checks `checked` and clears the other buttons first..last; checked outside
+// the range clears them all.
+void CheckRadio(HWND dialog, int first, int last, int checked);
+bool IsChecked(HWND dialog, int id);
+void SetChecked(HWND dialog, int id, bool checked);
+
+void SetTrackbarRange(HWND trackbar, int minimum, int maximum, bool redraw);
+void SetTrackbarPos(HWND trackbar, int position);
+int GetTrackbarPos(HWND trackbar);
+
+// Progress bars keep the colours they are given: theming is turned off for
+// the control, since a themed bar ignores bar and background colours.
+void SetProgressRange(HWND bar, int minimum, int maximum);
+void SetProgressPos(HWND bar, int position);
+void SetProgressColors(HWND bar, COLORREF barColor, COLORREF backgroundColor);
+
+// A modal message box with one OK button; icon is MB_ICONERROR,
+// MB_ICONEXCLAMATION or MB_ICONINFORMATION.
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT icon);
+
+// Moves the keyboard focus the way the dialog manager does (WM_NEXTDLGCTL).
+void MoveFocus(HWND dialog, HWND control);
+
+// A bitmap from the program's resources, loaded on first use and kept until
+// the process ends.
+HBITMAP CachedBitmap(int resourceId);
+
+// Gives a bitmap push button (or radio button drawn as one) its image.
+void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap);
+
+}  // namespace ui

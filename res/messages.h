@@ -1,0 +1,65 @@
+// Every text the program shows in a message box, defined once.
+#pragma once
+
+#include <string>
+
+#include "platform/file_status.h"
+
+namespace msg {
+
+// Captions
+constexpr const char kCaptionError[] = "ERROR";
+constexpr const char kCaptionErrorKeys[] = "Error";  // the key capture dialog's own
+constexpr const char kCaptionWarning[] = "WARNING";
+constexpr const char kCaptionStatus[] = "Status";
+
+// Main menu
+constexpr const char kNotInstalled[] = "Sorry, this aircraft is not installed on your system";
+constexpr const char kPayloadSaved[] =
+    "The new payload has been saved in the aircraft file (aircraft.cfg).\n"
+    "It will be taken into account next time the aircraft is loaded in FS.";
+constexpr const char kConfigurationNote[] =
+    "NOTE: Any change made in the configuration window will be taken into account\n"
+    "           only next time the aircraft is loaded in Flight Simulator.";
+
+// Load Manager (followed by the file's path)
+constexpr const char kPayloadNotSaved[] =
+    "The new payload could not be saved in the aircraft file (aircraft.cfg):\n";
+
+// Fuel Planner
+constexpr const char kMandatoryFields[] = "All the mandatory fields must be filled.";
+constexpr const char kNotEnoughFuel[] = "This aircraft can not take enough fuel for this trip !!";
+constexpr const char kValuesTooLarge[] = "The values entered are too large.";
+
+// Configuration (the failures are followed by the file's path)
+constexpr const char kColdAndDark[] =
+    "The aircraft will be Cold & Dark\nnext time you load it in FS.";
+constexpr const char kConfigurationNotSaved[] =
+    "The configuration could not be saved in the preferences file:\n";
+constexpr const char kColdAndDarkNotSaved[] =
+    "The Cold & Dark request could not be saved in the preferences file:\n";
+
+// Key Assignments (the failure is followed by the file's path)
+constexpr const char kSelectCommandFirst[] = "Please select a command first.";
+constexpr const char kAltNotAuthorized[] = "ALT modifier is not authorized, please use another.";
+constexpr const char kKeysNotSaved[] =
+    "The key assignments could not be saved in the preferences file:\n";
+
+// Second paragraph of a save failure when Windows denied access to the file.
+constexpr const char kAccessDeniedAdvice[] =
+    "Windows refused to let this program change the file. Run it as administrator, or give your "
+    "user account write access to the simulator folder.";
+
+// The text of a save failure: the tool's first paragraph, the file's path,
+// and the advice when Windows denied access.
+inline std::string SaveFailure(const char* firstParagraph, const std::string& path,
+                               const files::Status& status) {
+    std::string text = firstParagraph + path;
+    if (status.error == files::Error::AccessDenied) {
+        text += "\n\n";
+        text += kAccessDeniedAdvice;
+    }
+    return text;
+}
+
+}  // namespace msg

@@ -45,6 +45,17 @@ BOOL CMainMenuDlg::OnInitDialog() {
     return TRUE;  // the focus goes to the first tab stop, Exit
 }
 
+void CMainMenuDlg::OnOK() {
+    // Enter: the menu has no OK button, so Enter presses the focused button
+    // (Exit when the menu has just opened), as the dialog manager does when
+    // a focused push button is the default one.
+    HWND focus = GetFocus();
+    if (focus && IsChild(GetHwnd(), focus) &&
+        (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    }
+}
+
 bool CMainMenuDlg::OnCommand(int id, int code, HWND /*control*/) {
     if (code != BN_CLICKED) {
         return false;

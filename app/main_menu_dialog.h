@@ -16,6 +16,7 @@ class CMainMenuDlg : public ui::CDialog {
 
   protected:
     BOOL OnInitDialog() override;
+    void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 

@@ -1,5 +1,7 @@
 #include "app/tools.h"
 
+#include "fuel/fuel_planner_dialog.h"
+
 // The tools are wired in here as their dialogs land.
 namespace tools {
 
@@ -7,7 +9,11 @@ bool RunLoadManager(HWND /*owner*/, AircraftType /*aircraft*/) {
     return false;
 }
 
-void RunFuelPlanner(HWND /*owner*/) {}
+void RunFuelPlanner(HWND owner) {
+    // Owned by the main menu, so the menu stays disabled while it is open.
+    FuelPlanner planner(owner);
+    planner.DoModal();
+}
 
 INT_PTR RunConfiguration(HWND /*owner*/) {
     return 2;

@@ -16,6 +16,9 @@ enum class Error {
     Other,
 };
 
+// The enumerator's name, for logs and test messages.
+const char* ErrorName(Error error);
+
 struct Status {
     Error error = Error::None;
     std::string reason;  // English, for logs and tests; never shown alone

@@ -1,10 +1,126 @@
-// POSIX side of the file layer (placeholder parts are completed with the profile layer).
-#include <cstdio>
+// POSIX side of the file layer: paths with '/', errno, rename.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
 
 #include "platform/files.h"
 
 namespace files {
+
+namespace {
+
+Status FromErrno(int error, const std::string& what) {
+    std::string reason = what + ": " + std::generic_category().message(error);
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return Status::Fail(Error::NotFound, reason);
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+            return Status::Fail(Error::AccessDenied, reason);
+        case ENOSPC:
+        case EDQUOT:
+            return Status::Fail(Error::DiskFull, reason);
+        case EISDIR:
+            return Status::Fail(Error::IsDirectory, reason);
+        case EFBIG:
+            return Status::Fail(Error::TooLarge, reason);
+        default:
+            return Status::Fail(Error::Other, reason);
+    }
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { Close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    // Closing can report a late write error, so it is checked where it matters.
+    int Close() {
+        int result = m_fd >= 0 ? close(m_fd) : 0;
+        m_fd = -1;
+        return result;
+    }
+
+  private:
+    int m_fd;
+};
+
+std::string FolderOf(const std::string& native) {
+    size_t slash = native.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+// A symbolic link stays a link: the file it points to is the one replaced.
+std::string ResolveLink(const std::string& native) {
+    struct stat info {};
+    if (lstat(native.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return native;
+    }
+    char* real = realpath(native.c_str(), nullptr);
+    if (!real) {
+        return native;
+    }
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+}
+
+Status WriteAll(int fd, const std::string& bytes, const std::string& what) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FromErrno(errno, what);
+        }
+        done += static_cast<size_t>(n);
+    }
+    return Status::Ok();
+}
+
+// Makes the rename itself durable.
+void SyncFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// A new file next to target, open for writing; -1 with the reason in errno
+// when none can be made.
+int CreateTemporary(const std::string& target, std::string& temporary) {
+    static std::atomic<unsigned> s_nextTemporary{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target + ".~" + std::to_string(getpid()) + "-" +
+                    std::to_string(s_nextTemporary++) + ".tmp";
+        int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
 
 std::string NativePath(const std::string& path) {
     std::string native = path;
@@ -19,15 +135,118 @@ std::string NativePath(const std::string& path) {
 bool FileExists(const std::string& path) {
     std::string native = NativePath(path);
     struct stat info {};
-    if (stat(native.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    // Only a regular file: opening a named pipe would wait for a writer.
+    if (stat(native.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
     FILE* file = std::fopen(native.c_str(), "r");
     if (!file) {
         return false;
     }
-    std::fclose(file);
+    (void)std::fclose(file);
     return true;
+}
+
+Status ReadFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    // Non-blocking so that a named pipe cannot hang the program.
+    Descriptor file(open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.get() < 0) {
+        return FromErrno(errno, "cannot open " + path);
+    }
+    struct stat info {};
+    if (fstat(file.get(), &info) != 0) {
+        return FromErrno(errno, "cannot examine " + path);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return Status::Fail(Error::IsDirectory, path + " is a folder");
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Status::Fail(Error::Other, path + " is not a regular file");
+    }
+    if (static_cast<uint64_t>(info.st_size) > kMaxFileBytes) {
+        return Status::Fail(Error::TooLarge, path + " is larger than the program reads");
+    }
+    bytes.resize(static_cast<size_t>(info.st_size));
+    size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            // The file may have grown since fstat.
+            if (bytes.size() >= kMaxFileBytes) {
+                bytes.clear();
+                return Status::Fail(Error::TooLarge, path + " is larger than the program reads");
+            }
+            bytes.resize(bytes.size() + 4096);
+        }
+        ssize_t n = read(file.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            bytes.clear();
+            return FromErrno(errno, "cannot read " + path);
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return Status::Ok();
+}
+
+Status ReplaceFile(const std::string& path, const std::string& bytes) {
+    const std::string target = ResolveLink(NativePath(path));
+    struct stat info {};
+    const bool exists = stat(target.c_str(), &info) == 0;
+    if (!exists && errno != ENOENT) {
+        return FromErrno(errno, "cannot examine " + path);
+    }
+    if (exists) {
+        if (S_ISDIR(info.st_mode)) {
+            return Status::Fail(Error::IsDirectory, path + " is a folder");
+        }
+        if (!S_ISREG(info.st_mode)) {
+            return Status::Fail(Error::Other, path + " is not a regular file");
+        }
+        // Root may replace anything; a file nobody may write is still read-only to us.
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            return Status::Fail(Error::AccessDenied, path + " is read-only");
+        }
+        if (access(target.c_str(), W_OK) != 0) {
+            return FromErrno(errno, "cannot write " + path);
+        }
+    }
+
+    std::string temporary;
+    Descriptor file(CreateTemporary(target, temporary));
+    if (file.get() < 0) {
+        return FromErrno(errno, "cannot create a file in the folder of " + path);
+    }
+    auto fail = [&](const Status& status) {
+        file.Close();
+        unlink(temporary.c_str());
+        return status;
+    };
+    if (exists) {
+        // Owner and mode as they were; the set-id bits only where the owner is kept too.
+        const bool owned = fchown(file.get(), info.st_uid, info.st_gid) == 0;
+        fchmod(file.get(), info.st_mode & (owned ? 07777 : 0777));
+    }
+    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
+        return fail(written);
+    }
+    if (fsync(file.get()) != 0) {
+        return fail(FromErrno(errno, "cannot flush " + path));
+    }
+    if (file.Close() != 0) {
+        return fail(FromErrno(errno, "cannot write " + path));
+    }
+    if (rename(temporary.c_str(), target.c_str()) != 0) {
+        return fail(FromErrno(errno, "cannot replace " + path));
+    }
+    SyncFolder(FolderOf(target));
+    return Status::Ok();
 }
 
 }  // namespace files

@@ -7,14 +7,22 @@
 // quotes (double or single) is removed, the caller's buffer size limits the
 // value, and the caller's default is returned when the file, the section or
 // the key is missing. Every call reads the file anew; nothing is cached.
+// The detailed text rules are in ini_text.h. Text behind a UTF-8
+// byte-order mark is handed on as it is (UTF-8); a UTF-16 file is read as
+// UTF-8. A file that cannot be read, or is larger than files::kMaxFileBytes,
+// reads as missing.
 //
 // Writing: a write replaces only the bytes of the one line that holds the
 // key (or adds one line at the end of the section, or the section at the
 // end of the file). Every other byte stays as it was: comments, blank lines,
 // spacing, line endings, a UTF-8 byte-order mark, a missing final newline.
 // The new content replaces the old file in one atomic rename, so a crash
-// leaves either the old file or the new one. A write that cannot be done
-// safely (for example a UTF-16 file) is refused and the file left untouched.
+// leaves either the old file or the new one. A write that changes nothing
+// leaves the file untouched. A write that cannot be done safely is refused
+// with Error::Unsupported and the file left untouched: a line break or NUL
+// byte in a name or value, a '=' in a key or a key starting with '[' (each
+// would break the file's structure), a UTF-16 file, a file with NUL bytes.
+// The other failures are those of files::ReadFile and files::ReplaceFile.
 //
 // Paths are the program's own: UTF-8, built with backslashes. On POSIX the
 // file layer maps them to native paths (see files.h).
@@ -39,8 +47,9 @@ size_t GetString(std::string_view section, std::string_view key, std::string_vie
 std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
                       size_t bufferSize, const std::string& path);
 
-// The integer at the start of the value, as GetPrivateProfileIntA reads it;
-// defaultValue when the file, section or key is missing.
+// The integer at the start of the value, as GetPrivateProfileIntA reads it
+// (see ini::ParseInt; a value longer than 29 characters is cut first);
+// defaultValue when the file, section or key is missing or the value empty.
 int GetInt(std::string_view section, std::string_view key, int defaultValue,
            const std::string& path);
 

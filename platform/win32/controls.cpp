@@ -86,7 +86,9 @@ void SetProgressPos(HWND bar, int position) {
 }
 
 void SetProgressColors(HWND bar, COLORREF barColor, COLORREF backgroundColor) {
-    SetWindowTheme(bar, L"", L"");
+    // A class list naming no theme class. Wine ignores empty strings here
+    // and keeps the theme, which paints the bar in the theme's colour.
+    SetWindowTheme(bar, L" ", L" ");
     SendMessageW(bar, PBM_SETBARCOLOR, 0, static_cast<LPARAM>(barColor));
     SendMessageW(bar, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(backgroundColor));
 }

@@ -1,6 +1,8 @@
 #include "app/tools.h"
 
 #include "fuel/fuel_planner_dialog.h"
+#include "options/configuration_dialog.h"
+#include "res/resource.h"
 
 // The tools are wired in here as their dialogs land.
 namespace tools {
@@ -15,8 +17,9 @@ void RunFuelPlanner(HWND owner) {
     planner.DoModal();
 }
 
-INT_PTR RunConfiguration(HWND /*owner*/) {
-    return 2;
+INT_PTR RunConfiguration(HWND owner) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURATION), owner,
+                           options::ConfigurationDlgProc, 0);
 }
 
 void RunKeyAssignments(HWND /*owner*/) {}

@@ -1,6 +1,7 @@
 #include "app/tools.h"
 
 #include "fuel/fuel_planner_dialog.h"
+#include "keys/key_config_dialog.h"
 #include "options/configuration_dialog.h"
 #include "res/resource.h"
 
@@ -22,6 +23,9 @@ INT_PTR RunConfiguration(HWND owner) {
                            options::ConfigurationDlgProc, 0);
 }
 
-void RunKeyAssignments(HWND /*owner*/) {}
+void RunKeyAssignments(HWND owner) {
+    CKeyConfig keyConfig(owner);
+    keyConfig.DoModal();
+}
 
 }  // namespace tools

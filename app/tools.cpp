@@ -3,13 +3,14 @@
 #include "fuel/fuel_planner_dialog.h"
 #include "keys/key_config_dialog.h"
 #include "options/configuration_dialog.h"
+#include "payload/load_manager_dialog.h"
 #include "res/resource.h"
 
 // The tools are wired in here as their dialogs land.
 namespace tools {
 
-bool RunLoadManager(HWND /*owner*/, AircraftType /*aircraft*/) {
-    return false;
+bool RunLoadManager(HWND owner, AircraftType aircraft) {
+    return payload::RunLoadManager(owner, aircraft);
 }
 
 void RunFuelPlanner(HWND owner) {

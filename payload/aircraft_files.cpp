@@ -43,6 +43,13 @@ bool IsInstalled(const AircraftFiles& files) {
     return !files.iae.empty() && files::FileExists(files.iae);
 }
 
+InstalledVariants FindInstalledVariants(const AircraftFiles& files) {
+    InstalledVariants found;
+    found.base = !files.base.empty() && files::FileExists(files.base);
+    found.iae = !files.iae.empty() && files::FileExists(files.iae);
+    return found;
+}
+
 const std::string& PayloadSourceFile(const AircraftFiles& files) {
     if (files.iae.empty() || files::FileExists(files.base)) {
         return files.base;

@@ -18,6 +18,13 @@ AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder)
 // The base file exists, or else the IAE file exists.
 bool IsInstalled(const AircraftFiles& files);
 
+// Which variant files exist now.
+struct InstalledVariants {
+    bool base = false;
+    bool iae = false;
+};
+InstalledVariants FindInstalledVariants(const AircraftFiles& files);
+
 // The file a load manager reads its payload from: the base file when it
 // exists, otherwise the IAE file (so an IAE-only install shows its own
 // payload rather than defaults).

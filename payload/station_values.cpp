@@ -1,0 +1,88 @@
+#include "payload/station_values.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "payload/truncate.h"
+
+namespace payload {
+
+int32_t LeadingInt(std::string_view text) {
+    size_t i = 0;
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (i < text.size() && isSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size() || text[i] < '0' || text[i] > '9') {
+        return -1;
+    }
+    // Accumulate in 64 bits and stop growing once past the 32-bit range.
+    constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = std::min<int64_t>(value * 10 + (text[i] - '0'), kLimit);
+    }
+    if (negative) {
+        return static_cast<int32_t>(-value);
+    }
+    return static_cast<int32_t>(std::min<int64_t>(value, kLimit - 1));
+}
+
+int32_t EmptyWeightKg(std::optional<int32_t> fileLb, int defaultLb) {
+    if (!fileLb) {
+        return Trunc<int32_t>(defaultLb * kKgPerLb);
+    }
+    if (*fileLb <= 0) {
+        return Round<int32_t>(defaultLb * kKgPerLb);
+    }
+    return Round<int32_t>(*fileLb * kKgPerLb);
+}
+
+uint32_t PaxFromStationLb(int32_t lb) {
+    return lb > 0 ? Round<uint32_t>(lb * kKgPerLb * kPaxPerKg) : 0;
+}
+
+uint32_t PercentFromStationLb(int32_t lb, uint32_t holdKg) {
+    return lb > 0 ? Round<uint32_t>(lb * kLbToHoldPercentKg / holdKg) : 0;
+}
+
+int32_t PaxStationLb(uint32_t pax) {
+    return Trunc<int32_t>(static_cast<double>(pax * kPassengerKg) * kLbPerKg);
+}
+
+int32_t HoldStationLb(uint32_t percent, uint32_t holdKg) {
+    return Trunc<int32_t>(HoldLoadKg(percent, holdKg) * kLbPerKg);
+}
+
+std::string StationValue(Station station, int32_t lb) {
+    const char* tail = "";
+    for (const StationFormat& format : kStationFormats) {
+        if (format.station == station) {
+            tail = format.tail;
+        }
+    }
+    return '"' + std::to_string(lb) + tail + '"';
+}
+
+std::vector<profile::Entry> PayloadEntries(const LoadState& load,
+                                           const PayloadConstants& constants) {
+    const int32_t pounds[] = {
+        PaxStationLb(load.businessPax),
+        PaxStationLb(load.economyPax),
+        HoldStationLb(load.forwardCargoPercent, constants.forwardHoldKg),
+        HoldStationLb(load.aftCargoPercent, constants.aftHoldKg),
+    };
+    std::vector<profile::Entry> entries;
+    for (size_t i = 0; i < std::size(kStationFormats); ++i) {
+        const StationFormat& format = kStationFormats[i];
+        entries.push_back({kPayloadSection, format.key, StationValue(format.station, pounds[i])});
+    }
+    return entries;
+}
+
+}  // namespace payload

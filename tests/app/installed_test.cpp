@@ -9,29 +9,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class InstalledTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("corvel-installed-" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
-    void AddAircraft(const std::string& folder) {
-        fs::path dir = root_ / "SimObjects" / "Airplanes" / folder;
-        fs::create_directories(dir);
-        std::ofstream(dir / "Aircraft.cfg") << "[WEIGHT_AND_BALANCE]\r\n";
-    }
-    std::string Sim() const { return root_.string(); }
-
-    fs::path root_;
-};
-
-TEST_F(InstalledTest, PathsAreTheSimulatorFolderWithTheFixedSuffixes) {
+TEST(AircraftFiles, PathsAreTheSimulatorFolderWithTheFixedSuffixes) {
     AircraftFiles a319 = AircraftFilePaths(AircraftType::A319, "C:\\Sim");
     EXPECT_EQ(a319.base, "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia A319\\Aircraft.cfg");
     EXPECT_EQ(a319.iae, "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia A319IAE\\Aircraft.cfg");
@@ -41,28 +19,27 @@ TEST_F(InstalledTest, PathsAreTheSimulatorFolderWithTheFixedSuffixes) {
     EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
 }
 
-TEST_F(InstalledTest, AnAircraftIsInstalledWhenAnyOfItsVariantsIs) {
-    EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::A320, Sim())));
-    AddAircraft("Norvane Zelvia A320IAE");
-    EXPECT_TRUE(IsInstalled(AircraftFilePaths(AircraftType::A320, Sim())));
+TEST(AircraftFiles, InstalledWhenAnyVariantIsAFile) {
+    fs::path root = fs::temp_directory_path() / "corvel-installed-test";
+    fs::remove_all(root);
+    fs::path planes = root / "SimObjects" / "Airplanes";
+    auto installed = [&](AircraftType type) {
+        return IsInstalled(AircraftFilePaths(type, root.string()));
+    };
+
+    EXPECT_FALSE(installed(AircraftType::A320));
+    fs::create_directories(planes / "Norvane Zelvia A320IAE");
+    std::ofstream(planes / "Norvane Zelvia A320IAE" / "Aircraft.cfg") << "[fltsim.0]\r\n";
+    EXPECT_TRUE(installed(AircraftType::A320));
     // The ACJ shares the A319 airframe but not its folder.
-    AddAircraft("Norvane Zelvia A319");
-    EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, Sim())));
-    EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::None, Sim())));
-}
-
-TEST_F(InstalledTest, AFolderNamedLikeTheFileDoesNotCount) {
-    fs::create_directories(root_ / "SimObjects" / "Airplanes" / "Norvane Zelvia A318" /
-                           "Aircraft.cfg");
-    EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::A318, Sim())));
-}
-
-TEST_F(InstalledTest, PayloadIsReadFromTheBaseFileOrElseTheInstalledIaeFile) {
-    AircraftFiles files = AircraftFilePaths(AircraftType::A321, Sim());
-    AddAircraft("Norvane Zelvia A321IAE");
-    EXPECT_EQ(PayloadSourceFile(files), files.iae);
-    AddAircraft("Norvane Zelvia A321");
-    EXPECT_EQ(PayloadSourceFile(files), files.base);
+    fs::create_directories(planes / "Norvane Zelvia A319");
+    std::ofstream(planes / "Norvane Zelvia A319" / "Aircraft.cfg") << "[fltsim.0]\r\n";
+    EXPECT_FALSE(installed(AircraftType::ACJ));
+    // A folder named like the file does not count.
+    fs::create_directories(planes / "Norvane Zelvia A318" / "Aircraft.cfg");
+    EXPECT_FALSE(installed(AircraftType::A318));
+    EXPECT_FALSE(installed(AircraftType::None));
+    fs::remove_all(root);
 }
 
 }  // namespace

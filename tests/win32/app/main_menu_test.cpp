@@ -1,8 +1,11 @@
-// The main menu and the aircraft selector, driven as a user would.
+// The main menu and the aircraft selector, driven as a user would, and the
+// flows that pass through the main menu from one tool to the next.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -13,109 +16,98 @@
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// A scratch simulator folder with no aircraft; the program runs from its
-// Norvane\Corvel folder, so the fallback finds it.
+// A scratch simulator folder; the program runs from its Norvane\Corvel
+// folder, so the fallback finds it.
 class MainMenuTest : public testing::Test {
   protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"corvel-menu-" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(root_.c_str(), nullptr);
-        CreateDirectoryW((root_ + L"\\Norvane").c_str(), nullptr);
-        CreateDirectoryW((root_ + L"\\Norvane\\Corvel").c_str(), nullptr);
-        GetCurrentDirectoryW(MAX_PATH, previous_);
-        SetCurrentDirectoryW((root_ + L"\\Norvane\\Corvel").c_str());
+        root_ =
+            fs::temp_directory_path() / ("corvel-menu-" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "Norvane" / "Corvel");
+        previous_ = fs::current_path();
+        fs::current_path(root_ / "Norvane" / "Corvel");
         ResetApp();
     }
     void TearDown() override {
-        SetCurrentDirectoryW(previous_);
-        RemoveDirectoryW((root_ + L"\\Norvane\\Corvel").c_str());
-        RemoveDirectoryW((root_ + L"\\Norvane").c_str());
-        RemoveDirectoryW(root_.c_str());
+        fs::current_path(previous_);
+        fs::remove_all(root_);
         ResetApp();
     }
+    void InstallA320() {
+        fs::path folder = root_ / "SimObjects" / "Airplanes" / "Norvane Zelvia A320";
+        fs::create_directories(folder);
+        std::ofstream(folder / "Aircraft.cfg", std::ios::binary)
+            << "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\nstation_load.4=\"1984,   26.0, 0.0, "
+               "0.0, First\"\r\n";
+    }
 
-    std::wstring root_;
-    wchar_t previous_[MAX_PATH] = {};
+    fs::path root_;
+    fs::path previous_;
 };
 
-// Where the dialog manager puts a control given in dialog units: position
-// and size are each converted with rounding, as the dialog manager does.
-RECT DialogRect(HWND dialog, int x, int y, int width, int height) {
-    RECT base{0, 0, 4, 8};
-    MapDialogRect(dialog, &base);
-    int left = MulDiv(x, base.right, 4);
-    int top = MulDiv(y, base.bottom, 8);
-    return {left, top, left + MulDiv(width, base.right, 4), top + MulDiv(height, base.bottom, 8)};
+bool AnyAircraftPressed(HWND selector) {
+    for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
+        if (ui::IsChecked(selector, id)) {
+            return true;
+        }
+    }
+    return false;
 }
 
-RECT ClientRectOf(HWND dialog, HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-TEST_F(MainMenuTest, TemplateMatchesTheLayout) {
+TEST_F(MainMenuTest, TemplateLayoutBannersAndFocus) {
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(testui::Text(dialog), "FSX Corvel Config");
     EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    LONG style = GetWindowLongW(dialog, GWL_STYLE);
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
-    struct Expected {
-        int id;
-        RECT units;  // x, y, width, height in dialog units
-    };
-    const Expected controls[] = {
-        {IDCANCEL, {7, 204, 305, 16}},
-        {IDC_MENU_CONFIGURATION, {7, 7, 305, 42}},
-        {IDC_MENU_LOAD_MANAGER, {7, 55, 305, 42}},
-        {IDC_MENU_FUEL_PLANNER, {7, 104, 305, 42}},
-        {IDC_MENU_KEY_ASSIGNMENTS, {7, 153, 305, 42}},
-    };
+    RECT base{0, 0, 4, 8};
+    MapDialogRect(dialog, &base);
+    const int expected[][5] = {// id, x, y, width, height in dialog units, in tab order
+                               {IDCANCEL, 7, 204, 305, 16},
+                               {IDC_MENU_CONFIGURATION, 7, 7, 305, 42},
+                               {IDC_MENU_LOAD_MANAGER, 7, 55, 305, 42},
+                               {IDC_MENU_FUEL_PLANNER, 7, 104, 305, 42},
+                               {IDC_MENU_KEY_ASSIGNMENTS, 7, 153, 305, 42}};
     HWND previous = nullptr;
-    for (const Expected& expected : controls) {
-        HWND control = menu.Item(expected.id);
-        ASSERT_TRUE(control) << expected.id;
-        RECT want = DialogRect(dialog, expected.units.left, expected.units.top,
-                               expected.units.right, expected.units.bottom);
-        RECT got = ClientRectOf(dialog, control);
-        EXPECT_EQ(got.left, want.left) << expected.id;
-        EXPECT_EQ(got.top, want.top) << expected.id;
-        EXPECT_EQ(got.right, want.right) << expected.id;
-        EXPECT_EQ(got.bottom, want.bottom) << expected.id;
-        // Tab order is template order.
+    for (const auto& [id, x, y, width, height] : expected) {
+        HWND control = menu.Item(id);
+        ASSERT_TRUE(control) << id;
+        RECT got;
+        GetWindowRect(control, &got);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&got), 2);
+        // The dialog manager converts position and size separately, rounding.
+        EXPECT_EQ(got.left, MulDiv(x, base.right, 4)) << id;
+        EXPECT_EQ(got.top, MulDiv(y, base.bottom, 8)) << id;
+        EXPECT_EQ(got.right - got.left, MulDiv(width, base.right, 4)) << id;
+        EXPECT_EQ(got.bottom - got.top, MulDiv(height, base.bottom, 8)) << id;
         if (previous) {
-            EXPECT_EQ(GetNextDlgTabItem(dialog, previous, FALSE), control) << expected.id;
+            EXPECT_EQ(GetNextDlgTabItem(dialog, previous, FALSE), control) << id;
         }
         previous = control;
-        if (expected.id != IDCANCEL) {
-            EXPECT_TRUE(GetWindowLongW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-            EXPECT_TRUE(SendMessageW(control, BM_GETIMAGE, IMAGE_BITMAP, 0))
-                << "banner missing on " << expected.id;
+        if (id != IDCANCEL) {
+            EXPECT_TRUE(SendMessageW(control, BM_GETIMAGE, IMAGE_BITMAP, 0)) << "banner " << id;
         }
     }
     EXPECT_EQ(GetFocus(), menu.Item(IDCANCEL));
-    // The simulator folder was located while the menu initialised.
-    EXPECT_FALSE(App().prefsPath.empty());
+    EXPECT_FALSE(App().prefsPath.empty());  // located while the menu initialised
 }
 
 TEST_F(MainMenuTest, EnterRightAfterOpeningPressesExit) {
     CMainMenuDlg menu;
     INT_PTR result = -1;
     testui::RunWithModalHandler([&] { result = menu.DoModal(); },
-                                [](HWND dialog) {
+                                [](HWND) {
                                     HWND focus = GetFocus();
                                     EXPECT_EQ(GetDlgCtrlID(focus), IDCANCEL);
                                     PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 0);
                                     PostMessageW(focus, WM_KEYUP, VK_RETURN, 0);
-                                    (void)dialog;
                                 });
     EXPECT_EQ(result, IDCANCEL);
 }
@@ -140,57 +132,94 @@ TEST_F(MainMenuTest, TheLastAircraftClickedCountsAndAnUninstalledOneIsRefused) {
     EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(boxes[0].owner, dialog);
     EXPECT_EQ(App().selectedAircraft, AircraftType::None);
-    for (int slot : App().savedZfwKg) {
-        EXPECT_EQ(slot, 0);
-    }
 }
 
-TEST_F(MainMenuTest, ClosingTheSelectorWithoutAChoiceOpensItAgain) {
+TEST_F(MainMenuTest, TheSelectorReopensUntilAChoiceAndAlwaysOpensReleased) {
     CMainMenuDlg menu;
     menu.Create();
-    int openings = 0;
     std::vector<bool> pressedAtOpening;
-    auto boxes =
-        testui::AnswerMessageBoxes([&] { menu.OnFuelPlanner(); },
-                                   [&](HWND selector) {
-                                       ++openings;
-                                       bool anyPressed = false;
-                                       for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
-                                           anyPressed |= ui::IsChecked(selector, id);
-                                       }
-                                       pressedAtOpening.push_back(anyPressed);
-                                       if (openings == 1) {
-                                           // Escape, no aircraft chosen.
-                                           PostMessageW(selector, WM_COMMAND, IDCANCEL, 0);
-                                       } else {
-                                           testui::Click(selector, IDC_SEL_ACJ);
-                                           PostMessageW(selector, WM_CLOSE, 0, 0);
-                                       }
-                                   });
-    EXPECT_EQ(openings, 2);
-    EXPECT_EQ(pressedAtOpening, (std::vector<bool>{false, false}));
+    auto choose = [&](HWND selector, bool escapeFirst) {
+        pressedAtOpening.push_back(AnyAircraftPressed(selector));
+        if (escapeFirst && pressedAtOpening.size() == 2) {
+            PostMessageW(selector, WM_COMMAND, IDCANCEL, 0);  // Escape, no aircraft chosen
+            return;
+        }
+        testui::Click(selector, IDC_SEL_ACJ);
+        PostMessageW(selector, WM_CLOSE, 0, 0);
+    };
+    testui::AnswerMessageBoxes([&] { menu.OnLoadManager(); },
+                               [&](HWND selector) { choose(selector, false); });
+    auto boxes = testui::AnswerMessageBoxes([&] { menu.OnFuelPlanner(); },
+                                            [&](HWND selector) { choose(selector, true); });
+    // One opening for the Load Manager; two for the Fuel Planner, the first
+    // closed without a choice. None shows an aircraft pressed.
+    EXPECT_EQ(pressedAtOpening, (std::vector<bool>{false, false, false}));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, msg::kNotInstalled);
+}
+
+TEST_F(MainMenuTest, ASavedPayloadReachesTheFuelPlanner) {
+    InstallA320();
+    CMainMenuDlg menu;
+    menu.Create();
+    auto selectA320 = [](HWND selector) {
+        testui::Click(selector, IDC_SEL_A320);
+        PostMessageW(selector, WM_CLOSE, 0, 0);
+    };
+    bool selectorDone = false;
+    auto boxes =
+        testui::AnswerMessageBoxes([&] { menu.OnLoadManager(); },
+                                   [&](HWND window) {
+                                       if (!selectorDone) {
+                                           selectorDone = true;
+                                           selectA320(window);
+                                       } else {
+                                           EXPECT_EQ(testui::Text(window), "A320 Load Manager");
+                                           testui::Click(window, IDOK);
+                                       }
+                                   });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, msg::kPayloadSaved);
+    EXPECT_EQ(boxes[0].caption, "WARNING");
+    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
+    const int32_t saved = App().savedZfwKg[AircraftIndex(AircraftType::A320)];
+    EXPECT_GT(saved, 42412);  // the empty weight and a passenger, at least
+    EXPECT_EQ(saved, App().currentZfwKg);
+    EXPECT_EQ(App().savedZfwKg[AircraftIndex(AircraftType::A319)], 0);
+
+    std::string zfwShown;
+    selectorDone = false;
+    testui::AnswerMessageBoxes([&] { menu.OnFuelPlanner(); },
+                               [&](HWND window) {
+                                   if (!selectorDone) {
+                                       selectorDone = true;
+                                       selectA320(window);
+                                   } else {
+                                       zfwShown = testui::ItemText(window, IDC_FP_ZFW);
+                                       testui::Click(window, IDCANCEL);
+                                   }
+                               });
+    EXPECT_EQ(zfwShown, std::to_string(saved));
     EXPECT_EQ(App().selectedAircraft, AircraftType::None);
 }
 
-TEST_F(MainMenuTest, ASecondSelectionShowsEveryAircraftReleased) {
+TEST_F(MainMenuTest, ConfigurationAndKeyAssignmentsNeedNoAircraft) {
     CMainMenuDlg menu;
     menu.Create();
-    for (int round = 0; round < 2; ++round) {
-        bool anyPressed = true;
-        testui::AnswerMessageBoxes([&] { menu.OnLoadManager(); },
-                                   [&](HWND selector) {
-                                       anyPressed = false;
-                                       for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
-                                           anyPressed |= ui::IsChecked(selector, id);
-                                       }
-                                       testui::Click(selector, IDC_SEL_A320);
-                                       EXPECT_TRUE(ui::IsChecked(selector, IDC_SEL_A320));
-                                       testui::Click(selector, IDCANCEL);
-                                   });
-        EXPECT_FALSE(anyPressed) << "round " << round;
-    }
+    std::vector<std::string> opened;
+    auto boxes = testui::AnswerMessageBoxes(
+        [&] {
+            menu.OnAircraftConfiguration();
+            menu.OnKeyAssignments();
+        },
+        [&](HWND window) {
+            opened.push_back(testui::Text(window));
+            testui::Click(window, opened.size() == 1 ? IDOK : IDCANCEL);
+        });
+    EXPECT_EQ(opened, (std::vector<std::string>{"Configuration", "Key Assignments"}));
+    ASSERT_EQ(boxes.size(), 1u);  // the note after the configuration's OK only
+    EXPECT_EQ(boxes[0].text, msg::kConfigurationNote);
+    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
 }
 
 }  // namespace

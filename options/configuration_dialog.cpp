@@ -7,6 +7,7 @@
 #include "options/option_store.h"
 #include "options/option_texts.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/pictures.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
@@ -215,6 +216,7 @@ void OnHScroll(HWND dialog) {
 INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
         case WM_INITDIALOG:
+            ui::ShowTemplatePictures(dialog, IDD_CONFIGURATION);
             OnInitDialog(dialog);
             return TRUE;  // the default focus
         case WM_COMMAND:

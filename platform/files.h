@@ -34,6 +34,9 @@ Status ReadFile(const std::string& path, std::string& bytes);
 // Replaces (or creates) the file with bytes in one atomic step: a temporary
 // file in the same folder, flushed to disk, then renamed over the old file,
 // keeping its attributes. Never leaves a half-written file or a temporary.
+// A writer killed before its rename does leave its temporary (named as in
+// temporary_name.h); a successful replace removes those whose process is
+// gone.
 // Fails, leaving the file as it was, with NotFound when the folder is
 // missing (folders are never created), IsDirectory when a folder stands
 // there, AccessDenied for a read-only file (even where the system would let

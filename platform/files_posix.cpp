@@ -1,5 +1,7 @@
 // POSIX side of the file layer: paths with '/', errno, rename.
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <system_error>
 
 #include "platform/files.h"
+#include "platform/temporary_name.h"
 
 namespace files {
 
@@ -110,14 +113,35 @@ void SyncFolder(const std::string& folder) {
 int CreateTemporary(const std::string& target, std::string& temporary) {
     static std::atomic<unsigned> s_nextTemporary{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + ".~" + std::to_string(getpid()) + "-" +
-                    std::to_string(s_nextTemporary++) + ".tmp";
+        temporary = TemporaryName(target, static_cast<unsigned long>(getpid()), s_nextTemporary++);
         int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     return -1;
+}
+
+// Temporaries that a writer killed before its rename left next to target:
+// only names of our own pattern whose process is gone. A live writer's
+// temporary is never touched, so this cannot disturb a write in progress.
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string fileName = target.substr(target.rfind('/') + 1);
+    DIR* listing = opendir(folder.c_str());
+    if (!listing) {
+        return;
+    }
+    while (const dirent* entry = readdir(listing)) {
+        unsigned long pid = 0;
+        if (IsTemporaryOf<char>(entry->d_name, fileName, pid) &&
+            pid != static_cast<unsigned long>(getpid()) &&
+            pid <= static_cast<unsigned long>(INT_MAX) && kill(static_cast<pid_t>(pid), 0) != 0 &&
+            errno == ESRCH) {
+            unlink((folder + "/" + entry->d_name).c_str());
+        }
+    }
+    closedir(listing);
 }
 
 }  // namespace
@@ -246,6 +270,7 @@ Status ReplaceFile(const std::string& path, const std::string& bytes) {
         return fail(FromErrno(errno, "cannot replace " + path));
     }
     SyncFolder(FolderOf(target));
+    RemoveStaleTemporaries(target);
     return Status::Ok();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "platform/temporary_name.h"
 
 namespace files {
 
@@ -113,8 +114,7 @@ Status WriteAll(HANDLE file, const std::string& bytes, const std::string& what) 
 HANDLE CreateTemporary(const std::wstring& target, std::wstring& temporary) {
     static std::atomic<unsigned> s_nextTemporary{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + L".~" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                    std::to_wstring(s_nextTemporary++) + L".tmp";
+        temporary = TemporaryName(target, GetCurrentProcessId(), s_nextTemporary++);
         HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
         DWORD error = GetLastError();
@@ -124,6 +124,39 @@ HANDLE CreateTemporary(const std::wstring& target, std::wstring& temporary) {
         }
     }
     return INVALID_HANDLE_VALUE;
+}
+
+bool ProcessIsGone(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) {
+        return GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
+    }
+    DWORD exitCode = 0;
+    const bool gone = GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
+    CloseHandle(process);
+    return gone;
+}
+
+// Temporaries that a writer killed before its rename left next to target:
+// only names of our own pattern whose process is gone. A live writer's
+// temporary is never touched (and is held open without sharing anyway).
+void RemoveStaleTemporaries(const std::wstring& target) {
+    const size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
+    const std::wstring fileName = slash == std::wstring::npos ? target : target.substr(slash + 1);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((target + L".~*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        unsigned long pid = 0;
+        if (IsTemporaryOf<wchar_t>(found.cFileName, fileName, pid) &&
+            pid != GetCurrentProcessId() && ProcessIsGone(pid)) {
+            DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 }  // namespace
@@ -235,6 +268,7 @@ Status ReplaceFile(const std::string& path, const std::string& bytes) {
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return fail(FromError(GetLastError(), "cannot replace " + path));
     }
+    RemoveStaleTemporaries(target);
     return Status::Ok();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace ini {
 
@@ -57,11 +58,44 @@ struct Line {
     size_t next;   // first byte of the next line
 };
 
-Line LineAt(std::string_view text, size_t pos) {
-    size_t end = pos;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') {
-        ++end;
+// Finds line breaks with memchr, remembering the next CR and the next LF
+// until the scan passes them, so that a walk over the whole text stays
+// linear even when one of them never occurs (files of a few megabytes on
+// one line, or with CR endings only, are read and written fast).
+class BreakFinder {
+  public:
+    explicit BreakFinder(std::string_view text) : m_text(text) {}
+
+    // The first CR or LF at or after pos; the text's size when there is none.
+    size_t Next(size_t pos) {
+        if (!m_started || m_cr < pos) {
+            m_cr = Find('\r', pos);
+        }
+        if (!m_started || m_lf < pos) {
+            m_lf = Find('\n', pos);
+        }
+        m_started = true;
+        return std::min(m_cr, m_lf);
     }
+
+  private:
+    size_t Find(char c, size_t pos) const {
+        if (pos >= m_text.size()) {
+            return m_text.size();
+        }
+        const void* hit = std::memchr(m_text.data() + pos, c, m_text.size() - pos);
+        return hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data())
+                   : m_text.size();
+    }
+
+    std::string_view m_text;
+    bool m_started = false;
+    size_t m_cr = 0;
+    size_t m_lf = 0;
+};
+
+Line LineAt(std::string_view text, size_t pos, BreakFinder& breaks) {
+    size_t end = breaks.Next(pos);
     size_t next = end;
     if (next < text.size()) {
         next += (text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n') ? 2 : 1;
@@ -111,8 +145,9 @@ std::string_view LineBreak(std::string_view text, const Line& line) {
 
 // The file's own line break: its first one, or CR LF when it has none.
 std::string_view StyleBreak(std::string_view text, size_t start) {
-    size_t at = text.find_first_of("\r\n", start);
-    if (at == npos) {
+    BreakFinder breaks(text);
+    size_t at = breaks.Next(start);
+    if (at == text.size()) {
         return "\r\n";
     }
     size_t length = (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
@@ -235,8 +270,9 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
     const std::string_view wantedSection = Name(section);
     const std::string_view wantedKey = Name(key);
     bool inSection = wantedSection.empty();  // the lines before the first header
+    BreakFinder breaks(text);
     for (size_t pos = 0; pos < text.size();) {
-        const Line line = LineAt(text, pos);
+        const Line line = LineAt(text, pos, breaks);
         pos = line.next;
         const std::string_view content = Content(text, line);
         if (std::optional<std::string_view> header = HeaderName(content)) {
@@ -336,6 +372,10 @@ std::string CheckEntry(std::string_view section, std::string_view key, std::stri
     if (!Trim(key).empty() && Trim(key)[0] == '[') {
         return "a key name cannot start with '['";
     }
+    // Written at the start of a file, such a key would read as a byte-order mark.
+    if (DetectEncoding(Trim(key)) != Encoding::Bytes) {
+        return "a key name cannot start with a byte-order mark";
+    }
     return {};
 }
 
@@ -363,10 +403,11 @@ bool SetValue(std::string& bytes, std::string_view section, std::string_view key
 
     bool inSection = wantedSection.empty();
     bool found = inSection;
-    std::optional<Line> last;  // the section's last non-blank line, header included
+    std::optional<Line> last;   // the section's last non-blank line, header included
+    BreakFinder breaks(bytes);  // bytes stay as they are until the scan ends
     for (size_t pos = start; pos < bytes.size();) {
         const std::string_view text(bytes);
-        const Line line = LineAt(text, pos);
+        const Line line = LineAt(text, pos, breaks);
         pos = line.next;
         const std::string_view content = Content(text, line);
         if (std::optional<std::string_view> header = HeaderName(content)) {

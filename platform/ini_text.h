@@ -55,7 +55,8 @@ int ParseInt(std::string_view text, int defaultValue);
 
 // Why section, key and value cannot be written without breaking the file's
 // structure (a line break or NUL byte anywhere, a '=' in the key, a key
-// starting with '['); empty when they can.
+// starting with '[' or with the bytes of a byte-order mark); empty when
+// they can.
 std::string CheckEntry(std::string_view section, std::string_view key, std::string_view value);
 
 // Why the program will not rewrite a file of these bytes (UTF-16 text, NUL

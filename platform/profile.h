@@ -20,9 +20,11 @@
 // leaves either the old file or the new one. A write that changes nothing
 // leaves the file untouched. A write that cannot be done safely is refused
 // with Error::Unsupported and the file left untouched: a line break or NUL
-// byte in a name or value, a '=' in a key or a key starting with '[' (each
-// would break the file's structure), a UTF-16 file, a file with NUL bytes.
-// The other failures are those of files::ReadFile and files::ReplaceFile.
+// byte in a name or value, a '=' in a key, a key starting with '[' or with
+// the bytes of a byte-order mark (each would break the file's structure), a
+// UTF-16 file, a file with NUL bytes. The other failures are those of
+// files::ReadFile and files::ReplaceFile; a successful replace also removes
+// the temporaries that killed writers left beside the file (see files.h).
 //
 // Paths are the program's own: UTF-8, built with backslashes. On POSIX the
 // file layer maps them to native paths (see files.h).

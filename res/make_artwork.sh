@@ -68,22 +68,26 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 out=$res/bitmaps
 mkdir -p "$out"
-rm -f "$out"/*.bmp
+rm -f "$out"/*.bmp "$out"/*.png
 
-# bitmap DEPTH ID PICTURE FILE: writes res/bitmaps/FILE.bmp as LoadImage wants
-# it (uncompressed BMP3, bottom-up; 24 bits, or 8 with a grey palette) and
-# notes it for res/artwork.rc.
+# bitmap DEPTH ID PICTURE FILE: writes res/bitmaps/FILE.png (8-bit RGB, no
+# time stamps or other metadata; DEPTH 8 takes the picture's shades from a
+# grey palette first) and notes it for res/artwork.rc. The program decodes
+# it into a 24-bit bitmap when first used. Grey pictures are stored as RGB
+# too: Wine cannot convert grey PNG to 24-bit colour.
 declare -A files=()
 bitmap() {
     local depth=$1 id=$2 picture=$3 file=$4
     if [ "$depth" = 8 ]; then
-        convert "$picture" -alpha off -colorspace Gray -type Palette -compress None "BMP3:$out/$file.bmp"
-    else
-        convert "$picture" -alpha off -type TrueColor -compress None "BMP3:$out/$file.bmp"
+        convert "$picture" -alpha off -colorspace Gray -type Palette "BMP3:$tmp/grey.bmp"
+        picture=$tmp/grey.bmp
     fi
+    convert "$picture" -alpha off -type TrueColor -define png:color-type=2 -define png:bit-depth=8 \
+        -strip -define png:exclude-chunks=date,time -define png:compression-level=9 \
+        "PNG:$out/$file.png"
     files[$id]=$file
     if [ -n "$preview" ]; then
-        convert "$out/$file.bmp" "$preview/$file.png"
+        cp "$out/$file.png" "$preview/$file.png"
     fi
 }
 
@@ -382,8 +386,8 @@ for row in "${views[@]}"; do
     bitmap 24 "$sideId" "$tmp/side.png" "${name,,}_side"
 
     if [ -n "$preview" ]; then
-        box_preview "$out/${name,,}_top.bmp" "$preview/${name,,}_top.png" "$first" "$second"
-        box_preview "$out/${name,,}_side.bmp" "$preview/${name,,}_side.png" "$forward" "$aft"
+        box_preview "$out/${name,,}_top.png" "$preview/${name,,}_top.png" "$first" "$second"
+        box_preview "$out/${name,,}_side.png" "$preview/${name,,}_side.png" "$forward" "$aft"
     fi
 done
 
@@ -733,7 +737,7 @@ fi
 {
     echo "// Bitmaps and the icon made by res/make_artwork.sh."
     for id in $(printf '%s\n' "${!files[@]}" | sort -n); do
-        echo "${names[$id]} BITMAP \"res/bitmaps/${files[$id]}.bmp\""
+        echo "${names[$id]} RCDATA \"res/bitmaps/${files[$id]}.png\""
     done
     echo "IDI_APP ICON \"res/app.ico\""
 } >"$res/artwork.rc"

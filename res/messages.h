@@ -50,14 +50,50 @@ constexpr const char kAccessDeniedAdvice[] =
     "Windows refused to let this program change the file. Run it as administrator, or give your "
     "user account write access to the simulator folder.";
 
+// Second paragraph of a save failure for the files the program refuses to
+// change, and for what stands in the way of a write.
+constexpr const char kUnsupportedFileAdvice[] =
+    "The file is not plain text that this program can change safely (it is saved as UTF-16, or "
+    "holds NUL bytes), so it was left exactly as it was. Open it in a text editor, save it as "
+    "ANSI or UTF-8 text, and try again.";
+constexpr const char kTooLargeFileAdvice[] =
+    "The file is larger than 64 MB, far larger than a real one, so it was left as it was. Restore "
+    "it from a backup or reinstall the aircraft.";
+constexpr const char kFolderInTheWayAdvice[] =
+    "A folder stands where the file should be. Rename or remove that folder, and try again.";
+constexpr const char kDiskFullAdvice[] =
+    "The disk is full; the file was left as it was. Free some space on it, and try again.";
+
 // The text of a save failure: the tool's first paragraph, the file's path,
-// and the advice when Windows denied access.
+// and the advice for what went wrong, where there is any.
 inline std::string SaveFailure(const char* firstParagraph, const std::string& path,
                                const files::Status& status) {
     std::string text = firstParagraph + path;
-    if (status.error == files::Error::AccessDenied) {
+    const char* advice = nullptr;
+    switch (status.error) {
+        case files::Error::AccessDenied:
+            advice = kAccessDeniedAdvice;
+            break;
+        case files::Error::Unsupported:
+            advice = kUnsupportedFileAdvice;
+            break;
+        case files::Error::TooLarge:
+            advice = kTooLargeFileAdvice;
+            break;
+        case files::Error::IsDirectory:
+            advice = kFolderInTheWayAdvice;
+            break;
+        case files::Error::DiskFull:
+            advice = kDiskFullAdvice;
+            break;
+        case files::Error::None:
+        case files::Error::NotFound:  // the path says which file or folder is missing
+        case files::Error::Other:
+            break;
+    }
+    if (advice) {
         text += "\n\n";
-        text += kAccessDeniedAdvice;
+        text += advice;
     }
     return text;
 }

@@ -44,7 +44,7 @@
 #define IDB_ACJ_SIDE 159
 #define IDB_A318_TOP 160
 #define IDB_A318_SIDE 161
-#define IDB_KEY_CONFIG_BANNER 162  // 450 x 69, 8-bit palette, main menu
+#define IDB_KEY_CONFIG_BANNER 162  // 450 x 69, grey, main menu
 
 // Main menu (101); Exit is IDCANCEL
 #define IDC_MENU_CONFIGURATION 1000

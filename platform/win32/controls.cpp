@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+#include "platform/win32/pictures.h"
+
 namespace ui {
 
 std::wstring Widen(const std::string& utf8) {
@@ -102,16 +104,14 @@ void MoveFocus(HWND dialog, HWND control) {
 }
 
 HBITMAP CachedBitmap(int resourceId) {
-    // Loaded once per process and never released: the dialogs reopen often
-    // and the images are small.
+    // Decoded once per process and never released: the dialogs reopen often
+    // and the pictures are small.
     static std::map<int, HBITMAP> cache;
     auto found = cache.find(resourceId);
     if (found != cache.end()) {
         return found->second;
     }
-    auto bitmap =
-        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    HBITMAP bitmap = DecodePicture(GetModuleHandleW(nullptr), resourceId);
     cache[resourceId] = bitmap;
     return bitmap;
 }

@@ -40,8 +40,9 @@ int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
 // Moves the keyboard focus the way the dialog manager does (WM_NEXTDLGCTL).
 void MoveFocus(HWND dialog, HWND control);
 
-// A bitmap from the program's resources, loaded on first use and kept until
-// the process ends.
+// A picture from the program's resources as a 24-bit bitmap (see
+// pictures.h), decoded on first use and kept until the process ends;
+// nullptr when there is no such picture.
 HBITMAP CachedBitmap(int resourceId);
 
 // Gives a bitmap push button (or radio button drawn as one) its image.

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/pictures.h"
+
 namespace ui {
 
 CDialog::CDialog(int templateId, HWND parent) : m_nTemplateId(templateId), m_hParent(parent) {}
@@ -49,6 +51,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self = reinterpret_cast<CDialog*>(lParam);
         self->m_hWnd = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        ShowTemplatePictures(hwnd, self->m_nTemplateId);
     } else {
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }

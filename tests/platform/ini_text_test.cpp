@@ -146,6 +146,9 @@ TEST(CheckEntry, RefusesWhatWouldBreakTheFile) {
     EXPECT_NE(ini::CheckEntry("S", "k", "a\0b"s), "");
     EXPECT_NE(ini::CheckEntry("S", "a=b", "v"), "");
     EXPECT_NE(ini::CheckEntry("S", " [x]", "v"), "");
+    // At the start of a file these would read as a byte-order mark.
+    EXPECT_NE(ini::CheckEntry("", "\xFF\xFEk", "v"), "");
+    EXPECT_NE(ini::CheckEntry("", " \xEF\xBB\xBFk", "v"), "");
     EXPECT_EQ(ini::CheckEntry("a]b", "x[1]", "[v]=;"), "");
 }
 

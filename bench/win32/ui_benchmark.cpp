@@ -1,0 +1,321 @@
+// Whole-program figures: the time from process start to the main menu being
+// visible, and from a click on each tool button to the tool being visible,
+// next to the same times of the minimal dialog program; and the peak working
+// set of each. Prints the shortest time of each over the runs (the largest
+// working set), and the median.
+//
+//   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]
+//
+// Both programs are started the same way, by CreateProcess from here with
+// <folder> as their working folder, and alternate run by run after one
+// warm-up run each. A window counts as visible once it is shown and neither
+// it nor any of its controls has a paint pending. A click is a BM_CLICK
+// posted to the button, which the button handles as a mouse press and
+// release. Load Manager and Fuel Planner show the Aircraft Selector first:
+// their time runs from the click on the selector's button, the A320 chosen,
+// to the tool visible; the selector's own time is a figure of its own.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMinimalOpenButton = 1000;  // bench/win32/minimal_dialog.rc
+constexpr DWORD kTimeoutMs = 8000;
+
+double MsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Search {
+    DWORD process;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t caption[128];
+    if (process == search->process && IsWindowVisible(window) &&
+        GetWindowTextW(window, caption, 128) && wcscmp(caption, search->caption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindShown(DWORD process, const wchar_t* caption) {
+    Search search{process, caption, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK NotePending(HWND window, LPARAM lParam) {
+    if (IsWindowVisible(window) && GetUpdateRect(window, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(lParam) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool Painted(HWND window) {
+    bool pending = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!pending) {
+        EnumChildWindows(window, NotePending, reinterpret_cast<LPARAM>(&pending));
+    }
+    return !pending;
+}
+
+void ListWindows(DWORD process) {
+    struct Lister {
+        static BOOL CALLBACK Print(HWND window, LPARAM lParam) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t caption[128] = L"";
+            if (owner == static_cast<DWORD>(lParam) && IsWindowVisible(window)) {
+                GetWindowTextW(window, caption, 128);
+                std::fprintf(stderr, "  a window \"%ls\" is shown\n", caption);
+            }
+            return TRUE;
+        }
+    };
+    EnumWindows(Lister::Print, static_cast<LPARAM>(process));
+}
+
+// Waits until the window with this caption is visible and painted; returns
+// it, and the milliseconds since start, or nullptr after the time-out.
+HWND WaitShown(DWORD process, const wchar_t* caption, Clock::time_point start, double* ms) {
+    for (;;) {
+        HWND window = FindShown(process, caption);
+        if (window && Painted(window)) {
+            *ms = MsSince(start);
+            return window;
+        }
+        if (MsSince(start) > kTimeoutMs) {
+            std::fprintf(stderr, "ui_benchmark: no window \"%ls\" within %lu ms\n", caption,
+                         kTimeoutMs);
+            ListWindows(process);
+            return nullptr;
+        }
+        Sleep(1);
+    }
+}
+
+bool WaitGone(HWND window, HWND owner) {
+    Clock::time_point start = Clock::now();
+    while (IsWindow(window) || (owner && !IsWindowEnabled(owner))) {
+        if (MsSince(start) > kTimeoutMs) {
+            return false;
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+void Click(HWND dialog, int id) {
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void Cancel(HWND dialog) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+struct Tool {
+    const char* figure;
+    int button;
+    const wchar_t* caption;
+    bool selector;  // the Aircraft Selector comes first
+    bool broken;
+};
+
+Tool g_tools[] = {
+    {"configuration", IDC_MENU_CONFIGURATION, L"Configuration", false, false},
+    {"load_manager", IDC_MENU_LOAD_MANAGER, L"A320 Load Manager", true, false},
+    {"fuel_planner", IDC_MENU_FUEL_PLANNER, L"Fuel Planner", true, false},
+    {"key_assignments", IDC_MENU_KEY_ASSIGNMENTS, L"Key Assignments", false, false},
+};
+
+using Samples = std::map<std::string, std::vector<double>>;
+
+class Process {
+  public:
+    Process(const std::wstring& folder, const std::wstring& exe) {
+        std::wstring command = L"\"" + exe + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        m_start = Clock::now();
+        m_ok = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              folder.c_str(), &startup, &m_info);
+        if (!m_ok) {
+            std::fprintf(stderr, "ui_benchmark: cannot start %ls (error %lu)\n", exe.c_str(),
+                         GetLastError());
+        }
+    }
+    ~Process() {
+        if (!m_ok) {
+            return;
+        }
+        if (WaitForSingleObject(m_info.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
+            std::fprintf(stderr, "ui_benchmark: ending a program that did not close\n");
+            TerminateProcess(m_info.hProcess, 1);
+            WaitForSingleObject(m_info.hProcess, kTimeoutMs);
+        }
+        CloseHandle(m_info.hThread);
+        CloseHandle(m_info.hProcess);
+    }
+    bool Ok() const { return m_ok; }
+    DWORD Id() const { return m_info.dwProcessId; }
+    Clock::time_point Start() const { return m_start; }
+    void Kill() { TerminateProcess(m_info.hProcess, 1); }
+    // Peak working set and private bytes so far, in MB.
+    void NoteMemory(Samples& samples, const std::string& who) const {
+        PROCESS_MEMORY_COUNTERS_EX counters{};
+        counters.cb = sizeof counters;
+        if (GetProcessMemoryInfo(m_info.hProcess,
+                                 reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                 sizeof counters)) {
+            samples["memory.peak_working_set." + who].push_back(
+                static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0));
+            // Wine does not count another process's private bytes.
+            if (counters.PrivateUsage) {
+                samples["memory.private." + who].push_back(
+                    static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0));
+            }
+        }
+    }
+
+  private:
+    PROCESS_INFORMATION m_info{};
+    Clock::time_point m_start;
+    BOOL m_ok = FALSE;
+};
+
+// Opens one tool from the main menu and closes it again.
+bool OpenTool(DWORD process, HWND menu, Tool& tool, Samples& samples) {
+    double ms = 0;
+    Clock::time_point click = Clock::now();
+    Click(menu, tool.button);
+    if (tool.selector) {
+        HWND selector = WaitShown(process, L"Aircraft Selector", click, &ms);
+        if (!selector) {
+            return false;
+        }
+        samples["dialog.aircraft_selector"].push_back(ms);
+        DWORD_PTR unused = 0;
+        SendMessageTimeoutW(GetDlgItem(selector, IDC_SEL_A320), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
+                            kTimeoutMs, &unused);
+        click = Clock::now();
+        Click(selector, IDCANCEL);  // "Select an aircraft..." closes it with the choice made
+    }
+    HWND window = WaitShown(process, tool.caption, click, &ms);
+    if (!window) {
+        return false;
+    }
+    samples["dialog." + std::string(tool.figure)].push_back(ms);
+    Cancel(window);
+    return WaitGone(window, menu);
+}
+
+void RunProgram(const std::wstring& folder, const std::wstring& exe, Samples& samples) {
+    Process program(folder, exe);
+    if (!program.Ok()) {
+        return;
+    }
+    double ms = 0;
+    HWND menu = WaitShown(program.Id(), L"FSX Corvel Config", program.Start(), &ms);
+    if (!menu) {
+        program.Kill();
+        return;
+    }
+    samples["startup.ours"].push_back(ms);
+    for (Tool& tool : g_tools) {
+        if (tool.broken) {
+            continue;
+        }
+        if (!OpenTool(program.Id(), menu, tool, samples)) {
+            std::fprintf(stderr, "ui_benchmark: %s left out from now on\n", tool.figure);
+            tool.broken = true;
+            program.Kill();
+            return;
+        }
+    }
+    program.NoteMemory(samples, "ours");
+    Cancel(menu);
+}
+
+void RunMinimal(const std::wstring& folder, const std::wstring& exe, Samples& samples) {
+    Process program(folder, exe);
+    if (!program.Ok()) {
+        return;
+    }
+    double ms = 0;
+    HWND main = WaitShown(program.Id(), L"Minimal Dialog", program.Start(), &ms);
+    if (!main) {
+        program.Kill();
+        return;
+    }
+    samples["startup.minimal"].push_back(ms);
+    Clock::time_point click = Clock::now();
+    Click(main, kMinimalOpenButton);
+    HWND child = WaitShown(program.Id(), L"Minimal Child", click, &ms);
+    if (!child) {
+        program.Kill();
+        return;
+    }
+    samples["dialog.minimal_child"].push_back(ms);
+    Cancel(child);
+    WaitGone(child, main);
+    program.NoteMemory(samples, "minimal");
+    Cancel(main);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]\n");
+        return 2;
+    }
+    const std::wstring folder = argv[1];
+    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 7;
+    const bool tsv = argc > 5 && wcscmp(argv[5], L"--tsv") == 0;
+
+    Samples warmUp;
+    RunProgram(folder, argv[2], warmUp);
+    RunMinimal(folder, argv[3], warmUp);
+    Samples samples;
+    for (int run = 0; run < runs; ++run) {
+        RunProgram(folder, argv[2], samples);
+        RunMinimal(folder, argv[3], samples);
+    }
+    // Other work on the machine only ever adds time, so the shortest run is
+    // the figure; the median shows how far the runs spread.
+    for (const auto& [figure, values] : samples) {
+        const bool memory = figure.rfind("memory.", 0) == 0;
+        const double value = memory ? *std::max_element(values.begin(), values.end())
+                                    : *std::min_element(values.begin(), values.end());
+        std::printf(
+            tsv ? "ui.%s\t%.1f\t%s\t%.1f\t%zu\n" : "%-34s %8.1f %s  (median %.1f of %zu runs)\n",
+            figure.c_str(), value, memory ? "MB" : "ms", Median(values), values.size());
+    }
+    return samples.count("startup.ours") && samples.count("startup.minimal") ? 0 : 1;
+}

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# The installer as a user meets it, under Wine: a silent install into the
+# simulator folder that the registry names, the program started from its
+# Start-menu shortcut, a silent uninstall that leaves the user's files.
+#
+#   installer_test.sh <Windows build folder>
+#
+# It packs the installer of that build (the program must be built) and uses
+# a Wine prefix and an X display of its own, because it changes the
+# registry and looks for the program's window by its title.
+set -euo pipefail
+
+build=$(cd "${1:?usage: installer_test.sh <Windows build folder>}" && pwd)
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+work=$build/installer-test
+mkdir -p "$work"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+step() { echo "-- $*"; }
+
+step "packing the installer"
+rm -rf "$work/package"
+cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/package" >/dev/null
+installer=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-setup.exe' | head -n1)
+[ -n "$installer" ] || fail "cpack made no installer"
+
+export WINEPREFIX=$work/wineprefix
+export WINEDEBUG=-all
+# No Mono or Gecko, and no menu entries on the desktop of whoever runs this.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+unset DISPLAY
+source "$repo/scripts/xvfb-session"
+# The prefix is this test's alone, so ending its processes touches nobody else.
+trap 'wineserver -k 2>/dev/null || true; kill "$_xvfb_pid" 2>/dev/null || true' EXIT
+"$repo/scripts/wine-run" # makes the prefix on first use
+
+drive_c=$WINEPREFIX/drive_c
+sim_key='HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\10.0'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelConfig'
+shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
+installed=(CorvelConfig.exe Uninstall.exe README.md LICENSE.txt docs/user-guide.md)
+
+reg() { wine reg "$@" >/dev/null 2>&1; }
+
+# A simulator folder with the add-on's aircraft.
+make_sim() {
+    rm -rf "$1"
+    mkdir -p "$1"
+    cp -r "$repo/demo/SimObjects" "$1/"
+}
+
+# Checksums of the user's files in a simulator folder.
+user_files() {
+    (cd "$1" && find . -type f \( -path './SimObjects/*' -o -path ./Norvane/Corvel/Prefs.cfg \) \
+        -print0 | sort -z | xargs -0 md5sum)
+}
+
+install_silently() {
+    wine "$installer" /S
+    wineserver -w
+}
+
+uninstall_silently() {
+    # The uninstaller runs a copy of itself from the temporary folder and
+    # returns at once; the copy is done when the prefix is idle.
+    wine "$1/Uninstall.exe" /S
+    wineserver -w
+}
+
+check_installed() {
+    local dir=$1 f
+    for f in "${installed[@]}"; do
+        [ -f "$dir/$f" ] || fail "$f is not in $dir"
+    done
+    [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+    reg query "$uninstall_key" /reg:64 || fail "no uninstall entry"
+}
+
+check_uninstalled() {
+    local dir=$1 f
+    for f in "${installed[@]}" docs; do
+        [ ! -e "$dir/$f" ] || fail "$f is still in $dir after uninstalling"
+    done
+    [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
+    ! reg query "$uninstall_key" /reg:64 || fail "the uninstall entry is still there"
+}
+
+# Leftovers of an earlier run that stopped half-way.
+rm -f "$shortcut"
+reg delete "$uninstall_key" /f /reg:64 || true
+
+step "install: SetupPath in both registry views, the user's Prefs.cfg in place"
+sim="$drive_c/Corvel Test Sim"
+decoy="$drive_c/Corvel Test Decoy"
+dir="$sim/Norvane/Corvel"
+make_sim "$sim"
+rm -rf "$decoy"
+mkdir -p "$decoy" "$dir"
+printf '[Common]\r\nUnitSystem=1\r\n\r\n[Keys]\r\nCommand.00-Modifier=3\r\nCommand.00-Key=20\r\n' \
+    >"$dir/Prefs.cfg"
+before=$(user_files "$sim")
+# The 32-bit view is read first; its trailing backslash must not matter.
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim\' /f /reg:32
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Decoy' /f /reg:64
+install_silently
+check_installed "$dir"
+[ -z "$(ls -A "$decoy")" ] || fail "installed below the 64-bit view's folder"
+[ "$(user_files "$sim")" = "$before" ] || fail "installing changed the user's files"
+
+step "start from the Start-menu shortcut, close with Escape"
+(cd / && wine start "$shortcut_win")
+window=
+for _ in $(seq 120); do
+    window=$(xdotool search --onlyvisible --name '^FSX Corvel Config$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.25
+done
+[ -n "$window" ] || fail "the main menu did not appear"
+pid=$(pgrep -f 'Corvel Test Sim.Norvane.Corvel.CorvelConfig\.exe' | head -n1 || true)
+[ -n "$pid" ] || fail "no CorvelConfig.exe process from the installed folder"
+# Wine keeps a process's Unix working folder on its Windows one.
+[ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
+    fail "the shortcut started the program in $(readlink -f "/proc/$pid/cwd"), not in $dir"
+xdotool windowfocus --sync "$window" key Escape
+for _ in $(seq 40); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+done
+! kill -0 "$pid" 2>/dev/null || fail "the program did not end on Escape"
+wineserver -w
+
+step "uninstall: the program goes, Prefs.cfg and the aircraft files stay"
+uninstall_silently "$dir"
+check_uninstalled "$dir"
+[ -f "$dir/Prefs.cfg" ] || fail "uninstalling removed Prefs.cfg"
+[ "$(ls -A "$dir")" = "Prefs.cfg" ] || fail "unexpected files left in $dir: $(ls -A "$dir")"
+[ "$(user_files "$sim")" = "$before" ] || fail "uninstalling changed the user's files"
+
+step "install with SetupPath in the 64-bit view only, uninstall without a Prefs.cfg"
+sim64="$drive_c/Corvel Test Sim64"
+make_sim "$sim64"
+before=$(user_files "$sim64")
+reg delete "$sim_key" /v SetupPath /f /reg:32
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim64' /f /reg:64
+install_silently
+check_installed "$sim64/Norvane/Corvel"
+uninstall_silently "$sim64/Norvane/Corvel"
+check_uninstalled "$sim64/Norvane/Corvel"
+[ ! -e "$sim64/Norvane" ] || fail "the empty Norvane folder is still there"
+[ "$(user_files "$sim64")" = "$before" ] || fail "the aircraft files changed"
+
+rm -rf "$sim" "$sim64" "$decoy"
+echo "installer: all checks passed"

@@ -6,19 +6,11 @@
 #include "fuel/fuel_computation.h"
 #include "fuel/fuel_fields.h"
 #include "platform/win32/controls.h"
+#include "res/colors.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
 namespace {
-
-// The colours tie the tanks to the load managers' fields of the same hue,
-// and the fuel on board to the zero-fuel weight.
-constexpr COLORREF kOuterTankColor = RGB(255, 255, 128);
-constexpr COLORREF kInnerTankColor = RGB(255, 200, 130);
-constexpr COLORREF kCenterTankColor = RGB(192, 255, 192);
-constexpr COLORREF kFobColor = RGB(0, 0, 150);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // The weight fields a unit change converts, in this order.
 constexpr int kConvertedFields[] = {IDC_FP_ZFW, IDC_FP_TAXI, IDC_FP_TRIP, IDC_FP_FINAL, IDC_FP_FOB};
@@ -39,17 +31,17 @@ BOOL FuelPlanner::OnInitDialog() {
     m_leftInnerEdit.Attach(dialog, IDC_FP_LEFT_INNER);
 
     for (ui::CColorEdit* outer : {&m_leftOuterEdit, &m_rightOuterEdit}) {
-        outer->SetBackgroundColor(kOuterTankColor);
-        outer->SetTextColor(kBlack);
+        outer->SetBackgroundColor(colors::kPassengerCount);
+        outer->SetTextColor(colors::kText);
     }
     for (ui::CColorEdit* inner : {&m_leftInnerEdit, &m_rightInnerEdit}) {
-        inner->SetBackgroundColor(kInnerTankColor);
-        inner->SetTextColor(kBlack);
+        inner->SetBackgroundColor(colors::kPassengerWeight);
+        inner->SetTextColor(colors::kText);
     }
-    m_centerEdit.SetBackgroundColor(kCenterTankColor);
-    m_centerEdit.SetTextColor(kBlack);
-    m_fobEdit.SetBackgroundColor(kFobColor);
-    m_fobEdit.SetTextColor(kWhite);
+    m_centerEdit.SetBackgroundColor(colors::kCargoPercent);
+    m_centerEdit.SetTextColor(colors::kText);
+    m_fobEdit.SetBackgroundColor(colors::kKeyFigure);
+    m_fobEdit.SetTextColor(colors::kKeyFigureText);
 
     if (m_nCostIndex > 0) {
         ui::SetItemText(dialog, IDC_FP_COST_INDEX, std::to_string(m_nCostIndex));

@@ -7,6 +7,7 @@
 
 #include "app/app_context.h"
 #include "platform/win32/controls.h"
+#include "res/colors.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
@@ -14,27 +15,22 @@ namespace payload {
 
 namespace {
 
-// Related values share a colour across the load managers and the Fuel
-// Planner: counts yellow, passenger weights orange, cargo greens.
-constexpr COLORREF kPaxCountColor = RGB(255, 255, 128);
-constexpr COLORREF kPaxWeightColor = RGB(255, 200, 130);
-constexpr COLORREF kCargoPercentColor = RGB(192, 255, 192);
-constexpr COLORREF kCargoWeightColor = RGB(128, 255, 128);
-constexpr COLORREF kZfwBackground = RGB(0, 0, 150);
-constexpr COLORREF kZfwText = RGB(255, 255, 255);
-constexpr COLORREF kBarBackground = RGB(255, 255, 255);
-
 struct FieldColor {
     int id;
     COLORREF background;
 };
 
 constexpr FieldColor kFieldColors[] = {
-    {IDC_LM_FIRST_COUNT, kPaxCountColor},         {IDC_LM_SECOND_COUNT, kPaxCountColor},
-    {IDC_LM_FIRST_WEIGHT, kPaxWeightColor},       {IDC_LM_SECOND_WEIGHT, kPaxWeightColor},
-    {IDC_LM_FORWARD_PERCENT, kCargoPercentColor}, {IDC_LM_AFT_PERCENT, kCargoPercentColor},
-    {IDC_LM_FORWARD_WEIGHT, kCargoWeightColor},   {IDC_LM_AFT_WEIGHT, kCargoWeightColor},
-    {IDC_LM_PAX_WEIGHT, kPaxWeightColor},         {IDC_LM_CARGO_WEIGHT, kCargoWeightColor},
+    {IDC_LM_FIRST_COUNT, colors::kPassengerCount},
+    {IDC_LM_SECOND_COUNT, colors::kPassengerCount},
+    {IDC_LM_FIRST_WEIGHT, colors::kPassengerWeight},
+    {IDC_LM_SECOND_WEIGHT, colors::kPassengerWeight},
+    {IDC_LM_FORWARD_PERCENT, colors::kCargoPercent},
+    {IDC_LM_AFT_PERCENT, colors::kCargoPercent},
+    {IDC_LM_FORWARD_WEIGHT, colors::kCargoWeight},
+    {IDC_LM_AFT_WEIGHT, colors::kCargoWeight},
+    {IDC_LM_PAX_WEIGHT, colors::kPassengerWeight},
+    {IDC_LM_CARGO_WEIGHT, colors::kCargoWeight},
 };
 
 constexpr int kSliders[] = {IDC_LM_FIRST_SLIDER, IDC_LM_SECOND_SLIDER, IDC_LM_FORWARD_SLIDER,
@@ -106,13 +102,14 @@ void CLoadManagerBase::OnOK() {
 void CLoadManagerBase::InitPayloadControls(int seats1, int seats2) {
     ui::SetTrackbarRange(Item(IDC_LM_FIRST_SLIDER), 0, seats1, true);
     ui::SetProgressRange(Item(IDC_LM_FIRST_BAR), 0, seats1);
-    ui::SetProgressColors(Item(IDC_LM_FIRST_BAR), kPaxWeightColor, kBarBackground);
+    ui::SetProgressColors(Item(IDC_LM_FIRST_BAR), colors::kPassengerWeight, colors::kBarBackground);
     ui::SetTrackbarRange(Item(IDC_LM_SECOND_SLIDER), 0, seats2, true);
     ui::SetProgressRange(Item(IDC_LM_SECOND_BAR), 0, seats2);
-    ui::SetProgressColors(Item(IDC_LM_SECOND_BAR), kPaxWeightColor, kBarBackground);
+    ui::SetProgressColors(Item(IDC_LM_SECOND_BAR), colors::kPassengerWeight,
+                          colors::kBarBackground);
     for (int bar : {IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR}) {
         ui::SetProgressRange(Item(bar), 0, kMaxHoldPercent);
-        ui::SetProgressColors(Item(bar), kCargoWeightColor, kBarBackground);
+        ui::SetProgressColors(Item(bar), colors::kCargoWeight, colors::kBarBackground);
     }
     // The hold sliders keep the trackbar's own range of 0 to 100.
 
@@ -122,8 +119,8 @@ void CLoadManagerBase::InitPayloadControls(int seats1, int seats2) {
     for (int i = 0; i < kColoredFieldCount; ++i) {
         m_fields[i].SetBackgroundColor(kFieldColors[i].background);
     }
-    m_zfw.SetBackgroundColor(kZfwBackground);
-    m_zfw.SetTextColor(kZfwText);
+    m_zfw.SetBackgroundColor(colors::kKeyFigure);
+    m_zfw.SetTextColor(colors::kKeyFigureText);
 
     if (!m_pZfwFont) {
         HDC screen = GetDC(nullptr);

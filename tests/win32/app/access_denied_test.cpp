@@ -1,0 +1,58 @@
+// A folder the user may not write in: the save fails, the file is left as
+// it was, and the message tells the user what to do. The folder is made
+// unwritable by locked_folder.sh (immutable, which holds even for root).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/app_context.h"
+#include "app/tools.h"
+#include "res/messages.h"
+#include "res/resource.h"
+#include "tests/win32/support/ui_driver.h"
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(AccessDenied, AFolderWithoutWritePermissionIsReportedWithAdvice) {
+    const char* folder = std::getenv("CORVEL_LOCKED_FOLDER");
+    if (!folder) {
+        GTEST_SKIP() << "run through locked_folder.sh";
+    }
+    std::string windowsFolder = std::string("Z:") + folder;
+    for (char& c : windowsFolder) {
+        c = c == '/' ? '\\' : c;
+    }
+    App().prefsPath = windowsFolder + "\\Prefs.cfg";
+    const std::string before = ReadBytes(App().prefsPath);
+    ASSERT_FALSE(before.empty());
+
+    INT_PTR result = 0;
+    auto boxes = testui::AnswerMessageBoxes([&] { result = tools::RunConfiguration(nullptr); },
+                                            [](HWND configuration) {
+                                                testui::Click(configuration, IDC_CFG_IMPERIAL);
+                                                testui::Click(configuration, IDOK);
+                                                // The save failed: the dialog is still open.
+                                                EXPECT_TRUE(IsWindowVisible(configuration));
+                                                testui::Click(configuration, IDCANCEL);
+                                            });
+    EXPECT_EQ(result, IDCANCEL);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "ERROR");
+    EXPECT_EQ(boxes[0].text, std::string(msg::kConfigurationNotSaved) + App().prefsPath + "\n\n" +
+                                 msg::kAccessDeniedAdvice);
+    EXPECT_EQ(ReadBytes(App().prefsPath), before);
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/sample_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
 #include "platform/files.h"
@@ -15,32 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// About 60 KB: many sections and comments, the payload section in the middle.
-std::string LargeAircraftCfg() {
-    std::string text;
-    for (int i = 0; text.size() < 30000; ++i) {
-        text += "[fltsim." + std::to_string(i) + "]\r\ntitle=Zelvia A320 livery " +
-                std::to_string(i) + "\r\nsim=Zelvia\r\nmodel=\r\ntexture=" + std::to_string(i) +
-                "\r\n; a comment that the simulator ignores and the program keeps\r\n\r\n";
-    }
-    text +=
-        "[WEIGHT_AND_BALANCE]\r\nmax_gross_weight = 169756\r\nempty_weight = 93500\r\n"
-        "station_load.0 = \"170, 40.0, -1.5, 2.0\"\r\nstation_load.1 = \"170, 40.0, 1.5, 2.0\"\r\n"
-        "station_load.2 = \"1000, 16.0, 0.0, 0.0, Baggage\"\r\n"
-        "station_load.3 = \"2000, 0.0, 0.0, 0.0, Cargo\"\r\n"
-        "station_load.4 = \"1500, 26.0, 0.0, 0.0, First\"\r\n"
-        "station_load.5 = \"20000, 0.0, 0.0, 0.0, Coach\"\r\n\r\n";
-    for (int i = 0; text.size() < 60000; ++i) {
-        text += "[section_" + std::to_string(i) + "]\r\nkey_a = " + std::to_string(i * 7) +
-                "\r\nkey_b = 0.25, 0.5, 0.75\r\n// keep this line exactly as it is\r\n\r\n";
-    }
-    return text;
-}
-
 void BM_SavePayloadBothVariants(benchmark::State& state) {
     fs::path root = fs::temp_directory_path() / ("corvel-bench-" + std::to_string(getpid()));
     AircraftFiles paths = AircraftFilePaths(AircraftType::A320, root.string());
-    const std::string cfg = LargeAircraftCfg();
+    const std::string cfg = bench::LargeAircraftCfg();
     for (const std::string& path : {paths.base, paths.iae}) {
         fs::path native = files::NativePath(path);
         fs::create_directories(native.parent_path());

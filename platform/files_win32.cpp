@@ -9,20 +9,11 @@
 
 #include "platform/files.h"
 #include "platform/temporary_name.h"
+#include "platform/utf16.h"
 
 namespace files {
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
 
 std::string SystemMessage(DWORD error) {
     wchar_t* text = nullptr;
@@ -166,14 +157,14 @@ std::string NativePath(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    Handle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(CreateFileW(text::Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.valid();
 }
 
 Status ReadFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    const std::wstring wide = Wide(path);
+    const std::wstring wide = text::Widen(path);
     DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return Status::Fail(Error::IsDirectory, path + " is a folder");
@@ -221,7 +212,7 @@ Status ReadFile(const std::string& path, std::string& bytes) {
 }
 
 Status ReplaceFile(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Wide(path);
+    const std::wstring target = text::Widen(path);
     DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (!exists) {

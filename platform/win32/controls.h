@@ -7,10 +7,12 @@
 
 #include <string>
 
+#include "platform/utf16.h"
+
 namespace ui {
 
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
+using text::Narrow;
+using text::Widen;
 
 void SetText(HWND window, const std::string& utf8);
 std::string GetText(HWND window);

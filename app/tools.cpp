@@ -6,7 +6,8 @@
 #include "payload/load_manager_dialog.h"
 #include "res/resource.h"
 
-// The tools are wired in here as their dialogs land.
+// Each tool's dialog is owned by the main menu, so the menu stays disabled
+// while a tool is open and no second tool can be opened over it.
 namespace tools {
 
 bool RunLoadManager(HWND owner, AircraftType aircraft) {
@@ -14,7 +15,6 @@ bool RunLoadManager(HWND owner, AircraftType aircraft) {
 }
 
 void RunFuelPlanner(HWND owner) {
-    // Owned by the main menu, so the menu stays disabled while it is open.
     FuelPlanner planner(owner);
     planner.DoModal();
 }

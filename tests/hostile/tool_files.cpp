@@ -13,70 +13,58 @@
 
 namespace hostile {
 
-namespace {
-
 namespace fs = std::filesystem;
 
-fs::path CorpusFolder() {
-    std::string folder = CORVEL_SOURCE_DIR "/tests/data/hostile";
 #ifdef _WIN32
-    // Under Wine the source tree is on the drive that maps the root.
-    if (folder[0] == '/') {
-        folder = "Z:" + folder;
-    }
+constexpr char kCorpus[] = "Z:" CORVEL_SOURCE_DIR "/tests/data/hostile";  // Wine's root drive
+#else
+constexpr char kCorpus[] = CORVEL_SOURCE_DIR "/tests/data/hostile";
 #endif
-    return fs::u8path(folder);
+
+const char* ToolName(Tool tool) {
+    static const char* const kNames[] = {"Load Manager", "Configuration", "Key Assignments"};
+    return kNames[static_cast<int>(tool)];
 }
 
-}  // namespace
-
-ToolWrites PayloadWrites() {
-    ToolWrites writes{payload::kPayloadSection, {}};
-    for (const payload::StationFormat& format : payload::kStationFormats) {
-        writes.keys.push_back(format.key);
+std::string Rewritten(Tool tool, const std::string& before, const std::string& after) {
+    std::string section = keys::kKeysSection;
+    std::vector<std::string> keys;
+    if (tool == Tool::LoadManager) {
+        section = payload::kPayloadSection;
+        for (const payload::StationFormat& format : payload::kStationFormats) {
+            keys.push_back(format.key);
+        }
+    } else if (tool == Tool::Configuration) {
+        section = options::kCommonSection;
+        for (const options::CommonOption& option : options::kCommonOptions) {
+            keys.push_back(option.key);
+        }
+    } else {
+        for (size_t i = 0; i < keys::kCommandCount; ++i) {
+            keys.push_back(keys::ModifierEntryName(i));
+            keys.push_back(keys::KeyEntryName(i));
+        }
     }
-    return writes;
-}
-
-ToolWrites OptionWrites() {
-    ToolWrites writes{options::kCommonSection, {}};
-    for (const options::CommonOption& option : options::kCommonOptions) {
-        writes.keys.push_back(option.key);
-    }
-    return writes;
-}
-
-ToolWrites KeyWrites() {
-    ToolWrites writes{keys::kKeysSection, {}};
-    for (size_t i = 0; i < keys::kCommandCount; ++i) {
-        writes.keys.push_back(keys::ModifierEntryName(i));
-        writes.keys.push_back(keys::KeyEntryName(i));
-    }
-    return writes;
-}
-
-std::string Rewritten(const std::string& before, const std::string& after,
-                      const ToolWrites& writes) {
     std::string storage;
     const std::string_view text = ini::ReadableText(after, storage);
     std::string bytes = before;
-    for (const std::string& key : writes.keys) {
-        std::optional<std::string_view> value = ini::FindValue(text, writes.section, key);
+    for (const std::string& key : keys) {
+        std::optional<std::string_view> value = ini::FindValue(text, section, key);
         if (!value) {
             return "<" + key + " is missing after the save>";
         }
-        ini::SetValue(bytes, writes.section, key, *value);
+        ini::SetValue(bytes, section, key, *value);
     }
     return bytes;
 }
 
-bool Refused(const std::string& bytes, unsigned long long size) {
-    return size > files::kMaxFileBytes || !ini::CheckContent(bytes).empty();
+bool Refused(const std::string& bytes) {
+    return bytes.size() > files::kMaxFileBytes || !ini::CheckContent(bytes).empty();
 }
 
 std::vector<std::string> CorpusFiles() {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(CorpusFolder())) {
+    for (const auto& entry : fs::directory_iterator(fs::u8path(kCorpus))) {
         names.push_back(entry.path().filename().u8string());
     }
     std::sort(names.begin(), names.end());
@@ -84,7 +72,11 @@ std::vector<std::string> CorpusFiles() {
 }
 
 std::string CorpusBytes(const std::string& name) {
-    std::ifstream in(CorpusFolder() / fs::u8path(name), std::ios::binary);
+    return ReadBytes(fs::u8path(kCorpus) / fs::u8path(name));
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 

@@ -1,35 +1,28 @@
-// The hostile-file corpus (tests/data/hostile) and the check that a tool's
-// save changed nothing but its own lines. Shared by the native tests and
-// the tests under Wine.
+// The hostile-file corpus and the check that a save changed nothing but the
+// tool's own lines, for the native tests and the tests under Wine.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace hostile {
 
-// What one tool writes: its section and its keys, in the order it writes them.
-struct ToolWrites {
-    std::string section;
-    std::vector<std::string> keys;
-};
-ToolWrites PayloadWrites();
-ToolWrites OptionWrites();
-ToolWrites KeyWrites();
+enum class Tool { LoadManager, Configuration, KeyAssignments };
+constexpr Tool kFileTools[] = {Tool::LoadManager, Tool::Configuration, Tool::KeyAssignments};
+const char* ToolName(Tool tool);
 
 // The file as it would be if the tool's keys had been set, by the program's
-// text rules, to the values they hold in after: equal to after exactly when
-// the save changed only the tool's own lines (or added them where missing)
-// and kept every other byte.
-std::string Rewritten(const std::string& before, const std::string& after,
-                      const ToolWrites& writes);
+// text rules and in the order the tool writes them, to the values they hold
+// in after: equal to after exactly when the save changed only the tool's own
+// lines (or added them where missing) and kept every other byte.
+std::string Rewritten(Tool tool, const std::string& before, const std::string& after);
 
-// Whether the program refuses to rewrite a file of these bytes (UTF-16
-// text, NUL bytes) or of this size.
-bool Refused(const std::string& bytes, unsigned long long size);
+// Whether the program refuses these bytes (UTF-16, NUL bytes, too large).
+bool Refused(const std::string& bytes);
 
-// The corpus's file names, sorted, and a file's bytes.
-std::vector<std::string> CorpusFiles();
+std::vector<std::string> CorpusFiles();  // sorted
 std::string CorpusBytes(const std::string& name);
+std::string ReadBytes(const std::filesystem::path& file);
 
 }  // namespace hostile

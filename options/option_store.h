@@ -51,12 +51,6 @@ constexpr CommonOption kCommonOptions[] = {
     {"FMGCSaveMode", 0, &OptionValues::fmgcSaveMode, true},
 };
 
-// The number at the start of text, read as "%d" reads it: leading white
-// space, an optional sign, decimal digits up to the first other character
-// ("12abc" gives 12). A number beyond the 32-bit range gives the nearest
-// 32-bit value. Nothing when no digit follows.
-std::optional<int32_t> ScanInteger(std::string_view text);
-
 // The value of one option as stored in the file (what a read of the key with
 // kUndefinedValue as default and a kValueBufferSize buffer gave): the read
 // default when the key was missing, when no number could be read, or when

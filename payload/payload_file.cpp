@@ -5,6 +5,7 @@
 #include "payload/station_values.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "platform/scan_int.h"
 
 namespace payload {
 
@@ -22,7 +23,8 @@ std::optional<int32_t> ReadNumber(const char* key, const std::string& path) {
     if (value == kUndefined) {
         return std::nullopt;
     }
-    return LeadingInt(value);
+    // A text that does not begin with a number reads as -1.
+    return text::ScanInt32(value).value_or(-1);
 }
 
 int32_t ReadStationLb(const char* key, const std::string& path) {

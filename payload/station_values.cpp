@@ -7,32 +7,6 @@
 
 namespace payload {
 
-int32_t LeadingInt(std::string_view text) {
-    size_t i = 0;
-    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    while (i < text.size() && isSpace(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size() || text[i] < '0' || text[i] > '9') {
-        return -1;
-    }
-    // Accumulate in 64 bits and stop growing once past the 32-bit range.
-    constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = std::min<int64_t>(value * 10 + (text[i] - '0'), kLimit);
-    }
-    if (negative) {
-        return static_cast<int32_t>(-value);
-    }
-    return static_cast<int32_t>(std::min<int64_t>(value, kLimit - 1));
-}
-
 int32_t EmptyWeightKg(std::optional<int32_t> fileLb, int defaultLb) {
     if (!fileLb) {
         return Trunc<int32_t>(defaultLb * kKgPerLb);

@@ -37,11 +37,6 @@ constexpr StationFormat kStationFormats[] = {
     {Station::Cargo, "station_load.3", ",   0.0, 0.0, 0.0, Cargo"},
 };
 
-// The leading decimal integer of a value as "%d" scans it (white space and
-// a sign allowed), held within 32 bits; -1 when the text does not begin
-// with a number.
-int32_t LeadingInt(std::string_view text);
-
 // The empty weight in kg from the file's empty_weight in pounds (nullopt:
 // no such key). A missing key gives the default truncated, an unusable one
 // (<= 0 or no number) the default rounded.

@@ -12,9 +12,12 @@ struct AppContext {
     // Set by the aircraft selector; back to None at the end of every Load
     // Manager and Fuel Planner action.
     AircraftType selectedAircraft = AircraftType::None;
-    // UTF-8 paths, set once by LocateFiles.
+    // UTF-8 paths, set by LocateFiles when the main menu opens and when the
+    // user changes the simulator folder.
     std::string simFolder;
     std::string prefsPath;
+    // How LocateFiles found simFolder, in words (for the About text).
+    std::string simFolderFoundBy;
     // Zero-fuel weight of the payload last saved in this run, per aircraft
     // (A318 first); 0 when none was saved.
     int32_t savedZfwKg[kAircraftCount] = {};

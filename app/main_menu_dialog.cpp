@@ -3,6 +3,7 @@
 #include "app/aircraft_selector_dialog.h"
 #include "app/app_context.h"
 #include "app/locate_files.h"
+#include "app/system_menu.h"
 #include "app/tools.h"
 #include "payload/aircraft_files.h"
 #include "platform/win32/controls.h"
@@ -42,6 +43,7 @@ BOOL CMainMenuDlg::OnInitDialog() {
         ui::SetButtonBitmap(GetHwnd(), button.id, ui::CachedBitmap(button.bitmap));
     }
     LocateFiles();
+    system_menu::AddEntries(GetHwnd());
     return TRUE;  // the focus goes to the first tab stop, Exit
 }
 
@@ -125,7 +127,7 @@ void CMainMenuDlg::OnKeyAssignments() {
     tools::RunKeyAssignments(GetHwnd());
 }
 
-bool CMainMenuDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR* result) {
+bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR* result) {
     switch (message) {
         case WM_PAINT:
             if (IsIconic(GetHwnd())) {
@@ -137,6 +139,9 @@ bool CMainMenuDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
         case WM_QUERYDRAGICON:
             *result = reinterpret_cast<INT_PTR>(m_hIcon);
             return true;
+        case WM_SYSCOMMAND:
+            *result = TRUE;  // used only when the entry was ours
+            return system_menu::OnSysCommand(GetHwnd(), wParam);
         default:
             return false;
     }

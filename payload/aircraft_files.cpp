@@ -36,6 +36,19 @@ AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder)
     return files;
 }
 
+bool IsUsableSimulatorFolder(const std::string& simFolder) {
+    auto folderOf = [&](const char* file) {
+        std::string path = simFolder + file;
+        return files::FolderExists(path.substr(0, path.rfind('\\')));
+    };
+    for (const AircraftFolders& folders : kFolders) {
+        if (folderOf(folders.base) || (folders.iae && folderOf(folders.iae))) {
+            return true;
+        }
+    }
+    return files::FolderExists(simFolder + "\\Norvane\\Corvel");
+}
+
 bool IsInstalled(const AircraftFiles& files) {
     if (!files.base.empty() && files::FileExists(files.base)) {
         return true;

@@ -19,6 +19,7 @@
 #define IDD_ACJ_LOAD_MANAGER 143
 #define IDD_KEY_CONFIG 144
 #define IDD_CONFIGURATION 145
+#define IDD_ABOUT 180
 
 // Icon
 #define IDI_APP 135
@@ -51,6 +52,16 @@
 #define IDC_MENU_LOAD_MANAGER 1001
 #define IDC_MENU_FUEL_PLANNER 1002
 #define IDC_MENU_KEY_ASSIGNMENTS 1003
+
+// Main menu's window menu (system menu) entries. Their low four bits are
+// zero, as WM_SYSCOMMAND requires.
+#define IDM_SIMULATOR_FOLDER 0x0010
+#define IDM_FIND_AUTOMATICALLY 0x0020
+#define IDM_ABOUT 0x0030
+
+// About (180); Close is IDCANCEL
+#define IDC_ABOUT_TEXT 1000
+#define IDC_ABOUT_COPY 1001
 
 // Aircraft selector (129); "Select an aircraft..." is IDCANCEL
 #define IDC_SEL_A318 1008

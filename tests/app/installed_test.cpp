@@ -42,4 +42,31 @@ TEST(AircraftFiles, InstalledWhenAnyVariantIsAFile) {
     fs::remove_all(root);
 }
 
+TEST(AircraftFiles, UsableSimulatorFolderHoldsAnAircraftFolderOrTheAddOn) {
+    fs::path root = fs::temp_directory_path() / "corvel-usable-test";
+    const struct {
+        const char* folder;  // made below the candidate folder
+        bool usable;
+    } kRows[] = {
+        {"SimObjects/Airplanes/Norvane Zelvia A320IAE", true},
+        {"SimObjects/Airplanes/Norvane Zelvia A319CJ", true},
+        {"SimObjects/Airplanes/Norvane Zelvia A318", true},
+        {"Norvane/Corvel", true},
+        {"Norvane", false},
+        {"SimObjects/Airplanes", false},
+        {"SimObjects/Airplanes/Norvane Zelvia A322", false},
+    };
+    for (const auto& row : kRows) {
+        fs::remove_all(root);
+        fs::create_directories(root / row.folder);
+        EXPECT_EQ(IsUsableSimulatorFolder(root.string()), row.usable) << row.folder;
+    }
+    // A file in an aircraft folder's place does not count.
+    fs::remove_all(root);
+    fs::create_directories(root / "SimObjects" / "Airplanes");
+    std::ofstream(root / "SimObjects" / "Airplanes" / "Norvane Zelvia A321");
+    EXPECT_FALSE(IsUsableSimulatorFolder(root.string()));
+    fs::remove_all(root);
+}
+
 }  // namespace

@@ -1,16 +1,26 @@
-// The simulator folder from the registry: the 32-bit view first (where a
-// 32-bit simulator's key lives on 64-bit Windows), then the native view,
-// then the current directory. Values are set with reg.exe, as an installer
-// or a user would set them.
+// The simulator folder from the registry, read as the program reads it:
+// each source set alone with reg.exe (as an installer or a user would) in
+// the view named, REG_EXPAND_SZ values, and the user's choice through the
+// main menu's window menu.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "app/about_dialog.h"
 #include "app/app_context.h"
 #include "app/locate_files.h"
+#include "app/main_menu_dialog.h"
+#include "app/system_menu.h"
 #include "platform/win32/controls.h"
+#include "res/messages.h"
+#include "res/resource.h"
+#include "tests/win32/support/ui_driver.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -31,42 +41,233 @@ int RunReg(std::wstring arguments) {
     return static_cast<int>(code);
 }
 
-const std::wstring kValue =
-    L"\"HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\" /v SetupPath";
+const std::wstring kBoxed = L"HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+const std::wstring kChoiceKey = L"HKCU\\Software\\Norvane\\Corvel Config";
 
-void SetSetupPath(const wchar_t* view, std::wstring folder) {
-    if (folder.back() == L'\\') {
-        folder += L'\\';  // a backslash before the closing quote is doubled
-    }
-    ASSERT_EQ(RunReg(L"add " + kValue + L" /t REG_SZ /d \"" + folder + L"\" /reg:" + view), 0);
-}
-
-class RegistryViews : public testing::Test {
-  protected:
-    void SetUp() override { TearDown(); }
-    void TearDown() override {
-        RunReg(L"delete " + kValue + L" /reg:32");
-        RunReg(L"delete " + kValue + L" /reg:64");
-    }
+// Every value a case may set, removed before and after each case.
+const struct {
+    const wchar_t* key;
+    const wchar_t* name;
+} kValues[] = {
+    {kBoxed.c_str(), L"SetupPath"},
+    {L"HKCU\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0", L"AppPath"},
+    {L"HKLM\\SOFTWARE\\Dovetail Games\\FSX\\10.0", L"Install_Path"},
+    {L"HKCU\\Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition\\10.0",
+     L"AppPath"},
+    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D", L"AppPath"},
+    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D", L"SetupPath"},
+    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D v2", L"AppPath"},
+    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D v2", L"SetupPath"},
+    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D v3", L"AppPath"},
+    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D v3", L"SetupPath"},
+    {kChoiceKey.c_str(), L"SimulatorFolder"},
 };
 
-TEST_F(RegistryViews, The32BitViewComesFirstThenTheNativeOne) {
-    SetSetupPath(L"64", L"C:\\Sim64");
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, "C:\\Sim64");
-    // Non-ASCII folders survive the trip through the registry.
-    const std::wstring folder32 = L"C:\\Sim\u00e9\u00fc\u0416\u98db\\";
-    SetSetupPath(L"32", folder32);
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, ui::Narrow(folder32));
-    EXPECT_EQ(App().prefsPath, ui::Narrow(folder32) + "\\Norvane\\Corvel\\Prefs.cfg");
+void SetValue(const std::wstring& key, const std::wstring& name, const wchar_t* view,
+              std::wstring data, const wchar_t* type = L"REG_SZ") {
+    if (!data.empty() && data.back() == L'\\') {
+        data += L'\\';  // a backslash before the closing quote is doubled
+    }
+    ASSERT_EQ(RunReg(L"add \"" + key + L"\" /v " + name + L" /t " + type + L" /d \"" + data +
+                     L"\" /reg:" + view),
+              0);
 }
 
-TEST_F(RegistryViews, WithoutAValueTheFolderTwoLevelsAboveTheCurrentDirectoryIsUsed) {
-    wchar_t current[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, current);
+// Started in a folder that holds no simulator; the simulators are folders
+// below it, each with an aircraft folder (or, for some, the add-on's).
+class RegistrySources : public testing::Test {
+  protected:
+    void SetUp() override {
+        root_ =
+            fs::temp_directory_path() / ("corvel-sources-" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "start" / "here");
+        previous_ = fs::current_path();
+        fs::current_path(root_ / "start" / "here");
+        ClearRegistry();
+        ResetApp();
+    }
+    void TearDown() override {
+        ClearRegistry();
+        fs::current_path(previous_);
+        fs::remove_all(root_);
+        ResetApp();
+    }
+    // With the API: a reg.exe run per value and view would take minutes.
+    static void ClearRegistry() {
+        for (const auto& value : kValues) {
+            std::wstring key = value.key;
+            HKEY root = key.rfind(L"HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+            for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+                HKEY handle = nullptr;
+                if (RegOpenKeyExW(root, key.substr(5).c_str(), 0, KEY_SET_VALUE | view, &handle) ==
+                    ERROR_SUCCESS) {
+                    RegDeleteValueW(handle, value.name);
+                    RegCloseKey(handle);
+                }
+            }
+        }
+    }
+    // A simulator folder with the A320 (CFM only).
+    std::wstring MakeSim(const std::wstring& name) {
+        fs::path a320 = root_ / name / "SimObjects" / "Airplanes" / "Norvane Zelvia A320";
+        fs::create_directories(a320);
+        std::ofstream(a320 / "Aircraft.cfg") << "[fltsim.0]\r\n";
+        return (root_ / name).wstring();
+    }
+
+    fs::path root_;
+    fs::path previous_;
+};
+
+TEST_F(RegistrySources, EachSourceAloneInItsViewThenBehindAUsableSetupPath) {
+    const struct {
+        const wchar_t* key;
+        const wchar_t* name;
+        const wchar_t* view;
+        const char* foundBy;
+    } kRows[] = {
+        {kBoxed.c_str(), L"SetupPath", L"64",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight "
+         "Simulator\\10.0\\SetupPath (64-bit view)"},
+        {kValues[1].key, L"AppPath", L"64",
+         "the registry value HKEY_CURRENT_USER\\Software\\Microsoft\\Microsoft Games\\Flight "
+         "Simulator\\10.0\\AppPath"},
+        {kValues[2].key, L"Install_Path", L"32",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Dovetail Games\\FSX\\10.0\\Install_Path "
+         "(32-bit view)"},
+        {kValues[2].key, L"Install_Path", L"64",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Dovetail Games\\FSX\\10.0\\Install_Path "
+         "(64-bit view)"},
+        {kValues[3].key, L"AppPath", L"32",
+         "the registry value HKEY_CURRENT_USER\\Software\\Microsoft\\Microsoft Games\\Flight "
+         "Simulator - Steam Edition\\10.0\\AppPath"},
+        {kValues[4].key, L"AppPath", L"64",
+         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D\\AppPath"},
+        {kValues[5].key, L"SetupPath", L"32",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D\\SetupPath "
+         "(32-bit view)"},
+        {kValues[6].key, L"AppPath", L"32",
+         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D v2\\AppPath"},
+        {kValues[7].key, L"SetupPath", L"64",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D "
+         "v2\\SetupPath (64-bit view)"},
+        {kValues[8].key, L"AppPath", L"64",
+         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D v3\\AppPath"},
+        {kValues[9].key, L"SetupPath", L"32",
+         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D "
+         "v3\\SetupPath (32-bit view)"},
+    };
+    // Non-ASCII folders survive the trip through the registry.
+    const std::wstring sim = MakeSim(L"Sim \u00e9\u0416\u98db") + L"\\";
+    const std::wstring boxed = MakeSim(L"Boxed");
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.foundBy);
+        SetValue(row.key, row.name, row.view, sim);
+        LocateFiles();
+        EXPECT_EQ(App().simFolder, ui::Narrow(sim));
+        EXPECT_EQ(App().simFolderFoundBy, row.foundBy);
+        // A usable SetupPath in the 32-bit view comes first.
+        SetValue(kBoxed, L"SetupPath", L"32", boxed);
+        LocateFiles();
+        EXPECT_EQ(App().simFolder, ui::Narrow(boxed));
+        ClearRegistry();
+    }
+    // An unusable SetupPath gives way; with nothing usable it stands.
+    SetValue(kBoxed, L"SetupPath", L"32", (root_ / L"NoSim").wstring());
     LocateFiles();
-    EXPECT_EQ(App().simFolder, ui::Narrow(current) + "\\..\\..");
+    EXPECT_EQ(App().simFolder, (root_ / "NoSim").string());
+    EXPECT_EQ(App().prefsPath, (root_ / "NoSim").string() + "\\Norvane\\Corvel\\Prefs.cfg");
+    SetValue(kValues[2].key, L"Install_Path", L"64", sim);
+    LocateFiles();
+    EXPECT_EQ(App().simFolder, ui::Narrow(sim));
+}
+
+TEST_F(RegistrySources, ExpandableValuesAreExpandedBeforeTheLengthLimit) {
+    // "%SystemDrive%\" is 14 characters, "C:\" three.
+    const std::wstring tail(480, L'x');
+    SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Games\\FSX\\", L"REG_EXPAND_SZ");
+    LocateFiles();
+    EXPECT_EQ(App().simFolder, "C:\\Games\\FSX\\");
+    EXPECT_EQ(App().prefsPath, "C:\\Games\\FSX\\\\Norvane\\Corvel\\Prefs.cfg");
+    // 505 characters as stored, 494 expanded: taken.
+    SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
+             L"REG_EXPAND_SZ");
+    LocateFiles();
+    EXPECT_EQ(App().simFolder, "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz");
+    // 498 characters as stored, 501 expanded ("%WINDIR%" is C:\windows): the
+    // working folder instead.
+    SetValue(kBoxed, L"SetupPath", L"32", L"%WINDIR%\\" + std::wstring(489, L'y'),
+             L"REG_EXPAND_SZ");
+    LocateFiles();
+    EXPECT_EQ(App().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
+}
+
+std::wstring MenuText(HWND window, UINT id) {
+    wchar_t text[100] = {};
+    GetMenuStringW(GetSystemMenu(window, FALSE), id, text, 100, MF_BYCOMMAND);
+    return text;
+}
+
+bool MenuChecked(HWND window, UINT id) {
+    return GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
+}
+
+TEST_F(RegistrySources, AChoiceByHandWinsSurvivesARestartAndIsUndone) {
+    const std::wstring registered = MakeSim(L"Registered");
+    const std::wstring chosen = MakeSim(L"Chosen");
+    fs::create_directories(root_ / "NotASim" / "SimObjects");
+    SetValue(kBoxed, L"SetupPath", L"32", registered);
+
+    CMainMenuDlg menu;
+    HWND dialog = menu.Create();
+    EXPECT_EQ(MenuText(dialog, IDM_SIMULATOR_FOLDER), ui::Widen(msg::kMenuSimulatorFolder));
+    EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), ui::Widen(msg::kMenuFindAutomatically));
+    EXPECT_EQ(MenuText(dialog, IDM_ABOUT), ui::Widen(msg::kMenuAbout));
+    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
+
+    // A folder without SimObjects\Airplanes is refused and changes nothing.
+    const std::string notASim = (root_ / "NotASim").string();
+    auto boxes = testui::AnswerMessageBoxes(
+        [&] { EXPECT_FALSE(system_menu::UseChosenFolder(dialog, notASim)); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, msg::kNotASimulatorFolder + notASim + msg::kNotASimulatorFolderAdvice);
+    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
+
+    EXPECT_TRUE(system_menu::UseChosenFolder(dialog, ui::Narrow(chosen)));
+    EXPECT_EQ(App().simFolder, ui::Narrow(chosen));
+    EXPECT_TRUE(MenuChecked(dialog, IDM_SIMULATOR_FOLDER));
+    EXPECT_FALSE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    DestroyWindow(dialog);
+
+    // The next start finds it again, and the About text says so.
+    ResetApp();
+    CMainMenuDlg restarted;
+    dialog = restarted.Create();
+    EXPECT_EQ(App().simFolder, ui::Narrow(chosen));
+    std::string about;
+    testui::RunWithModalHandler([&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0); },
+                                [&](HWND window) {
+                                    about = testui::ItemText(window, IDC_ABOUT_TEXT);
+                                    testui::Click(window, IDCANCEL);
+                                });
+    const std::string planes = ui::Narrow(chosen) + "\\SimObjects\\Airplanes\\Norvane Zelvia ";
+    const std::string a320 = planes + "A320\\Aircraft.cfg";
+    const std::string a320Iae = planes + "A320IAE\\Aircraft.cfg";
+    for (const std::string& line :
+         {"Simulator folder: " + ui::Narrow(chosen) + "\r\n",
+          std::string("Found: chosen by you (\"Simulator folder...\" in the window menu)\r\n"),
+          "Preferences file (missing): " + ui::Narrow(chosen) + "\\Norvane\\Corvel\\Prefs.cfg\r\n",
+          "A320 CFM (found): " + a320 + "\r\n", "A320 IAE (missing): " + a320Iae + "\r\n"}) {
+        EXPECT_NE(about.find(line), std::string::npos) << line << " not in\n" << about;
+    }
+
+    SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
+    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
+    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -24,8 +24,11 @@ step() { echo "-- $*"; }
 step "packing the installer"
 rm -rf "$work/package"
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/package" >/dev/null
+cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$work/package" >/dev/null
 installer=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-setup.exe' | head -n1)
+zip=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-win32.zip' | head -n1)
 [ -n "$installer" ] || fail "cpack made no installer"
+[ -n "$zip" ] || fail "cpack made no zip"
 
 export WINEPREFIX=$work/wineprefix
 export WINEDEBUG=-all
@@ -89,6 +92,35 @@ check_uninstalled() {
     ! reg query "$uninstall_key" /reg:64 || fail "the uninstall entry is still there"
 }
 
+# Starts the program (the rest of the line is the command, run from /) and
+# checks that its main menu appears, that it runs from folder $1 with that
+# working folder, and that it ends on Escape.
+start_and_close() {
+    local dir=$1 window= pid= pattern starter
+    shift
+    (cd / && "$@") &
+    starter=$!
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --name '^FSX Corvel Config$' 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.25
+    done
+    [ -n "$window" ] || fail "the main menu did not appear"
+    pattern="$(basename "$(dirname "$(dirname "$dir")")").Norvane.Corvel.CorvelConfig\.exe"
+    pid=$(pgrep -f "$pattern" | head -n1 || true)
+    [ -n "$pid" ] || fail "no CorvelConfig.exe process from $dir"
+    # Wine keeps a process's Unix working folder on its Windows one.
+    [ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
+        fail "the program started in $(readlink -f "/proc/$pid/cwd"), not in $dir"
+    xdotool windowfocus --sync "$window" key Escape
+    for _ in $(seq 40); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.25
+    done
+    ! kill -0 "$pid" 2>/dev/null || fail "the program did not end on Escape"
+    wait "$starter" || true
+}
+
 # Leftovers of an earlier run that stopped half-way.
 rm -f "$shortcut"
 reg delete "$uninstall_key" /f /reg:64 || true
@@ -112,25 +144,7 @@ check_installed "$dir"
 [ "$(user_files "$sim")" = "$before" ] || fail "installing changed the user's files"
 
 step "start from the Start-menu shortcut, close with Escape"
-(cd / && wine start "$shortcut_win")
-window=
-for _ in $(seq 120); do
-    window=$(xdotool search --onlyvisible --name '^FSX Corvel Config$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.25
-done
-[ -n "$window" ] || fail "the main menu did not appear"
-pid=$(pgrep -f 'Corvel Test Sim.Norvane.Corvel.CorvelConfig\.exe' | head -n1 || true)
-[ -n "$pid" ] || fail "no CorvelConfig.exe process from the installed folder"
-# Wine keeps a process's Unix working folder on its Windows one.
-[ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
-    fail "the shortcut started the program in $(readlink -f "/proc/$pid/cwd"), not in $dir"
-xdotool windowfocus --sync "$window" key Escape
-for _ in $(seq 40); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.25
-done
-! kill -0 "$pid" 2>/dev/null || fail "the program did not end on Escape"
+start_and_close "$dir" wine start "$shortcut_win"
 wineserver -w
 
 step "uninstall: the program goes, Prefs.cfg and the aircraft files stay"
@@ -154,4 +168,33 @@ check_uninstalled "$sim64/Norvane/Corvel"
 [ "$(user_files "$sim64")" = "$before" ] || fail "the aircraft files changed"
 
 rm -rf "$sim" "$sim64" "$decoy"
+
+# The simulator is usually run in a 32-bit prefix; the program must start
+# there too, installed and from the zip.
+step "32-bit prefix: install, start from the shortcut, uninstall"
+wineserver -w
+export WINEPREFIX=$work/wineprefix32 WINEARCH=win32
+"$repo/scripts/wine-run"
+drive_c=$WINEPREFIX/drive_c
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
+[ ! -d "$drive_c/windows/syswow64" ] || fail "$WINEPREFIX is not a 32-bit prefix"
+rm -f "$shortcut"
+reg delete "$uninstall_key" /f || true
+sim32="$drive_c/Corvel Test Sim32"
+make_sim "$sim32"
+before=$(user_files "$sim32")
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim32' /f
+install_silently
+check_installed "$sim32/Norvane/Corvel"
+start_and_close "$sim32/Norvane/Corvel" wine start "$shortcut_win"
+uninstall_silently "$sim32/Norvane/Corvel"
+check_uninstalled "$sim32/Norvane/Corvel"
+[ "$(user_files "$sim32")" = "$before" ] || fail "the aircraft files changed"
+
+step "32-bit prefix: the zip's program, extracted into the simulator folder"
+(cd "$sim32" && cmake -E tar xf "$zip")
+[ -f "$sim32/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
+start_and_close "$sim32/Norvane/Corvel" wine start /d 'C:\Corvel Test Sim32\Norvane\Corvel' \
+    'C:\Corvel Test Sim32\Norvane\Corvel\CorvelConfig.exe'
+rm -rf "$sim32"
 echo "installer: all checks passed"

@@ -40,7 +40,9 @@ CAboutDialog::CAboutDialog(HWND owner) : CDialog(IDD_ABOUT, owner) {}
 
 BOOL CAboutDialog::OnInitDialog() {
     ui::SetItemText(GetHwnd(), IDC_ABOUT_TEXT, AboutText(CollectAboutFacts()));
-    return TRUE;  // the focus goes to the text, all of it selected, ready to copy
+    // Close has the focus, so the text shows from its first line.
+    ui::MoveFocus(GetHwnd(), Item(IDCANCEL));
+    return FALSE;
 }
 
 bool CAboutDialog::OnCommand(int id, int code, HWND /*control*/) {

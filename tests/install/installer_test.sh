@@ -46,6 +46,9 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelCo
 shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
 installed=(CorvelConfig.exe Uninstall.exe README.md LICENSE.txt docs/user-guide.md)
+# The installer registers its uninstaller in the 64-bit view; a 32-bit
+# prefix has one view only.
+uninstall_view=/reg:64
 
 reg() { wine reg "$@" >/dev/null 2>&1; }
 
@@ -80,7 +83,7 @@ check_installed() {
         [ -f "$dir/$f" ] || fail "$f is not in $dir"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut"
-    reg query "$uninstall_key" /reg:64 || fail "no uninstall entry"
+    reg query "$uninstall_key" $uninstall_view || fail "no uninstall entry"
 }
 
 check_uninstalled() {
@@ -89,7 +92,7 @@ check_uninstalled() {
         [ ! -e "$dir/$f" ] || fail "$f is still in $dir after uninstalling"
     done
     [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
-    ! reg query "$uninstall_key" /reg:64 || fail "the uninstall entry is still there"
+    ! reg query "$uninstall_key" $uninstall_view || fail "the uninstall entry is still there"
 }
 
 # Starts the program (the rest of the line is the command, run from /) and
@@ -178,6 +181,7 @@ export WINEPREFIX=$work/wineprefix32 WINEARCH=win32
 drive_c=$WINEPREFIX/drive_c
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
 [ ! -d "$drive_c/windows/syswow64" ] || fail "$WINEPREFIX is not a 32-bit prefix"
+uninstall_view=
 rm -f "$shortcut"
 reg delete "$uninstall_key" /f || true
 sim32="$drive_c/Corvel Test Sim32"

@@ -3,7 +3,7 @@
 # them in res/artwork.rc. The output is committed; the build does not run this.
 # Same input, same bytes: nothing random, no time stamps.
 #
-#   res/make_artwork.sh [--preview DIR]
+#   tools/artwork/make_artwork.sh [--preview DIR]
 #
 # --preview also writes PNG copies to DIR, the load manager pictures with the
 # dialogs' fill bars outlined in red, to check that the bars sit on the cabin
@@ -13,7 +13,7 @@
 set -euo pipefail
 export LC_ALL=C  # decimal points in the drawing commands, whatever the locale
 
-res=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+res=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../res" && pwd)
 preview=
 if [ "${1:-}" = "--preview" ]; then
     preview=${2:?--preview needs a folder}
@@ -735,7 +735,7 @@ fi
 
 # ---------------------------------------------------------------------------
 {
-    echo "// Bitmaps and the icon made by res/make_artwork.sh."
+    echo "// Bitmaps and the icon made by tools/artwork/make_artwork.sh."
     for id in $(printf '%s\n' "${!files[@]}" | sort -n); do
         echo "${names[$id]} RCDATA \"res/bitmaps/${files[$id]}.png\""
     done

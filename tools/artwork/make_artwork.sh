@@ -140,10 +140,19 @@ for row in "${views[@]}"; do
     x1=$((cabinBack + 92))
     ex=$(((wr + al) / 2))
 
-    # Top view: the fuselage a little wider than the passenger bars.
+    # Top view: the fuselage a little wider than the passenger bars. Where
+    # the bars reach too near the picture's bottom (the A320's run past it),
+    # the fuselage keeps its top edge and ends 8 px above the bottom, so that
+    # the whole body and both wings stay in the picture.
+    th=${topSize#*x}
+    yc=$(((ft + fb) / 2)) hw=$(((fb - ft) / 2 + 4))
+    if [ $((yc + hw)) -gt $((th - 8)) ]; then
+        hw=$(((th - 8 - (ft - 4)) / 2))
+        yc=$((th - 8 - hw))
+    fi
     convert -size "$topSize" gradient:'#f4f7fb'-'#dbe3ec' "$tmp/bg.png"
     convert -size "$topSize" xc:none \
-        -draw "$(top_view "$x0" "$x1" "$(((ft + fb) / 2))" "$(((fb - ft) / 2 + 4))" "$ex" "$livery" "${topSize#*x}")" \
+        -draw "$(top_view "$x0" "$x1" "$yc" "$hw" "$ex" "$livery" "$th")" \
         "$tmp/plane.png"
     with_shadow "$tmp/bg.png" "$tmp/plane.png" "$tmp/top.png"
     bitmap 24 "$topBitmap" "$tmp/top.png"

@@ -32,8 +32,8 @@ done < <(grep -E '^#define IDB_[A-Z0-9_]+ +[0-9]+' "$res/resource.h")
 
 # Each picture's size in pixels; the A320's are shown at their own size.
 pictureSizes="default=568x118 A320=571x76/573x99"
-mapfile -t views < <(awk -v sizes="$pictureSizes" -f "$here/picture_boxes.awk" "$res/dialogs/load_managers.rc")
-[ ${#views[@]} -gt 0 ] || { echo "make_artwork: no load manager pictures found" >&2; exit 1; }
+boxes=$(awk -v sizes="$pictureSizes" -f "$here/picture_boxes.awk" "$res/dialogs/load_managers.rc")
+mapfile -t views <<<"$boxes"
 
 fonts=/usr/share/fonts/truetype/dejavu
 bold=$fonts/DejaVuSans-Bold.ttf

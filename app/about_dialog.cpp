@@ -1,6 +1,7 @@
 #include "app/about_dialog.h"
 
-#include "app/app_context.h"
+#include <utility>
+
 #include "payload/aircraft_files.h"
 #include "platform/files.h"
 #include "platform/win32/controls.h"
@@ -17,29 +18,31 @@ void AddFile(AboutFacts& facts, std::string aircraft, const std::string& path) {
 
 }  // namespace
 
-AboutFacts CollectAboutFacts() {
+AboutFacts CollectAboutFacts(const AppContext& context) {
     AboutFacts facts;
     facts.version = CORVEL_VERSION_STRING;
-    facts.simFolder = App().simFolder;
-    facts.foundBy = App().simFolderFoundBy;
-    facts.prefsPath = App().prefsPath;
-    facts.prefsExists = files::FileExists(App().prefsPath);
-    for (int i = 0; i < kAircraftCount; ++i) {
-        AircraftFiles paths = AircraftFilePaths(static_cast<AircraftType>(i + 1), App().simFolder);
+    facts.simFolder = context.simFolder;
+    facts.foundBy = context.simFolderFoundBy;
+    facts.prefsPath = context.prefsPath;
+    facts.prefsExists = files::FileExists(context.prefsPath);
+    for (const AircraftSpec& spec : kAircraft) {
+        const AircraftFiles paths = AircraftFilePaths(spec.type, context.simFolder);
+        const std::string name = kAircraftNames[AircraftIndex(spec.type)];
         if (paths.iae.empty()) {
-            AddFile(facts, kAircraftNames[i], paths.base);
+            AddFile(facts, name, paths.base);
         } else {
-            AddFile(facts, std::string(kAircraftNames[i]) + " CFM", paths.base);
-            AddFile(facts, std::string(kAircraftNames[i]) + " IAE", paths.iae);
+            AddFile(facts, name + " CFM", paths.base);
+            AddFile(facts, name + " IAE", paths.iae);
         }
     }
     return facts;
 }
 
-CAboutDialog::CAboutDialog(HWND owner) : CDialog(IDD_ABOUT, owner) {}
+CAboutDialog::CAboutDialog(HWND owner, AboutFacts facts)
+    : CDialog(IDD_ABOUT, owner), m_facts(std::move(facts)) {}
 
 BOOL CAboutDialog::OnInitDialog() {
-    ui::SetItemText(GetHwnd(), IDC_ABOUT_TEXT, AboutText(CollectAboutFacts()));
+    ui::SetItemText(GetHwnd(), IDC_ABOUT_TEXT, AboutText(m_facts));
     // Close has the focus, so the text shows from its first line.
     ui::MoveFocus(GetHwnd(), Item(IDCANCEL));
     return FALSE;
@@ -56,7 +59,7 @@ bool CAboutDialog::OnCommand(int id, int code, HWND /*control*/) {
     return true;
 }
 
-void ShowAbout(HWND owner) {
-    CAboutDialog about(owner);
+void ShowAbout(HWND owner, const AppContext& context) {
+    CAboutDialog about(owner, CollectAboutFacts(context));
     about.DoModal();
 }

@@ -4,20 +4,24 @@
 #pragma once
 
 #include "app/about_text.h"
+#include "app/app_context.h"
 #include "platform/win32/dialog.h"
 
 class CAboutDialog : public ui::CDialog {
   public:
-    explicit CAboutDialog(HWND owner);
+    CAboutDialog(HWND owner, AboutFacts facts);
 
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+
+  private:
+    AboutFacts m_facts;
 };
 
-// What the About text says, read from the application context and the disk
+// What the About text says: the context's folders, and which files exist
 // now.
-AboutFacts CollectAboutFacts();
+AboutFacts CollectAboutFacts(const AppContext& context);
 
 // Shows the About dialog modally.
-void ShowAbout(HWND owner);
+void ShowAbout(HWND owner, const AppContext& context);

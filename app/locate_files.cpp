@@ -1,5 +1,8 @@
 #include "app/locate_files.h"
 
+#include "payload/aircraft_files.h"
+#include "platform/registry.h"
+
 namespace {
 
 constexpr size_t kMaxFolderCharacters = 499;  // what the simulator folder buffer holds
@@ -115,4 +118,18 @@ std::string DescribeOrigin(const SimulatorLocation& location) {
         text += "; it holds none of the aircraft folders and no Norvane\\Corvel folder";
     }
     return text;
+}
+
+SimulatorPaths LocateFiles() {
+    SearchEnvironment environment;
+    environment.chosenFolder = registry::ReadString(kChosenFolder.root, registry::View::Bits32,
+                                                    kChosenFolder.key, kChosenFolder.name);
+    environment.currentDirectory = registry::CurrentDirectory();
+    environment.programFolder = registry::ProgramFolder();
+    environment.readRegistry = [](const RegistryValueName& value, registry::View view) {
+        return registry::ReadString(value.root, view, value.key, value.name);
+    };
+    environment.isUsable = IsUsableSimulatorFolder;
+    const SimulatorLocation location = FindSimulator(environment);
+    return {location.simFolder, location.prefsPath, DescribeOrigin(location)};
 }

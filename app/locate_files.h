@@ -48,7 +48,12 @@ bool FitsFolderLimit(const std::string& folder);
 // folder"...
 std::string DescribeOrigin(const SimulatorLocation& location);
 
-// Fills simFolder, prefsPath and simulatorOrigin of the application
-// context from the registry and the file system. Runs when the main menu
-// opens and again whenever the user changes the simulator folder.
-void LocateFiles();
+struct SimulatorPaths {
+    std::string simFolder;
+    std::string prefsPath;
+    std::string foundBy;  // DescribeOrigin's words
+};
+
+// The search on the real registry and file system. The main menu runs it
+// when it opens and again whenever the user changes the simulator folder.
+SimulatorPaths LocateFiles();

@@ -3,7 +3,6 @@
 #include <shobjidl.h>
 
 #include "app/about_dialog.h"
-#include "app/app_context.h"
 #include "app/locate_files.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -36,7 +35,7 @@ void ShowError(HWND owner, const std::string& text) {
 
 // The folder picker, opened on the folder in use. False when the user
 // cancelled or the picker could not be shown (then after a message).
-bool PickFolder(HWND owner, std::string* folder) {
+bool PickFolder(HWND owner, const std::string& current, std::string* folder) {
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     bool picked = false;
     IFileOpenDialog* dialog = nullptr;
@@ -48,12 +47,12 @@ bool PickFolder(HWND owner, std::string* folder) {
         dialog->GetOptions(&options);
         dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
         dialog->SetTitle(ui::Widen(msg::kChooseFolderTitle).c_str());
-        IShellItem* current = nullptr;
-        if (files::FolderExists(App().simFolder) &&
-            SUCCEEDED(SHCreateItemFromParsingName(ui::Widen(App().simFolder).c_str(), nullptr,
-                                                  IID_PPV_ARGS(&current)))) {
-            dialog->SetFolder(current);
-            current->Release();
+        IShellItem* start = nullptr;
+        if (files::FolderExists(current) &&
+            SUCCEEDED(SHCreateItemFromParsingName(ui::Widen(current).c_str(), nullptr,
+                                                  IID_PPV_ARGS(&start)))) {
+            dialog->SetFolder(start);
+            start->Release();
         }
         IShellItem* result = nullptr;
         if (SUCCEEDED(dialog->Show(owner)) && SUCCEEDED(dialog->GetResult(&result))) {
@@ -87,20 +86,26 @@ void AddEntries(HWND window) {
     UpdateChecks(window);
 }
 
-bool OnSysCommand(HWND window, WPARAM command) {
+bool OnSysCommand(HWND window, WPARAM command, const AppContext& context,
+                  const std::function<void()>& relocate) {
     switch (command & 0xFFF0) {  // the system uses the low four bits
         case IDM_SIMULATOR_FOLDER: {
             std::string folder;
-            if (PickFolder(window, &folder)) {
-                UseChosenFolder(window, folder);
+            if (PickFolder(window, context.simFolder, &folder) && UseChosenFolder(window, folder)) {
+                relocate();
+                UpdateChecks(window);
             }
             return true;
         }
         case IDM_FIND_AUTOMATICALLY:
-            FindAutomatically(window);
+            if (!registry::DeleteUserValue(kChosenFolder.key, kChosenFolder.name)) {
+                ShowError(window, msg::kChoiceNotRemoved);
+            }
+            relocate();
+            UpdateChecks(window);
             return true;
         case IDM_ABOUT:
-            ShowAbout(window);
+            ShowAbout(window, context);
             return true;
         default:
             return false;
@@ -120,17 +125,7 @@ bool UseChosenFolder(HWND owner, const std::string& folder) {
         ShowError(owner, msg::kChoiceNotStored);
         return false;
     }
-    LocateFiles();
-    UpdateChecks(owner);
     return true;
-}
-
-void FindAutomatically(HWND owner) {
-    if (!registry::DeleteUserValue(kChosenFolder.key, kChosenFolder.name)) {
-        ShowError(owner, msg::kChoiceNotRemoved);
-    }
-    LocateFiles();
-    UpdateChecks(owner);
 }
 
 }  // namespace system_menu

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+#include "app/app_context.h"
 
 namespace system_menu {
 
@@ -13,14 +16,13 @@ namespace system_menu {
 void AddEntries(HWND window);
 
 // Runs the entry that WM_SYSCOMMAND names; false for every other command,
-// which the caller leaves to the system.
-bool OnSysCommand(HWND window, WPARAM command);
+// which the caller leaves to the system. relocate finds the simulator's
+// files anew after the choice of folder changed, so the next tool uses it.
+bool OnSysCommand(HWND window, WPARAM command, const AppContext& context,
+                  const std::function<void()>& relocate);
 
-// What the entries do, apart from the folder picker (tests call these).
-// Uses the folder from now on and remembers it for the user, or refuses it
-// with a message when it holds no SimObjects\Airplanes. True when taken.
+// Remembers the folder for the user, or refuses it with a message when it
+// holds no SimObjects\Airplanes. True when stored.
 bool UseChosenFolder(HWND owner, const std::string& folder);
-// Forgets the user's choice and finds the folder as at start-up.
-void FindAutomatically(HWND owner);
 
 }  // namespace system_menu

@@ -4,22 +4,9 @@
 
 namespace {
 
-struct AircraftFolders {
-    const char* base;
-    const char* iae;  // nullptr when the type has no IAE variant
-};
-
-// Indexed by AircraftType 1 to 5.
-constexpr AircraftFolders kFolders[kAircraftCount] = {
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A318\\Aircraft.cfg", nullptr},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A319\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A319IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A320IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A321\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A321IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A319CJ\\Aircraft.cfg", nullptr},
-};
+std::string AircraftFile(const std::string& simFolder, const char* folder) {
+    return simFolder + "\\SimObjects\\Airplanes\\" + folder + "\\Aircraft.cfg";
+}
 
 }  // namespace
 
@@ -28,21 +15,19 @@ AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder)
     if (!IsAircraft(type)) {
         return files;
     }
-    const AircraftFolders& folders = kFolders[AircraftIndex(type)];
-    files.base = simFolder + folders.base;
-    if (folders.iae) {
-        files.iae = simFolder + folders.iae;
+    const AircraftSpec& aircraft = Aircraft(type);
+    files.base = AircraftFile(simFolder, aircraft.baseFolder);
+    if (aircraft.iaeFolder) {
+        files.iae = AircraftFile(simFolder, aircraft.iaeFolder);
     }
     return files;
 }
 
 bool IsUsableSimulatorFolder(const std::string& simFolder) {
-    auto folderOf = [&](const char* file) {
-        std::string path = simFolder + file;
-        return files::FolderExists(path.substr(0, path.rfind('\\')));
-    };
-    for (const AircraftFolders& folders : kFolders) {
-        if (folderOf(folders.base) || (folders.iae && folderOf(folders.iae))) {
+    const std::string airplanes = simFolder + "\\SimObjects\\Airplanes\\";
+    for (const AircraftSpec& aircraft : kAircraft) {
+        if (files::FolderExists(airplanes + aircraft.baseFolder) ||
+            (aircraft.iaeFolder && files::FolderExists(airplanes + aircraft.iaeFolder))) {
             return true;
         }
     }

@@ -10,8 +10,6 @@
 #include <fstream>
 #include <string>
 
-#include "app/about_dialog.h"
-#include "app/app_context.h"
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
 #include "app/system_menu.h"
@@ -85,13 +83,11 @@ class RegistrySources : public testing::Test {
         previous_ = fs::current_path();
         fs::current_path(root_ / "start" / "here");
         ClearRegistry();
-        ResetApp();
     }
     void TearDown() override {
         ClearRegistry();
         fs::current_path(previous_);
         fs::remove_all(root_);
-        ResetApp();
     }
     // With the API: a reg.exe run per value and view would take minutes.
     static void ClearRegistry() {
@@ -164,43 +160,39 @@ TEST_F(RegistrySources, EachSourceAloneInItsViewThenBehindAUsableSetupPath) {
     for (const auto& row : kRows) {
         SCOPED_TRACE(row.foundBy);
         SetValue(row.key, row.name, row.view, sim);
-        LocateFiles();
-        EXPECT_EQ(App().simFolder, ui::Narrow(sim));
-        EXPECT_EQ(App().simFolderFoundBy, row.foundBy);
+        SimulatorPaths paths = LocateFiles();
+        EXPECT_EQ(paths.simFolder, ui::Narrow(sim));
+        EXPECT_EQ(paths.foundBy, row.foundBy);
         // A usable SetupPath in the 32-bit view comes first.
         SetValue(kBoxed, L"SetupPath", L"32", boxed);
-        LocateFiles();
-        EXPECT_EQ(App().simFolder, ui::Narrow(boxed));
+        EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(boxed));
         ClearRegistry();
     }
     // An unusable SetupPath gives way; with nothing usable it stands.
     SetValue(kBoxed, L"SetupPath", L"32", (root_ / L"NoSim").wstring());
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, (root_ / "NoSim").string());
-    EXPECT_EQ(App().prefsPath, (root_ / "NoSim").string() + "\\Norvane\\Corvel\\Prefs.cfg");
+    SimulatorPaths paths = LocateFiles();
+    EXPECT_EQ(paths.simFolder, (root_ / "NoSim").string());
+    EXPECT_EQ(paths.prefsPath, (root_ / "NoSim").string() + "\\Norvane\\Corvel\\Prefs.cfg");
     SetValue(kValues[2].key, L"Install_Path", L"64", sim);
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, ui::Narrow(sim));
+    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(sim));
 }
 
 TEST_F(RegistrySources, ExpandableValuesAreExpandedBeforeTheLengthLimit) {
     // "%SystemDrive%\" is 14 characters, "C:\" three.
     const std::wstring tail(480, L'x');
     SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Games\\FSX\\", L"REG_EXPAND_SZ");
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, "C:\\Games\\FSX\\");
-    EXPECT_EQ(App().prefsPath, "C:\\Games\\FSX\\\\Norvane\\Corvel\\Prefs.cfg");
+    SimulatorPaths paths = LocateFiles();
+    EXPECT_EQ(paths.simFolder, "C:\\Games\\FSX\\");
+    EXPECT_EQ(paths.prefsPath, "C:\\Games\\FSX\\\\Norvane\\Corvel\\Prefs.cfg");
     // 505 characters as stored, 494 expanded: taken.
     SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
              L"REG_EXPAND_SZ");
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz");
+    EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz");
     // 498 characters as stored, 501 expanded ("%WINDIR%" is C:\windows): the
     // working folder instead.
     SetValue(kBoxed, L"SetupPath", L"32", L"%WINDIR%\\" + std::wstring(489, L'y'),
              L"REG_EXPAND_SZ");
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
+    EXPECT_EQ(LocateFiles().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
 }
 
 std::wstring MenuText(HWND window, UINT id) {
@@ -213,7 +205,26 @@ bool MenuChecked(HWND window, UINT id) {
     return GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
 }
 
-TEST_F(RegistrySources, AChoiceByHandWinsSurvivesARestartAndIsUndone) {
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Edit") != 0 || !IsWindowVisible(child)) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+// The folder picker as a user drives it: the path typed, then Open.
+void PickInFolderDialog(HWND picker, const std::wstring& folder) {
+    HWND edit = nullptr;
+    EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+    ASSERT_TRUE(edit) << "no file name field in the folder picker";
+    SetWindowTextW(edit, folder.c_str());
+    testui::Click(picker, IDOK);
+}
+
+TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
     const std::wstring registered = MakeSim(L"Registered");
     const std::wstring chosen = MakeSim(L"Chosen");
     fs::create_directories(root_ / "NotASim" / "SimObjects");
@@ -225,7 +236,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsSurvivesARestartAndIsUndone) {
     EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), ui::Widen(msg::kMenuFindAutomatically));
     EXPECT_EQ(MenuText(dialog, IDM_ABOUT), ui::Widen(msg::kMenuAbout));
     EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
-    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // A folder without SimObjects\Airplanes is refused and changes nothing.
     const std::string notASim = (root_ / "NotASim").string();
@@ -234,19 +245,20 @@ TEST_F(RegistrySources, AChoiceByHandWinsSurvivesARestartAndIsUndone) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, msg::kNotASimulatorFolder + notASim + msg::kNotASimulatorFolderAdvice);
     EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
-    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
 
-    EXPECT_TRUE(system_menu::UseChosenFolder(dialog, ui::Narrow(chosen)));
-    EXPECT_EQ(App().simFolder, ui::Narrow(chosen));
+    // Chosen in the picker: the menu (and so the next tool) uses it at once.
+    testui::RunWithModalHandler(
+        [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
+        [&](HWND picker) { PickInFolderDialog(picker, chosen); });
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
     EXPECT_TRUE(MenuChecked(dialog, IDM_SIMULATOR_FOLDER));
     EXPECT_FALSE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
     DestroyWindow(dialog);
 
     // The next start finds it again, and the About text says so.
-    ResetApp();
     CMainMenuDlg restarted;
     dialog = restarted.Create();
-    EXPECT_EQ(App().simFolder, ui::Narrow(chosen));
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(chosen));
     std::string about;
     testui::RunWithModalHandler([&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0); },
                                 [&](HWND window) {
@@ -254,18 +266,17 @@ TEST_F(RegistrySources, AChoiceByHandWinsSurvivesARestartAndIsUndone) {
                                     testui::Click(window, IDCANCEL);
                                 });
     const std::string planes = ui::Narrow(chosen) + "\\SimObjects\\Airplanes\\Norvane Zelvia ";
-    const std::string a320 = planes + "A320\\Aircraft.cfg";
-    const std::string a320Iae = planes + "A320IAE\\Aircraft.cfg";
     for (const std::string& line :
          {"Simulator folder: " + ui::Narrow(chosen) + "\r\n",
           std::string("Found: chosen by you (\"Simulator folder...\" in the window menu)\r\n"),
           "Preferences file (missing): " + ui::Narrow(chosen) + "\\Norvane\\Corvel\\Prefs.cfg\r\n",
-          "A320 CFM (found): " + a320 + "\r\n", "A320 IAE (missing): " + a320Iae + "\r\n"}) {
+          "A320 CFM (found): " + planes + "A320\\Aircraft.cfg\r\n",
+          "A320 IAE (missing): " + planes + "A320IAE\\Aircraft.cfg\r\n"}) {
         EXPECT_NE(about.find(line), std::string::npos) << line << " not in\n" << about;
     }
 
     SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
-    EXPECT_EQ(App().simFolder, ui::Narrow(registered));
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
     EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
     DestroyWindow(dialog);
 }

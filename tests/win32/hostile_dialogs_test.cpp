@@ -12,10 +12,8 @@
 #include <iostream>
 
 #include "app/main_menu_dialog.h"
-#include "payload/aircraft_files.h"
 #include "platform/files.h"
 #include "platform/win32/controls.h"
-#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/hostile/tool_files.h"
 #include "tests/win32/support/ui_driver.h"
@@ -26,7 +24,7 @@ namespace fs = std::filesystem;
 using hostile::Tool;
 using Box = std::tuple<std::string, std::string, UINT>;  // caption, text, icon
 
-// Each tool's menu button and boxes (the key assignments save silently).
+// Each tool's menu button, its box after a save and the start of its failures' text.
 struct ToolUi {
     int menuButton;
     const char* saved;
@@ -34,27 +32,25 @@ struct ToolUi {
     UINT failureIcon;
 };
 constexpr ToolUi kUi[] = {
-    {IDC_MENU_LOAD_MANAGER, msg::kPayloadSaved, msg::kPayloadNotSaved, MB_ICONEXCLAMATION},
-    {IDC_MENU_CONFIGURATION, msg::kConfigurationNote, msg::kConfigurationNotSaved, MB_ICONERROR},
-    {IDC_MENU_KEY_ASSIGNMENTS, nullptr, msg::kKeysNotSaved, MB_ICONERROR},
+    {IDC_MENU_LOAD_MANAGER, "payload_saved", "payload_not_saved", MB_ICONEXCLAMATION},
+    {IDC_MENU_CONFIGURATION, "configuration_note", "configuration_not_saved", MB_ICONERROR},
+    {IDC_MENU_KEY_ASSIGNMENTS, nullptr, "keys_not_saved", MB_ICONERROR},  // saved silently
 };
 const ToolUi& UiOf(Tool tool) {
     return kUi[static_cast<int>(tool)];
 }
-
 std::vector<Box> Saved(Tool tool) {
-    return UiOf(tool).saved
-               ? std::vector<Box>{{msg::kCaptionWarning, UiOf(tool).saved, MB_ICONINFORMATION}}
-               : std::vector<Box>{};
+    return UiOf(tool).saved ? std::vector<Box>{{"WARNING", testui::Message(UiOf(tool).saved),
+                                                MB_ICONINFORMATION}}
+                            : std::vector<Box>{};
 }
-
-std::vector<Box> Failure(Tool tool, const std::string& path, files::Error error) {
-    return {{msg::kCaptionError,
-             msg::SaveFailure(UiOf(tool).notSaved, path, files::Status::Fail(error, "")),
+std::vector<Box> Failure(Tool tool, const std::string& path, const char* advice) {
+    return {{"ERROR", testui::Message(UiOf(tool).notSaved) + path + "\n\n" + testui::Message(advice),
              UiOf(tool).failureIcon}};
 }
 
-// The boxes shown; opened tells whether the tool's dialog appeared.
+// Opens the tool from the menu (choosing the A320) and presses OK, then Cancel
+// if a failed save kept it open; the boxes shown. opened: whether the tool's dialog appeared.
 bool g_ignored;
 std::vector<Box> RunTool(HWND menu, Tool tool, bool& opened = g_ignored) {
     std::vector<Box> shown;
@@ -69,7 +65,7 @@ std::vector<Box> RunTool(HWND menu, Tool tool, bool& opened = g_ignored) {
             opened = true;
             testui::Click(dialog, IDOK);
             if (IsWindow(dialog) && IsWindowVisible(dialog)) {
-                testui::Click(dialog, IDCANCEL);  // a failed save keeps the dialog open
+                testui::Click(dialog, IDCANCEL);
             }
         });
     for (const testui::MessageBoxInfo& box : boxes) {
@@ -114,13 +110,14 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
         fs::remove_all(Wide(m_folder));
     }
     std::string PathFor(Tool tool) const {
-        return tool == Tool::LoadManager ? AircraftFilePaths(AircraftType::A320, m_folder).base
-                                         : m_folder + "\\Norvane\\Corvel\\Prefs.cfg";
+        return m_folder + (tool == Tool::LoadManager
+                               ? "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg"
+                               : "\\Norvane\\Corvel\\Prefs.cfg");
     }
 
     // Opens and saves the tool over bytes: saved with only the tool's lines
-    // changed, or refused with error and the file as it was.
-    void Expect(Tool tool, const std::string& bytes, files::Error error, size_t filesAfter = 1) {
+    // changed, or (with the advice shown) refused and the file as it was.
+    void Expect(Tool tool, const std::string& bytes, const char* advice, size_t filesAfter = 1) {
         SCOPED_TRACE(hostile::ToolName(tool));
         const std::string path = PathFor(tool);
         Put(path, bytes);
@@ -128,12 +125,12 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
         const std::vector<Box> boxes = RunTool(m_menuWindow, tool, opened);
         ASSERT_TRUE(opened);
         const std::string after = Get(path);
-        if (error == files::Error::None) {
+        if (!advice) {
             EXPECT_EQ(boxes, Saved(tool));
             EXPECT_TRUE(after == hostile::Rewritten(tool, bytes, after))
                 << "the save changed more than the tool's own lines";
         } else {
-            EXPECT_EQ(boxes, Failure(tool, path, error));
+            EXPECT_EQ(boxes, Failure(tool, path, advice));
             EXPECT_TRUE(after == bytes) << "a refused file was changed";
         }
         EXPECT_EQ(std::distance(fs::directory_iterator(Wide(path).parent_path()), {}), filesAfter)
@@ -155,8 +152,7 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
 TEST_P(HostileDialogs, EveryToolSavesOnlyItsLinesOrShowsAnError) {
     const std::string bytes = hostile::CorpusBytes(GetParam());
     for (Tool tool : hostile::kFileTools) {
-        Expect(tool, bytes,
-               hostile::Refused(bytes) ? files::Error::Unsupported : files::Error::None);
+        Expect(tool, bytes, hostile::Refused(bytes) ? "unsupported_file_advice" : nullptr);
     }
 }
 
@@ -178,7 +174,7 @@ TEST_F(HostileDialogs, UnwritableFileIsRefusedAndKept) {
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         const SIZE_T peakBefore = memory.PeakWorkingSetSize;
         bool opened = false;
-        EXPECT_EQ(RunTool(m_menuWindow, tool, opened), Failure(tool, path, files::Error::TooLarge));
+        EXPECT_EQ(RunTool(m_menuWindow, tool, opened), Failure(tool, path, "too_large_file_advice"));
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         EXPECT_LT(memory.PeakWorkingSetSize - peakBefore, SIZE_T{64} * 1024 * 1024) << "read";
         EXPECT_TRUE(opened);
@@ -187,7 +183,7 @@ TEST_F(HostileDialogs, UnwritableFileIsRefusedAndKept) {
 
         Put(path, bytes);
         SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY);
-        EXPECT_EQ(RunTool(m_menuWindow, tool), Failure(tool, path, files::Error::AccessDenied));
+        EXPECT_EQ(RunTool(m_menuWindow, tool), Failure(tool, path, "access_denied_advice"));
         EXPECT_TRUE(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_READONLY);
         SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_TRUE(Get(path) == bytes);
@@ -197,7 +193,7 @@ TEST_F(HostileDialogs, UnwritableFileIsRefusedAndKept) {
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
         const std::vector<Box> refused = RunTool(m_menuWindow, tool);
         CloseHandle(held);
-        EXPECT_EQ(refused, Failure(tool, path, files::Error::AccessDenied));
+        EXPECT_EQ(refused, Failure(tool, path, "access_denied_advice"));
         EXPECT_TRUE(Get(path) == bytes);
         EXPECT_EQ(RunTool(m_menuWindow, tool), Saved(tool));  // once freed
 
@@ -208,10 +204,10 @@ TEST_F(HostileDialogs, UnwritableFileIsRefusedAndKept) {
         if (tool == Tool::LoadManager) {
             // A folder is no aircraft file: the aircraft is not installed.
             EXPECT_FALSE(opened);
-            EXPECT_EQ(boxes, std::vector<Box>(
-                                 {{msg::kCaptionError, msg::kNotInstalled, MB_ICONEXCLAMATION}}));
+            EXPECT_EQ(boxes, std::vector<Box>({{"ERROR", testui::Message("not_installed"),
+                                                MB_ICONEXCLAMATION}}));
         } else {
-            EXPECT_EQ(boxes, Failure(tool, path, files::Error::IsDirectory));
+            EXPECT_EQ(boxes, Failure(tool, path, "folder_in_the_way_advice"));
         }
         EXPECT_TRUE(fs::is_directory(wide));
         RemoveDirectoryW(wide.c_str());
@@ -227,8 +223,7 @@ TEST_F(HostileDialogs, NextSaveRemovesADeadWritersTemporary) {
     Put(path + ".~99999996-0.tmp", "[Keys]\r\nCommand.00-");
     Put(ours, "[Keys]\r\n");
     Put(path + ".bak", "[Keys]\r\n");
-    Expect(Tool::KeyAssignments, hostile::CorpusBytes("prefs_plain_crlf.cfg"), files::Error::None,
-           3);
+    Expect(Tool::KeyAssignments, hostile::CorpusBytes("prefs_plain_crlf.cfg"), nullptr, 3);
     EXPECT_FALSE(fs::exists(Wide(path + ".~99999996-0.tmp")));
     EXPECT_TRUE(fs::exists(Wide(ours)));
     EXPECT_TRUE(fs::exists(Wide(path + ".bak")));
@@ -257,9 +252,9 @@ TEST_F(UnicodeSimulatorFolder, EveryToolWorksThereWhateverTheCodePage) {
     EXPECT_EQ(menu.Context().simFolder, m_folder + "\\");
     EXPECT_TRUE(files::FileExists(menu.Context().prefsPath)) << menu.Context().prefsPath;
     // Both writers of Prefs.cfg must reach the one file in this folder.
-    Expect(Tool::LoadManager, hostile::CorpusBytes("aircraft_plain_crlf.cfg"), files::Error::None);
-    Expect(Tool::Configuration, prefs, files::Error::None);
-    Expect(Tool::KeyAssignments, prefs, files::Error::None);
+    Expect(Tool::LoadManager, hostile::CorpusBytes("aircraft_plain_crlf.cfg"), nullptr);
+    Expect(Tool::Configuration, prefs, nullptr);
+    Expect(Tool::KeyAssignments, prefs, nullptr);
 }
 
 }  // namespace

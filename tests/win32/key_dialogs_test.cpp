@@ -9,19 +9,16 @@
 #include <iterator>
 #include <memory>
 #include <tuple>
-#include <utility>
 
 #include "keys/key_assigner_dialog.h"
-#include "keys/key_assignments.h"
 #include "keys/key_config_dialog.h"
 #include "platform/win32/controls.h"
-#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-using Boxes = std::vector<testui::MessageBoxInfo>;
+using testui::Boxes;
 
 // Keys pressed in order, released in reverse, then Enter (OK) unless told otherwise.
 void Type(const std::vector<WORD>& keys, bool thenEnter = true) {
@@ -37,12 +34,9 @@ void Type(const std::vector<WORD>& keys, bool thenEnter = true) {
     }
 }
 
-void ExpectErrorBox(const Boxes& boxes, const char* caption, const std::string& text, HWND owner) {
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].caption, caption);
-    EXPECT_EQ(boxes[0].text, text);
-    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONERROR));
-    EXPECT_EQ(boxes[0].owner, owner);
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class KeyDialogsTest : public testing::Test {
@@ -75,10 +69,7 @@ class KeyDialogsTest : public testing::Test {
                                           inAssigner);
     }
     std::string Shown() const { return testui::ItemText(m_dialog, IDC_KC_ASSIGNMENT); }
-    std::string FileBytes() const {
-        std::ifstream in(m_path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string FileBytes() const { return Bytes(m_path); }
 
     std::string m_path;
     keys::CommandCatalogue m_catalogue = keys::kDefaultCommands;
@@ -121,15 +112,16 @@ TEST_F(KeyDialogsTest, ListsTheCommandsAndShowsFrenchNames) {
     Open(0);
     HWND combo = GetDlgItem(m_dialog, IDC_KC_COMMANDS);
     ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 86);
+    std::string listed;
     for (int item = 0; item < 86; ++item) {
         wchar_t text[128] = {};
         SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(ui::Narrow(text),
-                  item == 0 ? "Select a command" : keys::kDefaultCommands[item - 1].name);
+        listed += ui::Narrow(text) + "\n";
     }
+    EXPECT_EQ(listed, Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/key_commands.txt"));
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(Shown(), "");
-    ExpectErrorBox(Change(), "ERROR", "Please select a command first.", m_dialog);
+    EXPECT_EQ(Change(), (Boxes{{"ERROR", "Please select a command first.", MB_ICONERROR, m_dialog}}));
 
     const std::pair<int, const wchar_t*> rows[] = {{16, L"SHIFT + \u00F9"},
                                                    {18, L"CTRL + Arr\u00EAt D\u00E9fil"},
@@ -155,8 +147,8 @@ TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
         EXPECT_EQ(GetFocus(), GetDlgItem(assigner, IDC_KA_HOTKEY));
         testui::Click(assigner, IDCANCEL);
     });
-    ExpectErrorBox(boxes, "Error", "ALT modifier is not authorized, please use another.",
-                   assignerWindow);
+    EXPECT_EQ(boxes, (Boxes{{"Error", testui::Message("alt_not_authorized"), MB_ICONERROR,
+                             assignerWindow}}));
     EXPECT_EQ(Shown(), "CTRL + D");  // the default, unchanged
 
     // clang-format off
@@ -181,7 +173,7 @@ TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
 }
 
 // Cancel keeps changed bindings in memory only for rows the file lacks; a failed save is
-// reported and changes nothing; then OK writes all 182 entries, -Modifier before -Key.
+// reported and changes nothing; then OK writes every entry (tests/data/win32/keys_saved.cfg).
 TEST_F(KeyDialogsTest, CancelThenFailedSaveThenOk) {
     const std::string existing =
         "[Common]\r\nUnitSystem=1\r\n[Keys]\r\nCommand.01-Modifier=0\r\nCommand.01-Key=59\r\n";
@@ -199,27 +191,18 @@ TEST_F(KeyDialogsTest, CancelThenFailedSaveThenOk) {
     EXPECT_EQ(Shown(), "F1");  // the file's
     ASSERT_TRUE(SetFileAttributesW(ui::Widen(m_path).c_str(), FILE_ATTRIBUTE_READONLY));
     // Read-only: the message ends with the advice on access rights.
-    ExpectErrorBox(testui::AnswerMessageBoxes([&] { testui::Click(m_dialog, IDOK); }), "ERROR",
-                   msg::SaveFailure(msg::kKeysNotSaved, m_path,
-                                    files::Status::Fail(files::Error::AccessDenied, "")),
-                   m_dialog);
+    EXPECT_EQ(testui::AnswerMessageBoxes([&] { testui::Click(m_dialog, IDOK); }),
+              (Boxes{{"ERROR",
+                      testui::Message("keys_not_saved") + m_path + "\n\n" +
+                          testui::Message("access_denied_advice"),
+                      MB_ICONERROR, m_dialog}}));
     EXPECT_FALSE(m_config->IsEnded());
     EXPECT_EQ(FileBytes(), existing);
 
     SetFileAttributesW(ui::Widen(m_path).c_str(), FILE_ATTRIBUTE_NORMAL);
     testui::Click(m_dialog, IDOK);
     EXPECT_EQ(m_config->Result(), IDOK);
-    auto read = [this](const std::string& key) {
-        return static_cast<int>(GetPrivateProfileIntA("Keys", key.c_str(), -1, m_path.c_str()));
-    };
-    for (size_t i = 0; i < keys::kCommandCount; ++i) {
-        EXPECT_EQ(read(keys::ModifierEntryName(i)), m_catalogue[i].modifier) << i;
-        EXPECT_EQ(read(keys::KeyEntryName(i)), m_catalogue[i].key) << i;
-    }
-    EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", 0, m_path.c_str()), 1u);
-    const std::string bytes = FileBytes();
-    EXPECT_LT(bytes.find("Command.02-Modifier=3"), bytes.find("Command.02-Key=19"));
-    EXPECT_LT(bytes.find("Command.02-Key=19"), bytes.find("Command.03-Modifier=2"));
+    EXPECT_EQ(FileBytes(), Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/keys_saved.cfg"));
 }
 
 }  // namespace

@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "options/configuration_dialog.h"
-#include "options/option_store.h"
 #include "platform/files.h"
 #include "platform/win32/controls.h"
-#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
@@ -31,18 +31,17 @@ void Prefs(const std::string& lines) {
     ASSERT_TRUE(lines.empty() || files::ReplaceFile(g_prefsPath, "[Common]\r\n" + lines).ok());
 }
 
-// Every option in file order, then the Cold & Dark marker, as Windows reads them ("-": none).
+// Every option, then the Cold & Dark marker, as Windows reads them ("-": none).
 std::string Stored() {
     std::string all;
     wchar_t value[64];
-    for (const options::CommonOption& option : options::kCommonOptions) {
-        GetPrivateProfileStringW(L"Common", ui::Widen(option.key).c_str(), L"-", value, 64,
-                                 ui::Widen(g_prefsPath).c_str());
-        all += ui::Narrow(value) + " ";
+    for (const wchar_t* key : {L"UnitSystem", L"PushbackType", L"UserExperience", L"PanelVolume",
+                               L"IRSAlignmentTime", L"Modifier", L"Locker", L"AutoPause",
+                               L"FsuipcUsage", L"FMGCSaveMode", L"ColdAndDark"}) {
+        GetPrivateProfileStringW(L"Common", key, L"-", value, 64, ui::Widen(g_prefsPath).c_str());
+        all += (all.empty() ? "" : " ") + ui::Narrow(value);
     }
-    GetPrivateProfileStringW(L"Common", L"ColdAndDark", L"-", value, 64,
-                             ui::Widen(g_prefsPath).c_str());
-    return all + ui::Narrow(value);
+    return all;
 }
 
 // What the user sees, in template order: checked buttons (grey if disabled), trackbars, labels.
@@ -91,7 +90,7 @@ std::string Open(const std::vector<int>& ids) {
 }
 
 TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
-    const std::string status = "\nStatus: " + std::string(msg::kColdAndDark);
+    const std::string status = "\nStatus: " + testui::Message("cold_and_dark");
     // [Common] lines (none: no file), the clicks, what is seen, what is stored.
     // clang-format off
     const std::tuple<std::string, std::vector<int>, std::string, std::string> rows[] = {
@@ -132,18 +131,39 @@ TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoi
                                                       : g_prefsPath;
         SetFileAttributesW(ui::Widen(g_prefsPath).c_str(), FILE_ATTRIBUTE_READONLY);
         // Access denied adds advice; a missing folder is named by the path alone.
-        const files::Status status = files::Status::Fail(error, "");
-        EXPECT_EQ(
-            Open({IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_VOLUME, IDOK,
-                  IDC_CFG_COLD_AND_DARK, IDCANCEL}),
-            "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
-            "60 60s | \nERROR: " +
-                msg::SaveFailure(msg::kConfigurationNotSaved, g_prefsPath, status) +
-                "\nERROR: " + msg::SaveFailure(msg::kColdAndDarkNotSaved, g_prefsPath, status));
+        const std::string advice = error == files::Error::AccessDenied
+                                       ? "\n\n" + testui::Message("access_denied_advice")
+                                       : "";
+        EXPECT_EQ(Open({IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_VOLUME,
+                        IDOK, IDC_CFG_COLD_AND_DARK, IDCANCEL}),
+                  "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
+                  "60 60s | \nERROR: " +
+                      testui::Message("configuration_not_saved") + g_prefsPath + advice +
+                      "\nERROR: " + testui::Message("cold_and_dark_not_saved") + g_prefsPath +
+                      advice);
         EXPECT_EQ(Stored(), "- - - - - - - - - - -");
     }
     EXPECT_FALSE(std::filesystem::exists(missingFolder));
     Prefs("");
+}
+
+// A folder nobody may write in (made so by locked_folder.sh, even for root):
+// refused with advice, the file kept.
+TEST(ConfigurationDialog, AFolderWithoutWritePermissionIsReportedWithAdvice) {
+    const char* folder = std::getenv("CORVEL_LOCKED_FOLDER");
+    if (!folder) {
+        GTEST_SKIP() << "run through locked_folder.sh";
+    }
+    g_prefsPath = "Z:" + std::string(folder) + "/Prefs.cfg";
+    std::replace(g_prefsPath.begin(), g_prefsPath.end(), '/', '\\');
+    std::string before;
+    ASSERT_TRUE(files::ReadFile(g_prefsPath, before).ok());
+    EXPECT_EQ(Open({IDC_CFG_IMPERIAL, IDOK, IDCANCEL}),
+              "Imperial | 100 Maximum | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
+              "60 60s | \nERROR: " + testui::Message("configuration_not_saved") + g_prefsPath +
+                  "\n\n" + testui::Message("access_denied_advice"));
+    std::string after;
+    EXPECT_TRUE(files::ReadFile(g_prefsPath, after).ok() && after == before);
 }
 
 }  // namespace

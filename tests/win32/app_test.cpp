@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
@@ -33,34 +32,33 @@ class MainMenu : public testing::Test {
         fs::current_path(m_previous);
         fs::remove_all(m_root);
     }
-    void Install(const char* variant) {  // 93500 lb empty, 12 business passengers
-        fs::path folder = m_root / "SimObjects" / "Airplanes" / variant;
-        fs::create_directories(folder);
-        std::ofstream(folder / "Aircraft.cfg", std::ios::binary)
-            << "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\nstation_load.4=\"1984,   26.0, 0.0, "
-               "0.0, First\"\r\n";
+    void Install(const std::string& variant) {  // 93500 lb empty, 12 business passengers
+        testui::Put(m_root.u8string() + "\\SimObjects\\Airplanes\\" + variant + "\\Aircraft.cfg",
+                    "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n"
+                    "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
     }
     // Runs a menu command; the selector (when it opens) gets the opening's choices
     // clicked, then closes; each tool is passed to tool, which closes it.
     testui::Boxes Run(int button, std::vector<std::vector<int>> choices,
                       const std::function<void(HWND)>& tool) {
         size_t opening = 0;
-        return testui::AnswerMessageBoxes([&] { testui::Click(m_window, button); },
-                                          [&](HWND window) {
-            if (testui::Text(window) != "Aircraft Selector") {
-                return tool(window);
-            }
-            m_selectorLog += IsWindowEnabled(m_window) ? "menu enabled " : "";
-            m_selectorLog += GetWindow(window, GW_OWNER) == m_window ? "" : "not owned ";
-            for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
-                m_selectorLog += ui::IsChecked(window, id) ? "pressed at opening " : "";
-            }
-            for (int id : opening < choices.size() ? choices[opening++] : std::vector<int>{}) {
-                testui::Click(window, id);
-            }
-            m_selectorLog += "|";
-            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
-        });
+        return testui::AnswerMessageBoxes(
+            [&] { testui::Click(m_window, button); },
+            [&](HWND window) {
+                if (testui::Text(window) != "Aircraft Selector") {
+                    return tool(window);
+                }
+                m_selectorLog += IsWindowEnabled(m_window) ? "menu enabled " : "";
+                m_selectorLog += GetWindow(window, GW_OWNER) == m_window ? "" : "not owned ";
+                for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
+                    m_selectorLog += ui::IsChecked(window, id) ? "pressed at opening " : "";
+                }
+                for (int id : opening < choices.size() ? choices[opening++] : std::vector<int>{}) {
+                    testui::Click(window, id);
+                }
+                m_selectorLog += "|";
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
+            });
     }
     testui::Boxes NotInstalled() {
         return {{"ERROR", testui::Message("not_installed"), MB_ICONEXCLAMATION, m_window}};
@@ -73,41 +71,23 @@ class MainMenu : public testing::Test {
     std::string m_selectorLog;
 };
 
-TEST_F(MainMenu, TemplateBannersTabOrderAndFocus) {
-    EXPECT_EQ(testui::Text(m_window), "FSX Corvel Config");
+TEST_F(MainMenu, ShowsItsBannersWithTheFocusOnExit) {  // the template: tests/data/win32
     EXPECT_TRUE(GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     EXPECT_FALSE(GetWindowLongW(m_window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    const int places[][5] = {// id, x, y, width, height in dialog units, in tab order
-                             {IDCANCEL, 7, 204, 305, 16},
-                             {IDC_MENU_CONFIGURATION, 7, 7, 305, 42},
-                             {IDC_MENU_LOAD_MANAGER, 7, 55, 305, 42},
-                             {IDC_MENU_FUEL_PLANNER, 7, 104, 305, 42},
-                             {IDC_MENU_KEY_ASSIGNMENTS, 7, 153, 305, 42}};
-    HWND previous = GetFocus();
-    EXPECT_EQ(previous, GetDlgItem(m_window, IDCANCEL));
-    for (const auto& [id, x, y, width, height] : places) {
-        HWND control = GetDlgItem(m_window, id);
-        RECT want{x, y, x + width, y + height}, got;
-        MapDialogRect(m_window, &want);
-        GetWindowRect(control, &got);
-        MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&got), 2);
-        EXPECT_EQ(got.left, want.left) << id;
-        EXPECT_EQ(got.top, want.top) << id;
-        EXPECT_NEAR(got.right, want.right, 1) << id;  // size and place are rounded apart
-        EXPECT_NEAR(got.bottom, want.bottom, 1) << id;
-        EXPECT_EQ(control == previous || GetNextDlgTabItem(m_window, previous, FALSE) == control, true);
-        EXPECT_EQ(id == IDCANCEL || SendMessageW(control, BM_GETIMAGE, IMAGE_BITMAP, 0), true) << id;
-        previous = control;
+    EXPECT_EQ(GetFocus(), GetDlgItem(m_window, IDCANCEL));
+    for (int id = IDC_MENU_CONFIGURATION; id <= IDC_MENU_KEY_ASSIGNMENTS; ++id) {
+        EXPECT_TRUE(SendDlgItemMessageW(m_window, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
     }
 }
 
 TEST_F(MainMenu, EnterRightAfterOpeningPressesExit) {
     CMainMenuDlg menu;
     INT_PTR result = -1;
-    testui::RunWithModalHandler([&] { result = menu.DoModal(); }, [](HWND) {
-        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-        PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
-    });
+    testui::RunWithModalHandler([&] { result = menu.DoModal(); },
+                                [](HWND) {
+                                    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+                                    PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
+                                });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -123,12 +103,13 @@ TEST_F(MainMenu, TheSelectorIsOwnedAndReopensUntilAChoice) {
 
 TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen) {
     Install("Norvane Zelvia A320");
-    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}}, [](HWND manager) {
-                  EXPECT_EQ(testui::Text(manager), "A320 Load Manager");
-                  testui::Click(manager, IDOK);
-              }),
-              (testui::Boxes{{"WARNING", testui::Message("payload_saved"), MB_ICONINFORMATION,
-                              m_window}}));
+    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}},
+                  [](HWND manager) {
+                      EXPECT_EQ(testui::Text(manager), "A320 Load Manager");
+                      testui::Click(manager, IDOK);
+                  }),
+              (testui::Boxes{
+                  {"WARNING", testui::Message("payload_saved"), MB_ICONINFORMATION, m_window}}));
     std::string zfw;  // 93500 lb empty (42412 kg) and 12 passengers of 75 kg
     Run(IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
         zfw = testui::ItemText(planner, IDC_FP_ZFW);
@@ -158,8 +139,10 @@ TEST(LocateFiles, The32BitViewComesFirstThenTheNativeOneThenTheCurrentDirectory)
     auto set = [&](REGSAM view, const std::wstring& folder) {
         HKEY handle;
         ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
-                                  KEY_SET_VALUE | view, nullptr, &handle, nullptr), ERROR_SUCCESS);
-        RegSetValueExW(handle, L"SetupPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                                  KEY_SET_VALUE | view, nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(handle, L"SetupPath", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(folder.c_str()),
                        static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
         RegCloseKey(handle);
     };
@@ -175,7 +158,8 @@ TEST(LocateFiles, The32BitViewComesFirstThenTheNativeOneThenTheCurrentDirectory)
     set(KEY_WOW64_64KEY, L"C:\\Sim64");
     EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim64");
     set(KEY_WOW64_32KEY, L"C:\\Sim\u00e9\u00fc\u0416\u98db\\");  // survives the trip
-    EXPECT_EQ(LocateFiles().prefsPath, u8"C:\\Sim\u00e9\u00fc\u0416\u98db\\\\Norvane\\Corvel\\Prefs.cfg");
+    EXPECT_EQ(LocateFiles().prefsPath,
+              u8"C:\\Sim\u00e9\u00fc\u0416\u98db\\\\Norvane\\Corvel\\Prefs.cfg");
     clear();
 }
 
@@ -196,9 +180,9 @@ TEST(ProgramResources, ManifestAndVersionInformation) {
     const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
                                SizeofResource(program, found));
     FreeLibrary(program);
-    for (const char* part : {"requestedExecutionLevel level=\"asInvoker\"",
-                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+    for (const char* part :
+         {"requestedExecutionLevel level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
     EXPECT_EQ(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
@@ -211,9 +195,10 @@ TEST(ProgramResources, ManifestAndVersionInformation) {
         wchar_t* text = nullptr;
         UINT length = 0;
         const std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
-        values += VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length)
-                      ? ui::Narrow(text) + "|"
-                      : "<missing>|";
+        values +=
+            VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length)
+                ? ui::Narrow(text) + "|"
+                : "<missing>|";
     }
     EXPECT_EQ(values.substr(0, values.find("Copyright")), "Corvel Config|" CORVEL_VERSION "|");
 }

@@ -35,9 +35,9 @@ void Prefs(const std::string& lines) {
 std::string Stored() {
     std::string all;
     wchar_t value[64];
-    for (const wchar_t* key : {L"UnitSystem", L"PushbackType", L"UserExperience", L"PanelVolume",
-                               L"IRSAlignmentTime", L"Modifier", L"Locker", L"AutoPause",
-                               L"FsuipcUsage", L"FMGCSaveMode", L"ColdAndDark"}) {
+    for (const wchar_t* key :
+         {L"UnitSystem", L"PushbackType", L"UserExperience", L"PanelVolume", L"IRSAlignmentTime",
+          L"Modifier", L"Locker", L"AutoPause", L"FsuipcUsage", L"FMGCSaveMode", L"ColdAndDark"}) {
         GetPrivateProfileStringW(L"Common", key, L"-", value, 64, ui::Widen(g_prefsPath).c_str());
         all += (all.empty() ? "" : " ") + ui::Narrow(value);
     }
@@ -160,8 +160,9 @@ TEST(ConfigurationDialog, AFolderWithoutWritePermissionIsReportedWithAdvice) {
     ASSERT_TRUE(files::ReadFile(g_prefsPath, before).ok());
     EXPECT_EQ(Open({IDC_CFG_IMPERIAL, IDOK, IDCANCEL}),
               "Imperial | 100 Maximum | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
-              "60 60s | \nERROR: " + testui::Message("configuration_not_saved") + g_prefsPath +
-                  "\n\n" + testui::Message("access_denied_advice"));
+              "60 60s | \nERROR: " +
+                  testui::Message("configuration_not_saved") + g_prefsPath + "\n\n" +
+                  testui::Message("access_denied_advice"));
     std::string after;
     EXPECT_TRUE(files::ReadFile(g_prefsPath, after).ok() && after == before);
 }

@@ -13,25 +13,25 @@
 namespace {
 
 // The fields' texts, joined; by default the results: trip, fuel on board, the tanks left to right.
-std::string Read(HWND dialog, std::initializer_list<int> ids = {IDC_FP_TRIP, IDC_FP_FOB,
-                                                                IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER,
-                                                                IDC_FP_CENTER, IDC_FP_RIGHT_INNER,
-                                                                IDC_FP_RIGHT_OUTER}) {
+std::string Read(HWND dialog, std::initializer_list<int> ids = {
+                                  IDC_FP_TRIP, IDC_FP_FOB, IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER,
+                                  IDC_FP_CENTER, IDC_FP_RIGHT_INNER, IDC_FP_RIGHT_OUTER}) {
     std::string texts;
     for (int id : ids) {
         texts += testui::ItemText(dialog, id) + "|";
     }
     return texts;
 }
-const std::initializer_list<int> kInputs = {IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX,
-                                            IDC_FP_ZFW,      IDC_FP_TAXI,     IDC_FP_RESERVE,
-                                            IDC_FP_FINAL,    IDC_FP_ZFW_UNIT, IDC_FP_COST_INDEX_UNIT};
+const std::initializer_list<int> kInputs = {
+    IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX,
+    IDC_FP_ZFW,      IDC_FP_TAXI,     IDC_FP_RESERVE,
+    IDC_FP_FINAL,    IDC_FP_ZFW_UNIT, IDC_FP_COST_INDEX_UNIT};
 
 class FuelPlanner : public testing::Test {
   protected:
     void Open(AircraftType aircraft) {  // no payload saved: the ZFW field opens empty
-        m_planner = std::make_unique<fuel::detail::CFuelPlanner>(nullptr,
-                                                                 fuel::FuelPlannerInput{aircraft, 0});
+        m_planner = std::make_unique<fuel::detail::CFuelPlanner>(
+            nullptr, fuel::FuelPlannerInput{aircraft, 0});
         ASSERT_NE(m_dialog = m_planner->Create(), nullptr);
     }
     // Types distance, altitude, cost index and ZFW, as many as given, then clicks.
@@ -47,11 +47,12 @@ class FuelPlanner : public testing::Test {
         }
         testui::Boxes boxes;
         m_underBox.clear();
-        testui::RunWithModalHandler([&] { testui::Click(m_dialog, button); }, [&](HWND box) {
-            boxes.push_back(testui::ReadMessageBox(box));
-            m_underBox += Read(m_dialog);  // what the box is shown over
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        });
+        testui::RunWithModalHandler([&] { testui::Click(m_dialog, button); },
+                                    [&](HWND box) {
+                                        boxes.push_back(testui::ReadMessageBox(box));
+                                        m_underBox += Read(m_dialog);  // what the box is shown over
+                                        PostMessageW(box, WM_COMMAND, IDOK, 0);
+                                    });
         return boxes;
     }
     testui::Boxes Error(const char* name) {
@@ -65,30 +66,38 @@ class FuelPlanner : public testing::Test {
 TEST_F(FuelPlanner, OpensModallyWithTheDefaultsTheSavedWeightAndTheColours) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
-    testui::RunWithModalHandler([&] { fuel::RunFuelPlanner(owner, {AircraftType::A320, 59899}); },
-                                [&](HWND planner) {
-        EXPECT_FALSE(IsWindowEnabled(owner));
-        EXPECT_EQ(Read(planner, kInputs), "||50|59899|200|5|1000|kg|kg/min|");
-        EXPECT_EQ(Read(planner), "|||||||");
-        EXPECT_TRUE(ui::IsChecked(planner, IDC_FP_METRIC));
-        // Read-only edits ask their dialog for colours as statics do: background, text.
-        const COLORREF outer = RGB(255, 255, 128), inner = RGB(255, 200, 130), black = 0;
-        const std::tuple<int, COLORREF, COLORREF> colours[] = {
-            {IDC_FP_LEFT_OUTER, outer, black},  {IDC_FP_RIGHT_OUTER, outer, black},
-            {IDC_FP_LEFT_INNER, inner, black},  {IDC_FP_RIGHT_INNER, inner, black},
-            {IDC_FP_CENTER, RGB(192, 255, 192), black}, {IDC_FP_FOB, RGB(0, 0, 150), RGB(255, 255, 255)}};
-        HDC dc = GetDC(planner);
-        for (auto [id, background, text] : colours) {
-            EXPECT_NE(SendMessageW(planner, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                   reinterpret_cast<LPARAM>(GetDlgItem(planner, id))), 0);
-            EXPECT_EQ(std::make_pair(GetBkColor(dc), GetTextColor(dc)),
-                      std::make_pair(background, text)) << id;
-        }
-        ReleaseDC(planner, dc);
-        testui::Click(planner, IDC_FP_IMPERIAL);  // before any plan: the tanks shown empty
-        EXPECT_EQ(Read(planner), "||0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|");
-        PostMessageW(planner, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
+    testui::RunWithModalHandler(
+        [&] {
+            fuel::RunFuelPlanner(owner, {AircraftType::A320, 59899});
+        },
+        [&](HWND planner) {
+            EXPECT_FALSE(IsWindowEnabled(owner));
+            EXPECT_EQ(Read(planner, kInputs), "||50|59899|200|5|1000|kg|kg/min|");
+            EXPECT_EQ(Read(planner), "|||||||");
+            EXPECT_TRUE(ui::IsChecked(planner, IDC_FP_METRIC));
+            // Read-only edits ask their dialog for colours as statics do: background, text.
+            const COLORREF outer = RGB(255, 255, 128), inner = RGB(255, 200, 130), black = 0;
+            const std::tuple<int, COLORREF, COLORREF> colours[] = {
+                {IDC_FP_LEFT_OUTER, outer, black},
+                {IDC_FP_RIGHT_OUTER, outer, black},
+                {IDC_FP_LEFT_INNER, inner, black},
+                {IDC_FP_RIGHT_INNER, inner, black},
+                {IDC_FP_CENTER, RGB(192, 255, 192), black},
+                {IDC_FP_FOB, RGB(0, 0, 150), RGB(255, 255, 255)}};
+            HDC dc = GetDC(planner);
+            for (auto [id, background, text] : colours) {
+                EXPECT_NE(SendMessageW(planner, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(GetDlgItem(planner, id))),
+                          0);
+                EXPECT_EQ(std::make_pair(GetBkColor(dc), GetTextColor(dc)),
+                          std::make_pair(background, text))
+                    << id;
+            }
+            ReleaseDC(planner, dc);
+            testui::Click(planner, IDC_FP_IMPERIAL);  // before any plan: the tanks shown empty
+            EXPECT_EQ(Read(planner), "||0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|");
+            PostMessageW(planner, WM_KEYDOWN, VK_ESCAPE, 0);
+        });
     EXPECT_TRUE(IsWindowEnabled(owner));
     DestroyWindow(owner);
 }
@@ -117,8 +126,9 @@ TEST_F(FuelPlanner, RefusalsLeaveTheLastPlanOnShowAndMissingTanksShowDashes) {
     EXPECT_EQ(Plan({"3000", "39000"}), Error("mandatory_fields"));
     EXPECT_EQ(m_underBox + Read(m_dialog), "||||||||||||||");
     // Too much fuel: the full tanks are shown with the refusal.
-    const std::string full = "22302|24617|691 (100.0%)|5435 (100.0%)|11718 (100.0%)|"
-                             "5435 (100.0%)|691 (100.0%)|";
+    const std::string full =
+        "22302|24617|691 (100.0%)|5435 (100.0%)|11718 (100.0%)|"
+        "5435 (100.0%)|691 (100.0%)|";
     EXPECT_EQ(Plan({"3000", "39000", "60", "50000"}), Error("not_enough_fuel"));
     EXPECT_EQ(m_underBox + Read(m_dialog), full + full);
     EXPECT_EQ(Plan({"12345678901234567890"}), Error("values_too_large"));  // any run of digits

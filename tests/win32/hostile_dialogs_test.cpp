@@ -45,7 +45,8 @@ std::vector<Box> Saved(Tool tool) {
                             : std::vector<Box>{};
 }
 std::vector<Box> Failure(Tool tool, const std::string& path, const char* advice) {
-    return {{"ERROR", testui::Message(UiOf(tool).notSaved) + path + "\n\n" + testui::Message(advice),
+    return {{"ERROR",
+             testui::Message(UiOf(tool).notSaved) + path + "\n\n" + testui::Message(advice),
              UiOf(tool).failureIcon}};
 }
 
@@ -54,20 +55,20 @@ std::vector<Box> Failure(Tool tool, const std::string& path, const char* advice)
 bool g_ignored;
 std::vector<Box> RunTool(HWND menu, Tool tool, bool& opened = g_ignored) {
     std::vector<Box> shown;
-    const auto boxes = testui::AnswerMessageBoxes(
-        [&] { testui::Click(menu, UiOf(tool).menuButton); },
-        [&](HWND dialog) {
-            if (testui::Text(dialog) == "Aircraft Selector") {
-                testui::Click(dialog, IDC_SEL_A320);
-                testui::Click(dialog, IDCANCEL);
-                return;
-            }
-            opened = true;
-            testui::Click(dialog, IDOK);
-            if (IsWindow(dialog) && IsWindowVisible(dialog)) {
-                testui::Click(dialog, IDCANCEL);
-            }
-        });
+    const auto boxes =
+        testui::AnswerMessageBoxes([&] { testui::Click(menu, UiOf(tool).menuButton); },
+                                   [&](HWND dialog) {
+                                       if (testui::Text(dialog) == "Aircraft Selector") {
+                                           testui::Click(dialog, IDC_SEL_A320);
+                                           testui::Click(dialog, IDCANCEL);
+                                           return;
+                                       }
+                                       opened = true;
+                                       testui::Click(dialog, IDOK);
+                                       if (IsWindow(dialog) && IsWindowVisible(dialog)) {
+                                           testui::Click(dialog, IDCANCEL);
+                                       }
+                                   });
     for (const testui::MessageBoxInfo& box : boxes) {
         shown.emplace_back(box.caption, box.text, box.icon);
     }
@@ -174,7 +175,8 @@ TEST_F(HostileDialogs, UnwritableFileIsRefusedAndKept) {
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         const SIZE_T peakBefore = memory.PeakWorkingSetSize;
         bool opened = false;
-        EXPECT_EQ(RunTool(m_menuWindow, tool, opened), Failure(tool, path, "too_large_file_advice"));
+        EXPECT_EQ(RunTool(m_menuWindow, tool, opened),
+                  Failure(tool, path, "too_large_file_advice"));
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         EXPECT_LT(memory.PeakWorkingSetSize - peakBefore, SIZE_T{64} * 1024 * 1024) << "read";
         EXPECT_TRUE(opened);

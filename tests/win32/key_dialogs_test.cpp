@@ -1,12 +1,10 @@
-// Key Assignments and Key Assignment driven as a user drives them: real
-// controls, keys typed into the hot-key control, message boxes answered.
+// Key Assignments and Key Assignment driven as a user drives them: keys typed
+// into the hot-key control, message boxes answered, the file as saved.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <tuple>
 
@@ -34,44 +32,30 @@ void Type(const std::vector<WORD>& keys, bool thenEnter = true) {
     }
 }
 
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class KeyDialogsTest : public testing::Test {
+class KeyDialogs : public testing::Test {
   protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_path = ui::Narrow(temp) + "corvel-keys-test.cfg";
-        DeleteFileW(ui::Widen(m_path).c_str());
-    }
-
+    void SetUp() override { DeleteFileW(ui::Widen(m_path).c_str()); }
     // Key Assignments, modeless, with list item `item` chosen (0 is "Select a command").
     void Open(int item) {
         m_config =
             std::make_unique<keys::detail::CKeyConfig>(nullptr, m_path, m_catalogue, m_names);
         m_dialog = m_config->Create();
-        if (item != 0) {
-            Select(item);
-        }
+        Select(item);
     }
     void Select(int item) {
         SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
         SendMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_KC_COMMANDS, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(GetDlgItem(m_dialog, IDC_KC_COMMANDS)));
     }
-    // Change Assignment; inAssigner gets the Key Assignment dialog (without
-    // one, the test fails if it opens).
+    // Change Assignment; inAssigner gets the Key Assignment dialog (the test fails if it
+    // opens without one).
     Boxes Change(const std::function<void(HWND)>& inAssigner = nullptr) {
         return testui::AnswerMessageBoxes([&] { testui::Click(m_dialog, IDC_KC_CHANGE); },
                                           inAssigner);
     }
     std::string Shown() const { return testui::ItemText(m_dialog, IDC_KC_ASSIGNMENT); }
-    std::string FileBytes() const { return Bytes(m_path); }
 
-    std::string m_path;
+    const std::string m_path = testui::TempPath("corvel-keys-test.cfg");
     keys::CommandCatalogue m_catalogue = keys::kDefaultCommands;
     uint16_t m_language = 0x0409;
     keys::CKeyNames m_names{[this] { return m_language; }};
@@ -79,50 +63,27 @@ class KeyDialogsTest : public testing::Test {
     HWND m_dialog = nullptr;
 };
 
-// Controls where the templates put them, in dialog units: left, top, width, height.
-TEST_F(KeyDialogsTest, ControlsSitWhereTheTemplatesPutThem) {
-    keys::detail::CKeyAssigner assigner(nullptr, m_catalogue[0], m_names);
-    Open(0);
-    const HWND dialogs[] = {m_dialog, assigner.Create()};
-    // clang-format off
-    const int places[][6] = {
-        {0, IDOK, 7, 103, 50, 16}, {0, IDCANCEL, 162, 103, 50, 16}, {0, IDC_KC_COMMANDS, 7, 7, 205, 0},
-        {0, IDC_KC_ASSIGNMENT, 26, 40, 166, 14}, {0, IDC_KC_CHANGE, 64, 69, 91, 14},
-        {1, IDOK, 7, 108, 50, 14}, {1, IDCANCEL, 130, 108, 50, 14}, {1, IDC_KA_PROMPT, 23, 83, 139, 17},
-        {1, IDC_KA_COMMAND, 17, 19, 152, 14}, {1, IDC_KA_HOTKEY, 17, 54, 152, 14}};
-    // clang-format on
-    for (auto [which, id, x, y, cx, cy] : places) {
-        RECT want{x, y, cx, cy}, got;
-        MapDialogRect(dialogs[which], &want);
-        GetWindowRect(GetDlgItem(dialogs[which], id), &got);
-        MapWindowPoints(nullptr, dialogs[which], reinterpret_cast<POINT*>(&got), 2);
-        // A closed drop-down list (height 0 here) is as high as its font makes it.
-        got = {got.left, got.top, got.right - got.left, cy ? got.bottom - got.top : 0};
-        EXPECT_TRUE(EqualRect(&got, &want)) << which << " " << id;
-    }
-}
-
 // The commands in row order after "Select a command", chosen at first. French
 // names reach the controls as the characters they are, whatever the code page.
-TEST_F(KeyDialogsTest, ListsTheCommandsAndShowsFrenchNames) {
+TEST_F(KeyDialogs, ListsTheCommandsAndShowsFrenchNames) {
     m_language = keys::kLanguageFrenchFrance;
-    std::ofstream(m_path, std::ios::binary)
-        << "[Keys]\r\nCommand.15-Modifier=1\r\nCommand.15-Key=40\r\n"
-           "Command.17-Modifier=2\r\nCommand.17-Key=70\r\n";
+    testui::Put(m_path,
+                "[Keys]\r\nCommand.15-Modifier=1\r\nCommand.15-Key=40\r\n"
+                "Command.17-Modifier=2\r\nCommand.17-Key=70\r\n");
     Open(0);
-    HWND combo = GetDlgItem(m_dialog, IDC_KC_COMMANDS);
-    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 86);
     std::string listed;
-    for (int item = 0; item < 86; ++item) {
+    for (int item = 0; item < SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_GETCOUNT, 0, 0);
+         ++item) {
         wchar_t text[128] = {};
-        SendMessageW(combo, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text));
+        SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_GETLBTEXT, item,
+                            reinterpret_cast<LPARAM>(text));
         listed += ui::Narrow(text) + "\n";
     }
-    EXPECT_EQ(listed, Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/key_commands.txt"));
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(listed, testui::Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/key_commands.txt"));
+    EXPECT_EQ(SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(Shown(), "");
-    EXPECT_EQ(Change(), (Boxes{{"ERROR", "Please select a command first.", MB_ICONERROR, m_dialog}}));
-
+    EXPECT_EQ(Change(),
+              (Boxes{{"ERROR", testui::Message("select_command_first"), MB_ICONERROR, m_dialog}}));
     const std::pair<int, const wchar_t*> rows[] = {{16, L"SHIFT + \u00F9"},
                                                    {18, L"CTRL + Arr\u00EAt D\u00E9fil"},
                                                    {23, L"CTRL + 1 (PAVE NUM.)"}};
@@ -136,7 +97,7 @@ TEST_F(KeyDialogsTest, ListsTheCommandsAndShowsFrenchNames) {
 
 // On [MCDU] DIR Key (item 5, row 4): Alt is refused and the assigner stays
 // open with the binding unchanged; other keys are stored and shown.
-TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
+TEST_F(KeyDialogs, CapturedKeyIsStoredAndShownButAltIsRefused) {
     Open(5);
     HWND assignerWindow = nullptr;
     Boxes boxes = Change([&](HWND assigner) {
@@ -147,10 +108,10 @@ TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
         EXPECT_EQ(GetFocus(), GetDlgItem(assigner, IDC_KA_HOTKEY));
         testui::Click(assigner, IDCANCEL);
     });
-    EXPECT_EQ(boxes, (Boxes{{"Error", testui::Message("alt_not_authorized"), MB_ICONERROR,
-                             assignerWindow}}));
+    EXPECT_EQ(
+        boxes,
+        (Boxes{{"Error", testui::Message("alt_not_authorized"), MB_ICONERROR, assignerWindow}}));
     EXPECT_EQ(Shown(), "CTRL + D");  // the default, unchanged
-
     // clang-format off
     const std::tuple<std::vector<WORD>, int32_t, int32_t, const char*> captures[] = {
         {{VK_CONTROL, VK_SHIFT, VK_F5}, 3, 63, "SHIFT + CTRL + F5"}, {{VK_SHIFT, 'T'}, 1, 20, "SHIFT + T"},
@@ -166,43 +127,43 @@ TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
             EXPECT_EQ(SendDlgItemMessageW(assigner, IDC_KA_HOTKEY, HKM_GETHOTKEY, 0, 0), 0);
             Type(typed);
         });
-        EXPECT_EQ(m_catalogue[4].modifier, modifier) << shown;
-        EXPECT_EQ(m_catalogue[4].key, key) << shown;
+        EXPECT_EQ(std::make_pair(m_catalogue[4].modifier, m_catalogue[4].key),
+                  std::make_pair(modifier, key));
         EXPECT_EQ(Shown(), shown);
     }
 }
 
 // Cancel keeps changed bindings in memory only for rows the file lacks; a failed save is
 // reported and changes nothing; then OK writes every entry (tests/data/win32/keys_saved.cfg).
-TEST_F(KeyDialogsTest, CancelThenFailedSaveThenOk) {
+TEST_F(KeyDialogs, CancelThenFailedSaveThenOk) {
     const std::string existing =
         "[Common]\r\nUnitSystem=1\r\n[Keys]\r\nCommand.01-Modifier=0\r\nCommand.01-Key=59\r\n";
-    std::ofstream(m_path, std::ios::binary) << existing;
+    testui::Put(m_path, existing);
     Open(2);
     Change([](HWND) { Type({VK_F2}); });
     Select(1);
     Change([](HWND) { Type({VK_F3}); });
     testui::Click(m_dialog, IDCANCEL);
-    EXPECT_EQ(FileBytes(), existing);
+    EXPECT_EQ(testui::Bytes(m_path), existing);
 
     Open(1);
     EXPECT_EQ(Shown(), "F3");  // not in the file
     Select(2);
     EXPECT_EQ(Shown(), "F1");  // the file's
     ASSERT_TRUE(SetFileAttributesW(ui::Widen(m_path).c_str(), FILE_ATTRIBUTE_READONLY));
-    // Read-only: the message ends with the advice on access rights.
     EXPECT_EQ(testui::AnswerMessageBoxes([&] { testui::Click(m_dialog, IDOK); }),
               (Boxes{{"ERROR",
                       testui::Message("keys_not_saved") + m_path + "\n\n" +
                           testui::Message("access_denied_advice"),
                       MB_ICONERROR, m_dialog}}));
     EXPECT_FALSE(m_config->IsEnded());
-    EXPECT_EQ(FileBytes(), existing);
+    EXPECT_EQ(testui::Bytes(m_path), existing);
 
     SetFileAttributesW(ui::Widen(m_path).c_str(), FILE_ATTRIBUTE_NORMAL);
     testui::Click(m_dialog, IDOK);
     EXPECT_EQ(m_config->Result(), IDOK);
-    EXPECT_EQ(FileBytes(), Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/keys_saved.cfg"));
+    EXPECT_EQ(testui::Bytes(m_path),
+              testui::Bytes(CORVEL_SOURCE_DIR "/tests/data/win32/keys_saved.cfg"));
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 #include "platform/files.h"
 #include "platform/ini_text.h"
@@ -173,32 +175,70 @@ TEST(Pictures, DecodedOnceAndShownByEveryPictureControl) {
     // title's white underline.
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, ui::CachedBitmap(IDB_LOAD_MANAGER_HEADER));
-    EXPECT_EQ(std::vector<COLORREF>({GetPixel(dc, 2, 2), GetPixel(dc, 2, 97), GetPixel(dc, 320, 50)}),
-              std::vector<COLORREF>({RGB(95, 65, 49), RGB(62, 25, 5), RGB(255, 255, 255)}));
+    EXPECT_EQ(
+        std::vector<COLORREF>({GetPixel(dc, 2, 2), GetPixel(dc, 2, 97), GetPixel(dc, 320, 50)}),
+        std::vector<COLORREF>({RGB(95, 65, 49), RGB(62, 25, 5), RGB(255, 255, 255)}));
     SelectObject(dc, previous);
     DeleteDC(dc);
+}
 
-    const std::pair<int, std::vector<int>> templates[] = {
-        {IDD_CONFIGURATION, {}}, {IDD_FUEL_PLANNER, {}}, {IDD_A318_LOAD_MANAGER, {}},
-        {IDD_A319_LOAD_MANAGER, {}}, {IDD_A321_LOAD_MANAGER, {}}, {IDD_ACJ_LOAD_MANAGER, {}},
-        {IDD_A320_LOAD_MANAGER, {IDB_A320_TOP, IDB_A320_SIDE, IDB_LOAD_MANAGER_HEADER}}};
-    for (const auto& [templateId, bitmaps] : templates) {
-        ui::CDialog dialog(templateId);  // the dialog layer alone, no dialog class
-        HWND window = dialog.Create();
-        std::vector<HBITMAP> shown, want;
-        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
-                shown.push_back(
-                    reinterpret_cast<HBITMAP>(SendMessageW(c, STM_GETIMAGE, IMAGE_BITMAP, 0)));
-                EXPECT_TRUE(shown.back()) << templateId << " control " << GetDlgCtrlID(c);
-            }
+// A template's dialog units from pixels: the one that the dialog manager maps to px.
+int Dlu(int px, int base, int units) {
+    for (int dlu = MulDiv(px, units, base) - 1; dlu <= MulDiv(px, units, base) + 1; ++dlu) {
+        if (MulDiv(dlu, base, units) == px) {
+            return dlu;
         }
-        for (int id : bitmaps) {
-            want.push_back(ui::CachedBitmap(id));
-        }
-        EXPECT_EQ(shown.empty(), false) << templateId;
-        EXPECT_TRUE(bitmaps.empty() || shown == want) << templateId;
     }
+    return -1;
+}
+
+// Every template as the dialog layer alone shows it, control by control in tab order:
+// id, class, place and size in dialog units, flags (Tab stop, Disabled, Hidden), the
+// picture's size, the text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
+TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
+    std::ostringstream shown;
+    for (int id : {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
+                   IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER,
+                   IDD_FUEL_PLANNER, IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION}) {
+        ui::CDialog dialog(id);
+        const HWND window = dialog.Create();
+        RECT base{0, 0, 4, 8}, client;
+        MapDialogRect(window, &base);
+        GetClientRect(window, &client);
+        shown << id << " " << Dlu(client.right, base.right, 4) << "x"
+              << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r;
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            wchar_t type[32];
+            GetClassNameW(c, type, 32);
+            const LONG style = GetWindowLongW(c, GWL_STYLE);
+            shown << "  " << GetDlgCtrlID(c) << " " << ui::Narrow(type) << " "
+                  << Dlu(r.left, base.right, 4) << "," << Dlu(r.top, base.bottom, 8) << " "
+                  << Dlu(r.right - r.left, base.right, 4) << "x"
+                  << Dlu(r.bottom - r.top, base.bottom, 8) << " " << (style & WS_TABSTOP ? "T" : "")
+                  << (style & WS_DISABLED ? "D" : "") << (style & WS_VISIBLE ? "" : "H");
+            BITMAP picture{};
+            if ((style & SS_TYPEMASK) == SS_BITMAP &&
+                GetObjectW(
+                    reinterpret_cast<HBITMAP>(SendMessageW(c, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                    sizeof picture, &picture)) {
+                shown << " picture " << picture.bmWidth << "x" << picture.bmHeight << "\n";
+                continue;  // its text is the picture's resource number
+            }
+            std::string text = ui::GetText(c);
+            for (size_t at; (at = text.find('\n')) != std::string::npos;) {
+                text.replace(at, 1, "\\n");
+            }
+            shown << " \"" << text << "\"\n";
+        }
+    }
+    const std::string golden = CORVEL_SOURCE_DIR "/tests/data/win32/templates.txt";
+    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << shown.str();
+    }
+    EXPECT_EQ(shown.str(), Get(golden));
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 
 #include "platform/win32/controls.h"
@@ -128,6 +130,22 @@ std::string Text(HWND window) {
 }
 std::string ItemText(HWND dialog, int id) {
     return ui::GetItemText(dialog, id);
+}
+HWND MakeOwner() {
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                           nullptr, nullptr, nullptr, nullptr);
+}
+
+std::string TempPath(const std::string& name) {
+    return ui::Narrow(std::filesystem::temp_directory_path().wstring()) + name;
+}
+std::string Bytes(const std::string& path) {
+    std::ifstream in(std::filesystem::path(ui::Widen(path)), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+void Put(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(ui::Widen(path)).parent_path());
+    std::ofstream(std::filesystem::path(ui::Widen(path)), std::ios::binary) << bytes;
 }
 
 }  // namespace testui

@@ -21,7 +21,8 @@ void RunWithModalHandler(const std::function<void()>& action,
 struct MessageBoxInfo {
     std::string caption;
     std::string text;
-    UINT icon = 0;  // MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_ICONQUESTION; 0: no box
+    UINT icon =
+        0;  // MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_ICONQUESTION; 0: no box
     HWND owner = nullptr;
 };
 MessageBoxInfo ReadMessageBox(HWND window);
@@ -34,12 +35,18 @@ std::string Message(const std::string& name);
 
 // Runs action, answering every message box with OK; returns them in order.
 // Other dialogs go to onDialog (which closes them); without it they fail the test.
-Boxes AnswerMessageBoxes(
-    const std::function<void()>& action,
-    const std::function<void(HWND dialog)>& onDialog = nullptr);
+Boxes AnswerMessageBoxes(const std::function<void()>& action,
+                         const std::function<void(HWND dialog)>& onDialog = nullptr);
 
 void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
+HWND MakeOwner();  // a visible top-level window to run tools over
+
+// Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing);
+// bytes written, with the folders on the way.
+std::string TempPath(const std::string& name);
+std::string Bytes(const std::string& path);
+void Put(const std::string& path, const std::string& bytes);
 
 }  // namespace testui

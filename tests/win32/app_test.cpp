@@ -71,23 +71,23 @@ class MainMenu : public testing::Test {
     std::string m_selectorLog;
 };
 
-TEST_F(MainMenu, ShowsItsBannersWithTheFocusOnExit) {  // the template: tests/data/win32
-    EXPECT_TRUE(GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    EXPECT_FALSE(GetWindowLongW(m_window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_EQ(GetFocus(), GetDlgItem(m_window, IDCANCEL));
-    for (int id = IDC_MENU_CONFIGURATION; id <= IDC_MENU_KEY_ASSIGNMENTS; ++id) {
-        EXPECT_TRUE(SendDlgItemMessageW(m_window, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
-    }
-}
-
-TEST_F(MainMenu, EnterRightAfterOpeningPressesExit) {
+// Opened modally (its template: tests/data/win32): the tools' banners, the focus on
+// Exit, so that Enter at once exits.
+TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
     CMainMenuDlg menu;
     INT_PTR result = -1;
-    testui::RunWithModalHandler([&] { result = menu.DoModal(); },
-                                [](HWND) {
-                                    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-                                    PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
-                                });
+    testui::RunWithModalHandler(
+        [&] { result = menu.DoModal(); },
+        [](HWND window) {
+            EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+            EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+            for (int id = IDC_MENU_CONFIGURATION; id <= IDC_MENU_KEY_ASSIGNMENTS; ++id) {
+                EXPECT_TRUE(SendDlgItemMessageW(window, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
+            }
+            EXPECT_EQ(GetFocus(), GetDlgItem(window, IDCANCEL));
+            PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+            PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
+        });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -119,14 +119,12 @@ TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen
     EXPECT_EQ(m_selectorLog, "||");
 
     std::string opened;
-    auto boxes = Run(IDC_MENU_CONFIGURATION, {}, [&](HWND window) {
+    const auto open = [&](HWND window) {
         opened += testui::Text(window) + "|";
         testui::Click(window, IDOK);
-    });
-    Run(IDC_MENU_KEY_ASSIGNMENTS, {}, [&](HWND window) {
-        opened += testui::Text(window) + "|";
-        testui::Click(window, IDCANCEL);
-    });
+    };
+    const testui::Boxes boxes = Run(IDC_MENU_CONFIGURATION, {}, open);
+    Run(IDC_MENU_KEY_ASSIGNMENTS, {}, open);
     EXPECT_EQ(opened, "Configuration|Key Assignments|");
     EXPECT_EQ(boxes, (testui::Boxes{{"WARNING", testui::Message("configuration_note"),
                                      MB_ICONINFORMATION, m_window}}));
@@ -135,72 +133,54 @@ TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen
 // The simulator folder: the registry's 32-bit view first (a 32-bit simulator's key on 64-bit
 // Windows), then the native view, then two levels above the current directory.
 TEST(LocateFiles, The32BitViewComesFirstThenTheNativeOneThenTheCurrentDirectory) {
-    const std::wstring key = L"SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
-    auto set = [&](REGSAM view, const std::wstring& folder) {
-        HKEY handle;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0,
-                                  KEY_SET_VALUE | view, nullptr, &handle, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(handle, L"SetupPath", 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(folder.c_str()),
-                       static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(handle);
+    const std::wstring native = L"SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0",
+                       wow = L"SOFTWARE\\WOW6432Node" + native.substr(8);
+    auto set = [](const std::wstring& key, const std::wstring& folder) {
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath", REG_SZ, folder.c_str(),
+                        static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
     };
-    auto clear = [&] {
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\WOW6432Node\\" + key.substr(9)).c_str(),
-                           L"SetupPath");
+    for (const std::wstring& key : {wow, native}) {
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath");
-    };
-    clear();
-    wchar_t current[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, current);
-    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(current) + "\\..\\..");
-    set(KEY_WOW64_64KEY, L"C:\\Sim64");
+    }
+    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(fs::current_path().wstring()) + "\\..\\..");
+    set(native, L"C:\\Sim64");
     EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim64");
-    set(KEY_WOW64_32KEY, L"C:\\Sim\u00e9\u00fc\u0416\u98db\\");  // survives the trip
+    set(wow, L"C:\\Sim\u00e9\u00fc\u0416\u98db\\");  // survives the trip
     EXPECT_EQ(LocateFiles().prefsPath,
               u8"C:\\Sim\u00e9\u00fc\u0416\u98db\\\\Norvane\\Corvel\\Prefs.cfg");
-    clear();
+    for (const std::wstring& key : {wow, native}) {
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath");
+    }
 }
 
-// The built program, seen through Wine's Z: drive.
-std::wstring ProgramPath() {
-    std::string path = "Z:" CORVEL_PROGRAM_PATH;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return ui::Widen(path);
-}
-
-// Run as invoker (writes never virtualised), on Windows 7 to 11, without common controls 6.
+// Run as invoker (writes never virtualised), on Windows 7 to 11, without common controls 6;
+// the version information names the product.
 TEST(ProgramResources, ManifestAndVersionInformation) {
-    HMODULE program = LoadLibraryExW(ProgramPath().c_str(), nullptr,
-                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_TRUE(program);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    std::string utf8 = "Z:" CORVEL_PROGRAM_PATH;  // through Wine's Z: drive
+    std::replace(utf8.begin(), utf8.end(), '/', '\\');
+    const std::wstring path = ui::Widen(utf8);
+    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST);
     ASSERT_TRUE(found);
     const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
                                SizeofResource(program, found));
     FreeLibrary(program);
-    for (const char* part :
-         {"requestedExecutionLevel level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-          "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+    for (const char* part : {"level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
-    EXPECT_EQ(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-
-    std::vector<char> data(GetFileVersionInfoSizeW(ProgramPath().c_str(), nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(ProgramPath().c_str(), 0, static_cast<DWORD>(data.size()),
-                                    data.data()));
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+    std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(data.size()), data.data()));
     std::string values;
-    for (const wchar_t* name : {L"ProductName", L"FileVersion", L"LegalCopyright"}) {
+    for (const wchar_t* name : {L"ProductName", L"FileVersion"}) {
         wchar_t* text = nullptr;
         UINT length = 0;
         const std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
-        values +=
-            VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length)
-                ? ui::Narrow(text) + "|"
-                : "<missing>|";
+        VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length);
+        values += ui::Narrow(text ? text : L"?") + "|";
     }
-    EXPECT_EQ(values.substr(0, values.find("Copyright")), "Corvel Config|" CORVEL_VERSION "|");
+    EXPECT_EQ(values, "Corvel Config|" CORVEL_VERSION "|");
 }
 
 }  // namespace

@@ -76,23 +76,18 @@ TEST_F(FuelPlanner, OpensModallyWithTheDefaultsTheSavedWeightAndTheColours) {
             EXPECT_EQ(Read(planner), "|||||||");
             EXPECT_TRUE(ui::IsChecked(planner, IDC_FP_METRIC));
             // Read-only edits ask their dialog for colours as statics do: background, text.
-            const COLORREF outer = RGB(255, 255, 128), inner = RGB(255, 200, 130), black = 0;
-            const std::tuple<int, COLORREF, COLORREF> colours[] = {
-                {IDC_FP_LEFT_OUTER, outer, black},
-                {IDC_FP_RIGHT_OUTER, outer, black},
-                {IDC_FP_LEFT_INNER, inner, black},
-                {IDC_FP_RIGHT_INNER, inner, black},
-                {IDC_FP_CENTER, RGB(192, 255, 192), black},
-                {IDC_FP_FOB, RGB(0, 0, 150), RGB(255, 255, 255)}};
+            std::string colours;
             HDC dc = GetDC(planner);
-            for (auto [id, background, text] : colours) {
-                EXPECT_NE(SendMessageW(planner, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(GetDlgItem(planner, id))),
-                          0);
-                EXPECT_EQ(std::make_pair(GetBkColor(dc), GetTextColor(dc)),
-                          std::make_pair(background, text))
-                    << id;
+            for (int id : {IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER, IDC_FP_CENTER, IDC_FP_RIGHT_INNER,
+                           IDC_FP_RIGHT_OUTER, IDC_FP_FOB}) {
+                colours += SendMessageW(planner, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(GetDlgItem(planner, id)))
+                               ? testui::Rgb(GetBkColor(dc)) + testui::Rgb(GetTextColor(dc)) + "| "
+                               : "no brush | ";
             }
+            EXPECT_EQ(colours,
+                      "255,255,128 0,0,0 | 255,200,130 0,0,0 | 192,255,192 0,0,0 | "
+                      "255,200,130 0,0,0 | 255,255,128 0,0,0 | 0,0,150 255,255,255 | ");
             ReleaseDC(planner, dc);
             testui::Click(planner, IDC_FP_IMPERIAL);  // before any plan: the tanks shown empty
             EXPECT_EQ(Read(planner), "||0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|0 (0.0%)|");

@@ -136,6 +136,11 @@ HWND MakeOwner() {
                            nullptr, nullptr, nullptr, nullptr);
 }
 
+std::string Rgb(COLORREF colour) {
+    return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
+           std::to_string(GetBValue(colour)) + " ";
+}
+
 std::string TempPath(const std::string& name) {
     return ui::Narrow(std::filesystem::temp_directory_path().wstring()) + name;
 }

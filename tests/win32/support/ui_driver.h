@@ -41,7 +41,8 @@ Boxes AnswerMessageBoxes(const std::function<void()>& action,
 void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
-HWND MakeOwner();  // a visible top-level window to run tools over
+HWND MakeOwner();                  // a visible top-level window to run tools over
+std::string Rgb(COLORREF colour);  // "r,g,b "
 
 // Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing);
 // bytes written, with the folders on the way.

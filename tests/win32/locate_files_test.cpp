@@ -14,7 +14,6 @@
 #include "app/main_menu_dialog.h"
 #include "app/system_menu.h"
 #include "platform/win32/controls.h"
-#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
@@ -232,19 +231,20 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuText(dialog, IDM_SIMULATOR_FOLDER), ui::Widen(msg::kMenuSimulatorFolder));
-    EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), ui::Widen(msg::kMenuFindAutomatically));
-    EXPECT_EQ(MenuText(dialog, IDM_ABOUT), ui::Widen(msg::kMenuAbout));
+    EXPECT_EQ(MenuText(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
+    EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
+    EXPECT_EQ(MenuText(dialog, IDM_ABOUT), L"About Corvel Config...");
     EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // A folder without SimObjects\Airplanes is refused and changes nothing.
     const std::string notASim = (root_ / "NotASim").string();
-    auto boxes = testui::AnswerMessageBoxes(
-        [&] { EXPECT_FALSE(system_menu::UseChosenFolder(dialog, notASim)); });
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, msg::kNotASimulatorFolder + notASim + msg::kNotASimulatorFolderAdvice);
-    EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(testui::AnswerMessageBoxes(
+                  [&] { EXPECT_FALSE(system_menu::UseChosenFolder(dialog, notASim)); }),
+              (testui::Boxes{{"ERROR",
+                              testui::Message("not_a_simulator_folder") + notASim +
+                                  testui::Message("not_a_simulator_folder_advice"),
+                              MB_ICONEXCLAMATION, dialog}}));
 
     // Chosen in the picker: the menu (and so the next tool) uses it at once.
     testui::RunWithModalHandler(

@@ -9,6 +9,9 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
+
+#include "tests/support/data_rows.h"
 
 namespace fuel {
 namespace {
@@ -93,10 +96,12 @@ TEST(Plan, LookupsAtTheEdgesOfTheTables) {
 }
 
 TEST(Plan, SplitFillsInnerThenOuterThenCentre) {
-    // Full is accepted, a kg more is excess; an odd kg passes on; A321: no outer tanks.
+    // Every aircraft full, a kg more is excess; an odd kg passes on; A321: no outer tanks.
     const std::tuple<AircraftType, int32_t, const char*> rows[] = {
         {A::A318, 17475, "4960/590/6375 +0 100.0/100.0/100.0"},
-        {A::A318, 17476, "4960/590/6375 +1 100.0/100.0/100.0"},
+        {A::A319, 18728, "5435/691/6476 +0 100.0/100.0/100.0"},
+        {A::A320, 18729, "5435/691/6476 +1 100.0/100.0/100.0"},
+        {A::ACJ, 23970, "5435/691/11718 +0 100.0/100.0/100.0"},
         {A::A320, 10001, "5000/0/1 +0 92.0/0.0/0.0"},
         {A::A321, 12169, "6084/0/1 +0 100.0/0.0/0.0 no outer"},
         {A::A321, 18606, "6084/0/6437 +1 100.0/0.0/100.0 no outer"},
@@ -161,32 +166,25 @@ TEST(Fields, UnitChanges) {
     EXPECT_EQ(ShownWeight(2000000000, kImperialFactor), 4409171104);
 }
 
-TEST(Fields, ValidateRefusesMissingAndTooLargeNumbers) {
-    const float kg = kMetricFactor, lb = kImperialFactor;
-    using O = PlanOutcome;
-    const std::tuple<PlannerInput, float, PlanOutcome> rows[] = {
-        // clang-format off
-        {{"", "35000", "50", "60000", "200", "5", "1000"}, kg, O::MissingMandatory},
-        {{"500", "35000", "0", "60000", "200", "5", "1000"}, kg, O::MissingMandatory},
-        {{"500", "-35000", "50", "60000", "200", "5", "1000"}, kg, O::MissingMandatory},
-        {{"500", "35000", "50", "", "200", "5", "1000"}, kg, O::MissingMandatory},
-        {{"500", "35000", "50", "text", "200", "5", "1000"}, kg, O::MissingMandatory},  // as 0
-        {{"500", "35000", "50", "1", "200", "5", "1000"}, lb, O::MissingMandatory},  // 1 lb: 0 kg
-        {{"500", "35000", "50", "3", "200", "5", "1000"}, lb, O::Shown},
-        {{"12345678901234567890", "35000", "50", "60000", "200", "5", "1000"}, kg, O::TooLarge},
-        {{"500", "35000", "50", "12345678901234567890", "200", "5", "1000"}, kg, O::TooLarge},
-        {{"", "9999999999", "50", "60000", "200", "5", "1000"}, kg, O::TooLarge},  // beats missing
-        {{"107374182", "35000", "50", "60000", "200", "5", "1000"}, kg, O::TooLarge},  // no plan
-        {{"500", "35000", "50", "60000", "200", "5", "9999999999"}, kg, O::TooLarge},
-        // A fuel on board that fits in kilograms but not once shown in pounds.
-        {{"500", "35000", "50", "60000", "200", "5", "2000000000"}, kg, O::Shown},
-        {{"500", "35000", "50", "132275", "1500000000", "5", "1500000000"}, lb, O::TooLarge},
-        // clang-format on
-    };
-    for (size_t i = 0; i < std::size(rows); ++i) {
-        const auto& [in, unit, outcome] = rows[i];
-        EXPECT_EQ(PlanFromFields(A::A320, in, unit).outcome, outcome) << "row " << i;
+TEST(Fields, ValidateAndResultTexts) {
+    const auto rows = test_data::Rows("planner_fields.tsv");
+    ASSERT_EQ(rows.size(), 18u);
+    for (const test_data::Row& row : rows) {
+        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
+        const float unit = row[1] == "kg" ? kMetricFactor : kImperialFactor;
+        const PlannerResult r = PlanFromFields(
+            aircraft, {row[2], row[3], row[4], row[5], row[6], row[7], row[8]}, unit);
+        const char* outcomes[] = {"shown", "missing", "too large"};
+        std::vector<std::string> shown = {outcomes[static_cast<int>(r.outcome)]};
+        if (row.size() > 10) {
+            shown.insert(shown.end(),
+                         {r.tripText, r.fobText, r.innerText, r.outerText, r.centerText});
+        }
+        EXPECT_EQ(shown, test_data::Row(row.begin() + 9, row.end()));
     }
+    EXPECT_EQ(std::string(WeightUnitLabel(kImperialFactor)) + CostIndexUnitLabel(kImperialFactor) +
+                  WeightUnitLabel(kMetricFactor) + CostIndexUnitLabel(kMetricFactor),
+              "lb100lb/hkgkg/min");
 }
 
 }  // namespace

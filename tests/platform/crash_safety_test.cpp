@@ -145,9 +145,6 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::uniform_int_distribution<int64_t> delayUs(0,
                                                    std::max<int64_t>(3 * writeTime.count(), 3000));
 
-    int keptOld = 0;
-    int tookNew = 0;
-    int temporariesLeft = 0;
     for (int kill = 0; kill < row.kills; ++kill) {
         const std::string before = Get(file);
         const bool batch = kill % 2 == 1;
@@ -159,7 +156,6 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
         ASSERT_TRUE(after == old || after == next)
             << "kill " << kill << ": the file is neither write " << round.finished << " nor write "
             << round.started << " (" << after.size() << " bytes)";
-        (after == next && round.started != round.finished ? tookNew : keptOld)++;
 
         // A killed writer may leave its temporary behind; the next write removes it.
         const auto names = [&] {
@@ -169,14 +165,9 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
             }
             return found;
         };
-        temporariesLeft += names().size() > 1 ? 1 : 0;
         ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill + 1), path).ok());
         ASSERT_EQ(names(), std::vector<std::string>{"aircraft.cfg"}) << "after kill " << kill;
     }
-    std::cout << "[ figures  ] " << row.bytes << " bytes: " << row.kills << " kills survived ("
-              << keptOld << " old content, " << tookNew << " new content, " << temporariesLeft
-              << " with a temporary left and removed by the next write); one write takes "
-              << writeTime.count() << " us\n";
 }
 
 // Only our own pattern, and only of a process that is gone, is removed: a

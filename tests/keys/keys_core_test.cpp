@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -58,16 +57,14 @@ TEST(KeyTablesTest, EveryKeyOfBothLayouts) {
 TEST(KeyTablesTest, LayoutSwitchKeepsTheTablesButNotTheKeypadSuffix) {
     uint16_t language = kFr;
     CKeyNames names([&language] { return language; });
-    EXPECT_EQ(names.ScanCodeOfKey('A'), 16);
-    EXPECT_EQ(names.ScanCodeOfKey(0xBA), 27);
-    EXPECT_EQ(names.KeyName(16), "A");
-    EXPECT_EQ(names.KeyName(207), "Fin");
+    auto shown = [&names] {
+        return test_data::Row{std::to_string(names.ScanCodeOfKey('A')),
+                              std::to_string(names.ScanCodeOfKey(0xBA)), names.KeyName(16),
+                              names.KeyName(207), names.KeyName(82)};
+    };
+    EXPECT_EQ(shown(), (test_data::Row{"16", "27", "A", "Fin", "0 (PAVE NUM.)"}));
     language = kEn;
-    EXPECT_EQ(names.ScanCodeOfKey('A'), 16);
-    EXPECT_EQ(names.ScanCodeOfKey(0xBA), 27);
-    EXPECT_EQ(names.KeyName(16), "A");
-    EXPECT_EQ(names.KeyName(207), "Fin");
-    EXPECT_EQ(names.KeyName(82), "0 (NUMPAD)");
+    EXPECT_EQ(shown(), (test_data::Row{"16", "27", "A", "Fin", "0 (NUMPAD)"}));
     EXPECT_EQ(NamesFor(kEn).KeyName(16), "Q");
 }
 
@@ -110,29 +107,20 @@ TEST(KeyBindingsTest, ModifiersAndTexts) {
     }
 }
 
-TEST(KeyAssignmentsTest, RowTakesTheFileOnlyWhenBothEntriesArePresent) {
+// A row takes the file's binding only when both its entries are present in
+// [Keys] (-9999 reads as missing), an odd modifier too; a row the file does
+// not set keeps what it holds. Saving writes every row in order, modifier
+// before key.
+TEST(KeyAssignmentsTest, LoadThenSaveTheWholeCatalogue) {
     const std::string path = (std::filesystem::temp_directory_path() / "corvel-keys.cfg").string();
     std::filesystem::remove(path);
     CommandCatalogue catalogue = kDefaultCommands;
-    catalogue[10].modifier = 1;  // a binding cancelled earlier in the run
-    CommandCatalogue expected = catalogue;
+    catalogue[10].modifier = 1;           // a binding cancelled earlier in the run
     LoadKeyAssignments(catalogue, path);  // no file yet
-    std::ofstream(path, std::ios::binary)
-        << "[Common]\r\nCommand.04-Modifier=1\r\nCommand.04-Key=30\r\n[Keys]\r\n"
-           "Command.03-Modifier=1\r\nCommand.03-Key=30\r\n"
-           "Command.05-Key=30\r\n"                               // no modifier
-           "Command.06-Modifier=0\r\n"                           // no key
-           "Command.07-Modifier=-9999\r\nCommand.07-Key=16\r\n"  // reads as missing
-           "command.08-modifier = 7 \r\nCommand.08-Key=  45\r\n"
-           "Command.89-Modifier=2\r\nCommand.89-Key=59\r\n";
-    LoadKeyAssignments(catalogue, path);
-    expected[3] = {3, "", 1, 30};
-    expected[8] = {8, "", 7, 45};  // kept as it is; shown as "? + X"
-    expected[89] = {97, "", 2, 59};
-    for (size_t i = 0; i < kCommandCount; ++i) {
-        EXPECT_EQ(catalogue[i].modifier, expected[i].modifier) << "row " << i;
-        EXPECT_EQ(catalogue[i].key, expected[i].key) << "row " << i;
-    }
+    LoadKeyAssignments(catalogue, CORVEL_SOURCE_DIR "/tests/data/keys/prefs_partial.cfg");
+    ASSERT_TRUE(SaveKeyAssignments(catalogue, path).ok());
+    EXPECT_EQ(test_data::FileBytes(path),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/keys/prefs_saved.cfg"));
     std::filesystem::remove(path);
 }
 

@@ -18,15 +18,10 @@
 namespace {
 
 TEST(OptionStore, StoredTextGivesItsLeadingNumberOrTheDefault) {
-    // clang-format off
-    const std::pair<std::string, int32_t> rows[] = {
-        {"<UNDEFINED>", 100}, {"250", 250}, {"12abc", 12}, {"90s", 90}, {"abc", 100}, {"", 100},
-        {"-9999", 100}, {"-09999", 100}, {" \t-5", -5}, {"+7", 7}, {"-", 100}, {"- 5", 100},
-        {"0x10", 0}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
-        {std::string(48, '9'), INT32_MAX}, {"-" + std::string(47, '9'), INT32_MIN}};
-    // clang-format on
-    for (const auto& [stored, value] : rows) {
-        EXPECT_EQ(options::OptionFromText(stored, 100), value) << stored;
+    const auto rows = test_data::Rows("option_values.tsv");
+    ASSERT_EQ(rows.size(), 17u);
+    for (const test_data::Row& row : rows) {
+        EXPECT_EQ(options::OptionFromText(row[0], 100), std::stol(row.back())) << row[0];
     }
 }
 

@@ -57,8 +57,10 @@ TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
 // A section as the simulator ships it (two of our stations carry labels of
 // their own), and saved with 12 + 138 pax, 50 + 100 %: two stations
 // replaced in place, two added in write order.
-const std::string kA320Cfg = test_data::FileBytes("payload/a320_before.cfg");
-const std::string kA320Saved = test_data::FileBytes("payload/a320_saved.cfg");
+const std::string kA320Cfg =
+    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
+const std::string kA320Saved =
+    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
 const PayloadConstants& kA320 = ConstantsFor(AircraftType::A320);
 
 auto Fields(const LoadState& s) {
@@ -135,14 +137,13 @@ TEST_F(PayloadFileTest, EveryAircraftFullAndEmpty) {
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathAndWhichFileCounts) {
-    const AircraftType types[] = {AircraftType::A318, AircraftType::A319, AircraftType::A320,
-                                  AircraftType::A321, AircraftType::ACJ};
     const auto rows = test_data::Rows("aircraft_paths.tsv");
-    ASSERT_EQ(rows.size(), std::size(types));
-    for (size_t i = 0; i < rows.size(); ++i) {
-        AircraftFiles paths = AircraftFilePaths(types[i], "C:\\Sim");
-        EXPECT_EQ(paths.base, "C:\\Sim" + rows[i][1]) << rows[i][0];
-        EXPECT_EQ(paths.iae, rows[i][2] == "-" ? "" : "C:\\Sim" + rows[i][2]) << rows[i][0];
+    ASSERT_EQ(rows.size(), 5u);
+    for (const test_data::Row& row : rows) {
+        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
+        AircraftFiles paths = AircraftFilePaths(aircraft, "C:\\Sim");
+        EXPECT_EQ(paths.base, "C:\\Sim" + row[1]) << row[0];
+        EXPECT_EQ(paths.iae, row[2] == "-" ? "" : "C:\\Sim" + row[2]) << row[0];
     }
     EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
 
@@ -169,8 +170,8 @@ TEST_F(PayloadFileTest, SaveAfterTheFileVanished) {
     fs::remove(files::NativePath(m_path));
     const std::vector<SaveFailure> failures = SavePayload(paths, {true, false}, load, kA320);
     ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].path, m_path);
-    EXPECT_EQ(failures[0].status.error, files::Error::NotFound);
+    EXPECT_EQ(std::make_pair(failures[0].path, failures[0].status.error),
+              std::make_pair(m_path, files::Error::NotFound));
     EXPECT_FALSE(fs::exists(files::NativePath(m_path)));
 }
 

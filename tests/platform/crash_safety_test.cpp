@@ -19,6 +19,7 @@
 
 #include "platform/ini_text.h"
 #include "platform/profile.h"
+#include "tests/support/data_rows.h"
 
 namespace {
 
@@ -51,13 +52,6 @@ std::string FileOfSize(size_t size) {
     for (int line = 0; bytes.size() < size; ++line) {
         bytes += "; reference line " + std::to_string(line) + " " + std::string(40, 'x') + "\r\n";
     }
-    return bytes;
-}
-
-std::string Get(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(static_cast<size_t>(fs::file_size(path)), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return bytes;
 }
 
@@ -146,10 +140,10 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
                                                    std::max<int64_t>(3 * writeTime.count(), 3000));
 
     for (int kill = 0; kill < row.kills; ++kill) {
-        const std::string before = Get(file);
+        const std::string before = test_data::FileBytes(file);
         const bool batch = kill % 2 == 1;
         const Round round = KillAWriter(path, batch, std::chrono::microseconds(delayUs(random)));
-        const std::string after = Get(file);
+        const std::string after = test_data::FileBytes(file);
         const std::string old =
             round.finished == 0 ? before : Applied(before, round.finished, batch);
         const std::string next = Applied(before, round.started, batch);

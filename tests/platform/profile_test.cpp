@@ -13,14 +13,14 @@
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
+#include "tests/support/data_rows.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : ini_cases::kMissing;
+    return fs::exists(path) ? test_data::FileBytes(path) : ini_cases::kMissing;
 }
 
 class ProfileFiles : public testing::Test {

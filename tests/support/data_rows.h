@@ -1,5 +1,5 @@
-// Expected values kept in tab-separated files under tests/data, written out
-// apart from the code they check: one row a line, '#' starts a comment.
+// Expected values kept under tests/data, written out apart from the code
+// they check: tab-separated rows, one a line, '#' starting a comment line.
 #pragma once
 
 #include <algorithm>
@@ -29,18 +29,10 @@ inline std::vector<Row> Rows(const std::string& name) {
     return rows;
 }
 
-// A file's bytes (a golden file, for instance).
-inline std::string FileBytes(const std::string& name) {
-    std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The numbers in columns from to the end.
 inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
     std::vector<int64_t> numbers;
-    for (size_t i = from; i < row.size(); ++i) {
-        numbers.push_back(std::stoll(row[i]));
-    }
+    std::transform(row.begin() + static_cast<std::ptrdiff_t>(from), row.end(),
+                   std::back_inserter(numbers), [](const std::string& s) { return std::stoll(s); });
     return numbers;
 }
 
@@ -48,6 +40,11 @@ inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
 inline int AircraftNumber(const std::string& name) {
     const std::string names[] = {"A318", "A319", "A320", "A321", "ACJ"};
     return static_cast<int>(std::find(std::begin(names), std::end(names), name) - names) + 1;
+}
+
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace test_data

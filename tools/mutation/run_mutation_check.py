@@ -3,7 +3,7 @@
 scratch copy of the tree, builds the native tests and runs them. Prints
 which faults the suite caught, the score and the survivors.
 
-  tools/mutation/run [--check] [name-part ...]
+  tools/mutation/run_mutation_check.py [--check] [name-part ...]
 
 --check only verifies that every fault's old text is found once. Names
 select the faults whose name contains one of them. The scratch copy and

@@ -8,8 +8,6 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "tests/support/data_rows.h"
@@ -65,6 +63,38 @@ TEST(Plan, LookupsAtTheEdgesOfTheTables) {
     }
 }
 
+// The A320 at weight steps 0 and 1 (climb 50811 kg, descent 48021 kg, less
+// 999 kg and plus 1000 kg).
+TEST(Plan, EveryTableEntryAtItsOwnAltitude) {
+    const auto rows = test_data::Rows("fuel_tables.tsv");
+    ASSERT_EQ(rows.size(), 34u + 32 + 13);
+    for (const test_data::Row& r : rows) {
+        const int32_t h = std::stoi(r[1]);
+        std::vector<double> actual;
+        if (r[0] == "cruise") {
+            actual.push_back(CruiseSpeed(h));
+            for (int32_t w = 44000; w <= 80000; w += 6000) {
+                actual.push_back(CruiseFuelFlow(h, w));
+            }
+        } else if (r[0] == "climb") {
+            for (int32_t w : {49812, 51811}) {
+                actual.insert(actual.end(),
+                              {ClimbDistance(A::A320, h, w), ClimbFuel(A::A320, h, w)});
+            }
+        } else {
+            for (int32_t w : {47022, 49021}) {
+                actual.insert(actual.end(),
+                              {DescentDistance(A::A320, h, w), DescentFuel(A::A320, h, w)});
+            }
+        }
+        ASSERT_EQ(actual.size() + 2, r.size());
+        for (size_t i = 0; i + 2 < r.size(); ++i) {
+            EXPECT_NEAR(actual[i], std::stod(r[i + 2]), 0.01)
+                << r[0] << " " << h << " column " << i;
+        }
+    }
+}
+
 TEST(Plan, SplitFillsInnerThenOuterThenCentre) {
     const auto rows = test_data::Rows("fuel_splits.tsv");
     ASSERT_EQ(rows.size(), 7u);
@@ -74,33 +104,16 @@ TEST(Plan, SplitFillsInnerThenOuterThenCentre) {
     }
 }
 
-TEST(Fields, ReadAsPercentDWouldWithoutWrapping) {
-    const std::string zeros(98, '0');  // only the first 99 characters count
-    // clang-format off
-    const std::tuple<std::string, int32_t, bool> rows[] = {
-        {"", 0, false}, {"60000", 60000, false}, {" \t+42kg", 42, false}, {"-17", -17, false},
-        {"abc", 0, false}, {"-", 0, false}, {"- 5", 0, false}, {"0x10", 0, false},
-        {"2147483647", 2147483647, false}, {"-2147483648", INT32_MIN, false},
-        {"2147483648", 0, true}, {"9999999999", 0, true}, {"12345678901234567890", 0, true},
-        {"-99999999999999999999999", 0, true}, {zeros + "7", 7, false}, {zeros + "07", 0, false}};
-    // clang-format on
-    for (const auto& [text, value, tooLarge] : rows) {
-        FieldNumber number = ReadFieldInt(text);
-        EXPECT_EQ(std::make_pair(number.value, number.tooLarge), std::make_pair(value, tooLarge));
-    }
-}
-
-TEST(Fields, UnitChanges) {
-    // Exact constants, truncated; converted beyond 32 bits (round trips keep it), not past 64.
-    // clang-format off
-    const std::tuple<const char*, bool, const char*> rows[] = {
-        {"60000", true, "132275"}, {"132275", false, "59999"}, {"", true, ""}, {"abc", true, "0"},
-        {"2000000000", true, "4409171075"}, {"4409171075", false, "1999999999"},
-        {"99999999999999999999", false, "99999999999999999999"},
-        {"9000000000000000000", true, "9000000000000000000"}};
-    // clang-format on
-    for (auto [text, toPounds, converted] : rows) {
-        EXPECT_EQ(ConvertFieldUnit(text, toPounds), converted);
+TEST(Fields, ReadingAndUnitChanges) {
+    for (const test_data::Row& row : test_data::Rows("planner_numbers.tsv")) {
+        if (row[0] == "read") {
+            const FieldNumber number = ReadFieldInt(row[1]);
+            EXPECT_EQ((test_data::Row{row[0], row[1], std::to_string(number.value),
+                                      number.tooLarge ? "too large" : "fits"}),
+                      row);
+        } else {
+            EXPECT_EQ(ConvertFieldUnit(row[1], row[0] == "to lb"), row[2]) << row[1];
+        }
     }
     EXPECT_EQ(ShownWeight(2000000000, kImperialFactor), 4409171104);
 }

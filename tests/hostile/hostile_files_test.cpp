@@ -1,11 +1,9 @@
 // Every tool's read and save over files that a user or another program
-// could leave behind: a save gives the bytes of its golden file under
-// tests/data/hostile_saved (only the tool's own lines changed or added) and
-// reads back what it wrote, or is refused and leaves the file byte for
-// byte, with no out-of-bounds read (this build runs under the sanitizers).
-// Files that cannot be replaced (too large, read-only, held, a folder) are
-// Wine's part. CORVEL_WRITE_GOLDEN=1 writes the golden files instead, to be
-// reviewed as a diff.
+// could leave behind: the save gives its golden file's bytes (only the
+// tool's own lines changed or added; CORVEL_WRITE_GOLDEN=1 writes them
+// anew) and reads back what it wrote, or is refused and leaves the file
+// byte for byte, with no out-of-bounds read (under the sanitizers). Files
+// that cannot be replaced (too large, read-only, held, a folder) are Wine's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

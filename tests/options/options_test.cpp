@@ -74,19 +74,19 @@ TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
 }
 
 TEST(OptionRules, LockKeyModifierAndIrsTime) {
-    // Lock key, modifier; whether the modifier buttons can be used, the modifier after.
-    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t> rows[] = {
-        {0, 0, true, 3},  {0, 2, true, 2},  {0, 9, true, 9},         {1, 3, false, 0},
-        {2, 2, false, 0}, {3, 4, false, 0}, {7, 2, std::nullopt, 2}, {-1, 0, std::nullopt, 0}};
-    for (auto [locker, modifier, modifiersUsable, modifierAfter] : rows) {
+    // Lock key, modifier; whether the modifier buttons can be used, the modifier
+    // after, and the one the buttons show for the stored one (none as Ctrl-Shift).
+    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t, int32_t> rows[] = {
+        {0, 0, true, 3, 3},         {0, 2, true, 2, 2},         {0, 9, true, 9, 9},
+        {1, 3, false, 0, 3},        {2, 1, false, 0, 1},        {3, 4, false, 0, 4},
+        {7, 2, std::nullopt, 2, 2}, {-1, 0, std::nullopt, 0, 3}};
+    for (auto [locker, modifier, modifiersUsable, modifierAfter, shown] : rows) {
         OptionValues values{0, 0, 0, 0, 0, modifier, locker};
+        EXPECT_EQ(options::ShownKeyModifier(modifier), shown) << modifier;
         EXPECT_EQ(options::ApplyKeyLocker(values), modifiersUsable) << locker << "/" << modifier;
         EXPECT_EQ(values.mcduKeyModifier, modifierAfter) << locker << "/" << modifier;
     }
-    // Shown modifiers; the IRS time of each experience level, none beyond.
-    EXPECT_EQ((std::vector<int32_t>{3, 1, 3, 4}),
-              (std::vector<int32_t>{options::ShownKeyModifier(0), options::ShownKeyModifier(1),
-                                    options::ShownKeyModifier(3), options::ShownKeyModifier(4)}));
+    // The IRS time of each experience level, none beyond.
     const std::pair<int32_t, std::optional<int32_t>> irs[] = {
         {-1, std::nullopt}, {0, 10}, {1, 60}, {2, 600}, {3, std::nullopt}};
     for (auto [experience, seconds] : irs) {

@@ -24,6 +24,9 @@ inline std::vector<Row> Rows(const std::string& name) {
             for (std::string field; std::getline(fields, field, '\t');) {
                 rows.back().push_back(field);
             }
+            if (line.back() == '\t') {
+                rows.back().emplace_back();  // an empty last field
+            }
         }
     }
     return rows;

@@ -112,10 +112,12 @@ TEST(Fields, ReadingAndUnitChanges) {
                                       number.tooLarge ? "too large" : "fits"}),
                       row);
         } else {
-            EXPECT_EQ(ConvertFieldUnit(row[1], row[0] == "to lb"), row[2]) << row[1];
+            EXPECT_EQ(ConvertFieldUnit(row[1], row[0] == "to lb" ? WeightUnit::Lb : WeightUnit::Kg),
+                      row[2])
+                << row[1];
         }
     }
-    EXPECT_EQ(ShownWeight(2000000000, kImperialFactor), 4409171104);
+    EXPECT_EQ(ShownWeight(2000000000, WeightUnit::Lb), 4409171104);
 }
 
 TEST(Fields, ValidateAndResultTexts) {
@@ -123,7 +125,7 @@ TEST(Fields, ValidateAndResultTexts) {
     ASSERT_EQ(rows.size(), 18u);
     for (const test_data::Row& row : rows) {
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
-        const float unit = row[1] == "kg" ? kMetricFactor : kImperialFactor;
+        const WeightUnit unit = row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb;
         const PlannerResult r = PlanFromFields(
             aircraft, {row[2], row[3], row[4], row[5], row[6], row[7], row[8]}, unit);
         const char* outcomes[] = {"shown", "missing", "too large"};
@@ -134,8 +136,8 @@ TEST(Fields, ValidateAndResultTexts) {
         }
         EXPECT_EQ(shown, test_data::Row(row.begin() + 9, row.end()));
     }
-    EXPECT_EQ(std::string(WeightUnitLabel(kImperialFactor)) + CostIndexUnitLabel(kImperialFactor) +
-                  WeightUnitLabel(kMetricFactor) + CostIndexUnitLabel(kMetricFactor),
+    EXPECT_EQ(std::string(WeightUnitLabel(WeightUnit::Lb)) + CostIndexUnitLabel(WeightUnit::Lb) +
+                  WeightUnitLabel(WeightUnit::Kg) + CostIndexUnitLabel(WeightUnit::Kg),
               "lb100lb/hkgkg/min");
 }
 

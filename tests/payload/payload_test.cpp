@@ -33,8 +33,8 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
                              static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
                              static_cast<uint32_t>(n[4])};
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
-        EXPECT_EQ(Shown(Recalculate(load, row[1] == "kg" ? kKilogramFactor : kPoundFactor,
-                                    ConstantsFor(aircraft))),
+        EXPECT_EQ(Shown(Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                                    Aircraft(aircraft))),
                   std::vector<int64_t>(n.begin() + 5, n.end()))
             << row[0] << " " << row[1] << " " << row[3];
     }
@@ -42,7 +42,7 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
 
 // Writing truncates and reading rounds: every slider setting must survive.
 TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
-    for (const PayloadConstants& c : kPayloadConstants) {
+    for (const AircraftSpec& c : kAircraft) {
         for (uint32_t pax = 0; pax <= static_cast<uint32_t>(c.secondClassSeats); ++pax) {
             ASSERT_EQ(PaxFromStationLb(PaxStationLb(pax)), pax);
         }
@@ -61,7 +61,7 @@ const std::string kA320Cfg =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
 const std::string kA320Saved =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
-const PayloadConstants& kA320 = ConstantsFor(AircraftType::A320);
+const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 auto Fields(const LoadState& s) {
     return std::make_tuple(s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent,
@@ -125,7 +125,7 @@ TEST_F(PayloadFileTest, EveryAircraftFullAndEmpty) {
         "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
         "station_load.4=99999\r\nstation_load.5=99999\r\n");
     for (const auto& [aircraft, full, pounds] : rows) {
-        const PayloadConstants& constants = ConstantsFor(aircraft);
+        const AircraftSpec& constants = Aircraft(aircraft);
         EXPECT_EQ(Fields(ReadPayload(m_path, constants)), Fields(full));
         std::vector<int> written;  // the formats are checked by the file tests
         for (const profile::Entry& entry : PayloadEntries(full, constants)) {

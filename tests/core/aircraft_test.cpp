@@ -14,7 +14,8 @@ auto Row(const AircraftSpec& a) {
                            a.selectorPicture, a.topView, a.sideView, std::string(a.baseFolder),
                            std::string(a.iaeFolder ? a.iaeFolder : ""), a.firstClassSeats,
                            a.secondClassSeats, a.defaultEmptyWeightLb, a.forwardHoldKg, a.aftHoldKg,
-                           a.innerTankKg, a.outerTankKg, a.centerTankKg);
+                           a.innerTankKg, a.outerTankKg, a.centerTankKg, a.mtowKg, a.mlwKg,
+                           a.mzfwKg);
 }
 
 TEST(AircraftTable, EveryRowAsTheAircraftAre) {
@@ -22,15 +23,18 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
     // clang-format off
     const std::pair<AircraftType, R> rows[] = {
         {AircraftType::A318, {131, "A318 Load Manager", 1008, 151, 160, 161, "Norvane Zelvia A318", "",
-                              8, 99, 86650, 1614u, 2131u, 4960, 590, 6375}},
+                              8, 99, 86650, 1614u, 2131u, 4960, 590, 6375, 68000, 57500, 54500}},
         {AircraftType::A319, {132, "A319 Load Manager", 1009, 152, 158, 157, "Norvane Zelvia A319",
-                              "Norvane Zelvia A319IAE", 8, 116, 89500, 2260u, 3020u, 5435, 691, 6476}},
+                              "Norvane Zelvia A319IAE", 8, 116, 89500, 2260u, 3020u, 5435, 691, 6476,
+                              75500, 62500, 58500}},
         {AircraftType::A320, {133, "A320 Load Manager", 1010, 153, 147, 146, "Norvane Zelvia A320",
-                              "Norvane Zelvia A320IAE", 12, 138, 93500, 3402u, 4536u, 5435, 691, 6476}},
+                              "Norvane Zelvia A320IAE", 12, 138, 93500, 3402u, 4536u, 5435, 691, 6476,
+                              78000, 66000, 62500}},
         {AircraftType::A321, {134, "A321 Load Manager", 1011, 154, 148, 149, "Norvane Zelvia A321",
-                              "Norvane Zelvia A321IAE", 16, 169, 106300, 5670u, 5670u, 6084, 0, 6437}},
+                              "Norvane Zelvia A321IAE", 16, 169, 106300, 5670u, 5670u, 6084, 0, 6437,
+                              93500, 77800, 73800}},
         {AircraftType::ACJ, {143, "ACJ Load Manager", 1012, 155, 156, 159, "Norvane Zelvia A319CJ", "",
-                             6, 36, 89500, 2260u, 3020u, 5435, 691, 11718}}};
+                             6, 36, 89500, 2260u, 3020u, 5435, 691, 11718, 76500, 62500, 58500}}};
     // clang-format on
     ASSERT_EQ(std::size(rows), static_cast<size_t>(kAircraftCount));
     for (const auto& [type, expected] : rows) {

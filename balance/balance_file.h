@@ -40,7 +40,7 @@ struct BalanceFile {
     std::optional<double> emptyWeightKg;     // above 0 only
     std::optional<double> emptyArmFt;
     std::vector<Station> stations;  // in index order
-    ChordResult chord;
+    ChordResult chord = {std::nullopt, "no aircraft file was read"};
     std::optional<double> tankArmFt[kFuelTankCount];
 };
 

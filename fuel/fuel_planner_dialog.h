@@ -27,7 +27,7 @@ struct FuelPlannerInput {
     int32_t savedZfwKg = 0;                      // 0: none saved in this run
     // The aircraft.cfg whose limits, payload, wing and tanks give the
     // weight-and-balance line (UTF-8); empty: the type's limits only.
-    std::string aircraftFile;
+    std::string aircraftFile = {};
 };
 
 // Runs the Fuel Planner modally over owner.

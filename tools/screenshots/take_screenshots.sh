@@ -138,6 +138,16 @@ type_text 35000
 click "$planner" 133 198 73 14 # Validate
 sleep 0.5
 shot "$planner" fuel-planner
+# A heavier aircraft on a long flight: above its MTOW, the line warns.
+click "$planner" 92 127 40 14 # Zero Fuel Weight
+keys "$planner" Home shift+End
+type_text 61000
+click "$planner" 92 73 40 14 # Flying Distance
+keys "$planner" Home shift+End
+type_text 2100
+click "$planner" 133 198 73 14 # Validate
+sleep 0.5
+shot "$planner" fuel-planner-above-mtow
 keys "$planner" Escape
 wait_closed "Fuel Planner"
 

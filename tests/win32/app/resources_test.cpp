@@ -1,5 +1,6 @@
 // The built program carries its manifest (so Windows does not virtualise
-// its writes) and its version information.
+// its writes, draws it sharp at any scale and in the current look) and its
+// version information.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ std::wstring ProgramPath() {
     return ui::Widen(path);
 }
 
-TEST(ProgramResources, ManifestAsksToRunAsInvokerWithoutCommonControls6) {
+TEST(ProgramResources, ManifestAsksToRunAsInvokerDpiAwareWithCommonControls6) {
     HMODULE program = LoadLibraryExW(ProgramPath().c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_TRUE(program) << "cannot open " << ui::Narrow(ProgramPath());
@@ -35,7 +36,10 @@ TEST(ProgramResources, ManifestAsksToRunAsInvokerWithoutCommonControls6) {
         << "Windows 7";
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos)
         << "Windows 10 and 11";
-    EXPECT_EQ(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << "before Windows 10";
     FreeLibrary(program);
 }
 

@@ -1,0 +1,314 @@
+// The dialogs on a screen of another scale: run once per DPI (CTest gives
+// the prefix's DPI as --dpi=N). The layout grows with the dialog font; every
+// picture must grow by the same factor, so that it fills its frame and the
+// load managers' fill bars stay over the cabin and the holds as at 96 DPI.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/aircraft_selector_dialog.h"
+#include "app/main_menu_dialog.h"
+#include "res/resource.h"
+
+namespace {
+
+// The base units the dialog manager gives "MS Shell Dlg" 8 (Wine's Tahoma)
+// at each DPI, as observed, and the sizes of the application icon that
+// Windows asks for there (32 and 16 at 96 DPI, scaled).
+struct DpiRow {
+    int dpi;
+    int unitX;
+    int unitY;
+    int bigIcon;
+    int smallIcon;
+};
+constexpr DpiRow kDpiRows[] = {
+    {96, 6, 13, 32, 16},
+    {120, 7, 16, 40, 20},
+    {144, 9, 19, 48, 24},
+    {192, 12, 25, 64, 32},
+};
+constexpr int kUnitX96 = 6;
+constexpr int kUnitY96 = 13;
+
+// The DPI this run is for: --dpi=N among GoogleTest's own flags.
+int DpiFromCommandLine() {
+    for (int i = 1; i < __argc; ++i) {
+        const std::string argument = __argv[i];
+        if (argument.rfind("--dpi=", 0) == 0) {
+            return std::atoi(argument.c_str() + 6);
+        }
+    }
+    return 96;
+}
+
+const DpiRow* Row() {
+    const int dpi = DpiFromCommandLine();
+    for (const DpiRow& row : kDpiRows) {
+        if (row.dpi == dpi) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+RECT ChildRect(HWND dialog, HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE ShownBitmapSize(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    const bool button = lstrcmpiW(name, L"Button") == 0;
+    auto bitmap = reinterpret_cast<HBITMAP>(
+        SendMessageW(control, button ? BM_GETIMAGE : STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
+        return {0, 0};
+    }
+    return {info.bmWidth, info.bmHeight};
+}
+
+// The picture's size at 96 DPI scaled as the layout is, to the pixel
+// either way (position and size are rounded separately).
+void ExpectScaled(const std::string& what, SIZE shown, SIZE at96, const DpiRow& row) {
+    const int tolerance = row.dpi == 96 ? 0 : 1;
+    EXPECT_NEAR(shown.cx, at96.cx * row.unitX / static_cast<double>(kUnitX96), tolerance + 0.5)
+        << what;
+    EXPECT_NEAR(shown.cy, at96.cy * row.unitY / static_cast<double>(kUnitY96), tolerance + 0.5)
+        << what;
+}
+
+TEST(Dpi, TheProgramIsPerMonitorAwareWithCommonControls6) {
+    const DpiRow* row = Row();
+    ASSERT_TRUE(row) << "no row for --dpi=" << DpiFromCommandLine();
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), row->dpi) << "the prefix's LogPixels";
+    ReleaseDC(nullptr, screen);
+
+    // Looked up by name: Windows 7 has neither.
+    using GetContext = HANDLE(WINAPI*)();
+    using GetAwareness = int(WINAPI*)(HANDLE);
+    constexpr int kPerMonitorAware = 2;
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto getContext = reinterpret_cast<GetContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    auto getAwareness = reinterpret_cast<GetAwareness>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    ASSERT_TRUE(getContext && getAwareness);
+    EXPECT_EQ(getAwareness(getContext()), kPerMonitorAware);
+
+    // Common Controls 6 is the side-by-side assembly (Wine's DllGetVersion
+    // says 5 for both).
+    HMODULE controls = nullptr;
+    ASSERT_TRUE(GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &controls));
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(controls, path, MAX_PATH);
+    CharLowerW(path);
+    EXPECT_NE(std::wstring(path).find(L"\\winsxs\\"), std::wstring::npos);
+    EXPECT_NE(std::wstring(path).find(L"common-controls"), std::wstring::npos);
+
+    // The icon holds the sizes asked for at this scale, so none is stretched.
+    for (int size : {row->bigIcon, row->smallIcon, GetSystemMetrics(SM_CXICON),
+                     GetSystemMetrics(SM_CXSMICON)}) {
+        HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(IDI_APP), RT_GROUP_ICON);
+        ASSERT_TRUE(group);
+        auto* directory = static_cast<BYTE*>(LockResource(LoadResource(nullptr, group)));
+        const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+        HRSRC image = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_ICON);
+        ASSERT_TRUE(image) << size;
+        const auto* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
+        // A 256-pixel image is stored as PNG; the smaller ones as bitmaps
+        // whose height counts the mask too.
+        ASSERT_EQ(header->biSize, sizeof(BITMAPINFOHEADER)) << size;
+        EXPECT_EQ(header->biWidth, size);
+        EXPECT_EQ(header->biHeight, 2 * size);
+    }
+}
+
+// The pictures of the main menu and the aircraft selector (bitmap buttons)
+// and the headers of the tools, with their sizes at 96 DPI.
+TEST(Dpi, EveryPictureGrowsWithItsDialog) {
+    const DpiRow* row = Row();
+    ASSERT_TRUE(row);
+    struct Picture {
+        int templateId;
+        int controlId;
+        SIZE at96;
+    };
+    const Picture pictures[] = {
+        {IDD_MAIN_MENU, IDC_MENU_CONFIGURATION, {450, 69}},
+        {IDD_MAIN_MENU, IDC_MENU_LOAD_MANAGER, {450, 69}},
+        {IDD_MAIN_MENU, IDC_MENU_FUEL_PLANNER, {450, 69}},
+        {IDD_MAIN_MENU, IDC_MENU_KEY_ASSIGNMENTS, {450, 69}},
+        {IDD_AIRCRAFT_SELECTOR, IDC_SEL_A318, {200, 65}},
+        {IDD_AIRCRAFT_SELECTOR, IDC_SEL_ACJ, {200, 65}},
+        {IDD_CONFIGURATION, IDC_STATIC, {638, 100}},
+        {IDD_FUEL_PLANNER, IDC_STATIC, {450, 69}},
+        {IDD_A319_LOAD_MANAGER, IDC_STATIC, {638, 100}},
+    };
+    CMainMenuDlg menu;
+    CAircraftSelector selector;
+    ui::CDialog configuration(IDD_CONFIGURATION);
+    ui::CDialog planner(IDD_FUEL_PLANNER);
+    ui::CDialog loads(IDD_A319_LOAD_MANAGER);
+    for (ui::CDialog* dialog :
+         {static_cast<ui::CDialog*>(&menu), static_cast<ui::CDialog*>(&selector), &configuration,
+          &planner, &loads}) {
+        ASSERT_TRUE(dialog->Create()) << dialog->TemplateId();
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(dialog->GetHwnd(), &units);
+        EXPECT_EQ(units.right, row->unitX) << dialog->TemplateId();
+        EXPECT_EQ(units.bottom, row->unitY) << dialog->TemplateId();
+    }
+    for (const Picture& picture : pictures) {
+        ui::CDialog* dialog = picture.templateId == IDD_MAIN_MENU           ? &menu
+                              : picture.templateId == IDD_AIRCRAFT_SELECTOR ? &selector
+                              : picture.templateId == IDD_CONFIGURATION     ? &configuration
+                              : picture.templateId == IDD_FUEL_PLANNER      ? &planner
+                                                                            : &loads;
+        HWND control = GetDlgItem(dialog->GetHwnd(), picture.controlId);
+        if (picture.controlId == IDC_STATIC) {  // the header, the last picture control
+            for (HWND c = GetWindow(dialog->GetHwnd(), GW_CHILD); c;
+                 c = GetWindow(c, GW_HWNDNEXT)) {
+                if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+                    control = c;
+                }
+            }
+        }
+        const std::string what =
+            std::to_string(picture.templateId) + "/" + std::to_string(picture.controlId);
+        ASSERT_TRUE(control) << what;
+        ExpectScaled(what, ShownBitmapSize(control), picture.at96, *row);
+    }
+}
+
+// Each load manager's top and side views, centred in their frames (the
+// A320's drawn at the frame's corner), and the fill bars over them: the bars'
+// places on the pictures at 96 DPI are worked out here from the templates
+// with the 96-DPI base units, and must scale with the pictures.
+TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
+    const DpiRow* row = Row();
+    ASSERT_TRUE(row);
+    struct Bar {
+        int id;
+        RECT units;  // x, y, width, height in dialog units, as in the template
+    };
+    struct LoadManager {
+        int templateId;
+        SIZE top96;
+        SIZE side96;
+        bool centred;
+        Bar bars[4];  // first, second (top view); forward, aft (side view)
+    };
+    const LoadManager managers[] = {
+        {IDD_A318_LOAD_MANAGER,
+         {568, 118},
+         {568, 118},
+         true,
+         {{IDC_LM_FIRST_BAR, {85, 183, 51, 35}},
+          {IDC_LM_SECOND_BAR, {141, 183, 126, 35}},
+          {IDC_LM_FORWARD_BAR, {79, 283, 38, 14}},
+          {IDC_LM_AFT_BAR, {187, 283, 66, 14}}}},
+        {IDD_A319_LOAD_MANAGER,
+         {568, 118},
+         {568, 118},
+         true,
+         {{IDC_LM_FIRST_BAR, {79, 182, 51, 35}},
+          {IDC_LM_SECOND_BAR, {133, 182, 146, 35}},
+          {IDC_LM_FORWARD_BAR, {75, 280, 48, 14}},
+          {IDC_LM_AFT_BAR, {178, 280, 86, 14}}}},
+        {IDD_A320_LOAD_MANAGER,
+         {571, 76},
+         {573, 99},
+         false,
+         {{IDC_LM_FIRST_BAR, {79, 184, 51, 31}},
+          {IDC_LM_SECOND_BAR, {133, 184, 160, 31}},
+          {IDC_LM_FORWARD_BAR, {73, 278, 48, 14}},
+          {IDC_LM_AFT_BAR, {195, 279, 86, 14}}}},
+        {IDD_A321_LOAD_MANAGER,
+         {568, 118},
+         {568, 118},
+         true,
+         {{IDC_LM_FIRST_BAR, {69, 187, 59, 25}},
+          {IDC_LM_SECOND_BAR, {130, 187, 179, 25}},
+          {IDC_LM_FORWARD_BAR, {72, 280, 70, 14}},
+          {IDC_LM_AFT_BAR, {193, 280, 94, 14}}}},
+        {IDD_ACJ_LOAD_MANAGER,
+         {568, 118},
+         {568, 118},
+         true,
+         {{IDC_LM_FIRST_BAR, {93, 187, 35, 25}},
+          {IDC_LM_SECOND_BAR, {140, 187, 145, 25}},
+          {IDC_LM_FORWARD_BAR, {74, 279, 50, 14}},
+          {IDC_LM_AFT_BAR, {193, 279, 74, 14}}}},
+    };
+    // Both frames: 381 x 75 units at x 14, y 162 (top) and 241 (side), with
+    // a 1-pixel sunken edge.
+    // Unrounded pixels at 96 DPI: the rounding of the layout at 96 DPI must
+    // not be scaled up as if it were part of the design.
+    auto x96 = [](double units) { return units * kUnitX96 / 4; };
+    auto y96 = [](double units) { return units * kUnitY96 / 8; };
+    for (const LoadManager& manager : managers) {
+        ui::CDialog dialog(manager.templateId);
+        HWND window = dialog.Create();
+        ASSERT_TRUE(window) << manager.templateId;
+        for (int view = 0; view < 2; ++view) {
+            const SIZE at96 = view == 0 ? manager.top96 : manager.side96;
+            const int frameTop = view == 0 ? 162 : 241;
+            HWND picture = dialog.Item(view == 0 ? IDC_LM_TOP_VIEW : IDC_LM_SIDE_VIEW);
+            const std::string what =
+                std::to_string(manager.templateId) + " view " + std::to_string(view);
+            const SIZE shown = ShownBitmapSize(picture);
+            ExpectScaled(what, shown, at96, *row);
+            // The point of reference, now and at 96 DPI: the centred
+            // picture's top-left pixel, or the A320's frame's outer corner
+            // (its 1-pixel edge is 1 pixel at any DPI).
+            RECT client{};
+            GetClientRect(picture, &client);
+            const RECT frame = ChildRect(window, picture);
+            POINT origin{frame.left, frame.top};
+            double origin96x = x96(14);
+            double origin96y = y96(frameTop);
+            if (manager.centred) {
+                EXPECT_LE(shown.cx, client.right) << what << ": clipped";
+                EXPECT_LE(shown.cy, client.bottom) << what << ": clipped";
+                origin.x += 1 + (client.right - shown.cx) / 2;
+                origin.y += 1 + (client.bottom - shown.cy) / 2;
+                origin96x += 1 + (x96(381) - 2 - at96.cx) / 2;
+                origin96y += 1 + (y96(75) - 2 - at96.cy) / 2;
+            }
+            for (int b = 2 * view; b < 2 * view + 2; ++b) {
+                const Bar& bar = manager.bars[b];
+                const RECT got = ChildRect(window, dialog.Item(bar.id));
+                const double left96 = x96(bar.units.left) - origin96x;
+                const double top96 = y96(bar.units.top) - origin96y;
+                const double right96 = left96 + x96(bar.units.right);
+                const double bottom96 = top96 + y96(bar.units.bottom);
+                const double sx = row->unitX / static_cast<double>(kUnitX96);
+                const double sy = row->unitY / static_cast<double>(kUnitY96);
+                // Each edge within 1.5 pixels: the layout and the picture
+                // are rounded separately.
+                const double tolerance = 1.5;
+                const std::string barName = what + " bar " + std::to_string(bar.id);
+                EXPECT_NEAR(got.left - origin.x, left96 * sx, tolerance) << barName;
+                EXPECT_NEAR(got.right - origin.x, right96 * sx, tolerance) << barName;
+                EXPECT_NEAR(got.top - origin.y, top96 * sy, tolerance) << barName;
+                EXPECT_NEAR(got.bottom - origin.y, bottom96 * sy, tolerance) << barName;
+            }
+        }
+    }
+}
+
+}  // namespace

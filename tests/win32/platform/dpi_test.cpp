@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"
@@ -18,21 +17,13 @@
 namespace {
 
 // The base units the dialog manager gives "MS Shell Dlg" 8 (Wine's Tahoma)
-// at each DPI, as observed, and the sizes of the application icon that
-// Windows asks for there (32 and 16 at 96 DPI, scaled).
+// at each DPI, as observed.
 struct DpiRow {
     int dpi;
     int unitX;
     int unitY;
-    int bigIcon;
-    int smallIcon;
 };
-constexpr DpiRow kDpiRows[] = {
-    {96, 6, 13, 32, 16},
-    {120, 7, 16, 40, 20},
-    {144, 9, 19, 48, 24},
-    {192, 12, 25, 64, 32},
-};
+constexpr DpiRow kDpiRows[] = {{96, 6, 13}, {120, 7, 16}, {144, 9, 19}, {192, 12, 25}};
 constexpr int kUnitX96 = 6;
 constexpr int kUnitY96 = 13;
 
@@ -118,9 +109,10 @@ TEST(Dpi, TheProgramIsPerMonitorAwareWithCommonControls6) {
     EXPECT_NE(std::wstring(path).find(L"\\winsxs\\"), std::wstring::npos);
     EXPECT_NE(std::wstring(path).find(L"common-controls"), std::wstring::npos);
 
-    // The icon holds the sizes asked for at this scale, so none is stretched.
-    for (int size : {row->bigIcon, row->smallIcon, GetSystemMetrics(SM_CXICON),
-                     GetSystemMetrics(SM_CXSMICON)}) {
+    // The icon holds the sizes asked for at this scale (32 and 16 pixels at
+    // 96 DPI, scaled), so none is stretched.
+    for (int size :
+         {row->dpi / 3, row->dpi / 6, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CXSMICON)}) {
         HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(IDI_APP), RT_GROUP_ICON);
         ASSERT_TRUE(group);
         auto* directory = static_cast<BYTE*>(LockResource(LoadResource(nullptr, group)));

@@ -1,6 +1,5 @@
 #include "platform/win32/pictures.h"
 
-#include <commctrl.h>
 #include <wincodec.h>
 
 #include <cstdint>
@@ -11,6 +10,7 @@
 
 #include "platform/dialog_template.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/dpi_change.h"
 
 namespace ui {
 
@@ -139,22 +139,6 @@ HBITMAP Resample(HBITMAP picture, int width, int height) {
 // The layouts and the pictures are made for this DPI.
 constexpr UINT kDesignDpi = 96;
 
-UINT WindowDpi(HWND window) {
-    // Windows 10 1607 and later know each window's DPI; before, there is
-    // one for the whole system.
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
-    if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi == 0 ? kDesignDpi : dpi;
-}
-
 // The base units the dialog manager would give this dialog's font at 96
 // DPI: the average width of the letters and the height of the font.
 SIZE BaseUnitsAtDesignDpi(HWND dialog, UINT dpi) {
@@ -198,7 +182,6 @@ constexpr int kRoundingPixels = 3;
 
 // The property of a picture control that holds the picture at its own size.
 constexpr wchar_t kPictureProperty[] = L"Corvel.Picture";
-constexpr UINT_PTR kSubclassId = 0xD91;
 
 bool IsButton(HWND control) {
     wchar_t name[16] = {};
@@ -206,12 +189,7 @@ bool IsButton(HWND control) {
     return lstrcmpiW(name, L"Button") == 0;
 }
 
-UINT RescaleMessage() {
-    static const UINT message = RegisterWindowMessageW(L"Corvel.RescalePictures");
-    return message;
-}
-
-BOOL CALLBACK RescaleChild(HWND child, LPARAM dialog) {
+BOOL CALLBACK ShowPictureAgain(HWND child, LPARAM dialog) {
     HANDLE picture = GetPropW(child, kPictureProperty);
     if (picture && GetParent(child) == reinterpret_cast<HWND>(dialog)) {
         ShowPicture(child, static_cast<HBITMAP>(picture));
@@ -222,24 +200,6 @@ BOOL CALLBACK RescaleChild(HWND child, LPARAM dialog) {
 BOOL CALLBACK ForgetPicture(HWND child, LPARAM /*unused*/) {
     RemovePropW(child, kPictureProperty);
     return TRUE;
-}
-
-LRESULT CALLBACK RescaleOnDpiChange(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR /*data*/) {
-    if (message == WM_DPICHANGED) {
-        // The dialog manager lays the dialog out at the new DPI while it
-        // handles this message; the pictures follow once it is done.
-        PostMessageW(dialog, RescaleMessage(), 0, 0);
-    } else if (message == RescaleMessage() && message != 0) {
-        EnumChildWindows(dialog, RescaleChild, reinterpret_cast<LPARAM>(dialog));
-        InvalidateRect(dialog, nullptr, TRUE);
-        return 0;
-    } else if (message == WM_DESTROY) {
-        EnumChildWindows(dialog, ForgetPicture, 0);
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(dialog, RescaleOnDpiChange, kSubclassId);
-    }
-    return DefSubclassProc(dialog, message, wParam, lParam);
 }
 
 }  // namespace
@@ -327,9 +287,15 @@ void ShowPicture(HWND control, HBITMAP picture) {
     } else {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     }
-    // Moving to a screen with another scale: the dialog manager lays the
-    // dialog out afresh (per-monitor awareness), then the pictures follow.
-    SetWindowSubclass(dialog, RescaleOnDpiChange, kSubclassId, 0);
+    FollowDpiChanges(dialog);
+}
+
+void ShowPicturesAgain(HWND dialog) {
+    EnumChildWindows(dialog, ShowPictureAgain, reinterpret_cast<LPARAM>(dialog));
+}
+
+void ForgetPictures(HWND dialog) {
+    EnumChildWindows(dialog, ForgetPicture, 0);
 }
 
 void ShowTemplatePictures(HWND dialog, int templateId) {

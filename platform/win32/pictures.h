@@ -38,8 +38,15 @@ HBITMAP ScaledBitmap(HBITMAP picture, int width, int height);
 // Shows picture (a bitmap kept for the life of the process, such as one of
 // CachedBitmap) in a picture control or a bitmap button, scaled to the
 // layout of the control's dialog. The dialog shows it again at the new
-// scale when it moves to a screen with another DPI.
+// scale when it moves to a screen with another DPI (FollowDpiChanges).
 void ShowPicture(HWND control, HBITMAP picture);
+
+// Shows each picture of the dialog's controls again, scaled to the dialog's
+// layout as it is now (after a change of DPI).
+void ShowPicturesAgain(HWND dialog);
+// Lets go of what the dialog's controls keep for ShowPicturesAgain (when
+// the dialog is destroyed).
+void ForgetPictures(HWND dialog);
 
 // Gives each picture control of the dialog (a static control with SS_BITMAP
 // whose text in the template is a resource number) its bitmap, from

@@ -12,6 +12,7 @@
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"
+#include "platform/win32/dialog.h"
 #include "res/resource.h"
 
 namespace {
@@ -304,3 +305,42 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
 }
 
 }  // namespace
+
+// Wine has one DPI for all screens and never sends WM_DPICHANGED; sent here
+// as Windows sends it when the window moves to a screen at twice the DPI.
+// The layout stays (Wine does not lay the dialog out again), so the
+// pictures must stay as they are; a font the program gave one control is
+// made anew at twice its height, the dialog font is left to the system.
+TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
+    const DpiRow* row = Row();
+    ASSERT_TRUE(row);
+    ui::CDialog dialog(IDD_A319_LOAD_MANAGER);
+    HWND window = dialog.Create();
+    ASSERT_TRUE(window);
+    HFONT bold = CreateFontW(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                             0, L"Tahoma");
+    SendMessageW(dialog.Item(IDC_LM_ZFW), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
+    const LRESULT dialogFont = SendMessageW(window, WM_GETFONT, 0, 0);
+    const SIZE topView = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+
+    RECT place{};
+    GetWindowRect(window, &place);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * row->dpi, 2 * row->dpi),
+                 reinterpret_cast<LPARAM>(&place));
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+
+    auto zfwFont = reinterpret_cast<HFONT>(SendMessageW(dialog.Item(IDC_LM_ZFW), WM_GETFONT, 0, 0));
+    LOGFONTW description{};
+    ASSERT_TRUE(zfwFont && GetObjectW(zfwFont, sizeof description, &description));
+    EXPECT_EQ(description.lfHeight, -30);
+    EXPECT_EQ(description.lfWeight, FW_BOLD);
+    EXPECT_EQ(SendMessageW(dialog.Item(IDC_LM_FIRST_COUNT), WM_GETFONT, 0, 0), dialogFont);
+    const SIZE after = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    EXPECT_EQ(after.cx, topView.cx);
+    EXPECT_EQ(after.cy, topView.cy);
+    DestroyWindow(window);  // before the font it shows
+    DeleteObject(bold);
+}

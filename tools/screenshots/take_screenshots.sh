@@ -3,8 +3,8 @@
 # under Wine, in a private Xvfb, as a user would (mouse clicks and keys
 # through xdotool), on a fresh copy of the demo simulator folder.
 #
-#   ./scripts/screenshots [--dpi N]                  builds the program first
-#   ./scripts/screenshots [--dpi N] CorvelConfig.exe  uses that program
+#   tools/screenshots/take_screenshots.sh [--dpi N]                   builds the program first
+#   tools/screenshots/take_screenshots.sh [--dpi N] CorvelConfig.exe  uses that program
 #
 # --dpi N takes them on a screen of N dots per inch (96, 120, 144 or 192;
 # 96 by default) into docs/screenshots/Ndpi/; those at 96 DPI go to
@@ -14,7 +14,7 @@
 # wineprefix (wineprefix-dpiN), so that no simulator registered in another
 # prefix gets in the way.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 repo=$PWD
 
 dpi=96

@@ -14,6 +14,7 @@
 #include "app/main_menu_dialog.h"
 #include "platform/win32/dialog.h"
 #include "res/resource.h"
+#include "tests/win32/support/ui_driver.h"
 
 namespace {
 
@@ -151,40 +152,47 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
         {IDD_FUEL_PLANNER, IDC_STATIC, {450, 69}},
         {IDD_A319_LOAD_MANAGER, IDC_STATIC, {638, 100}},
     };
+    // The pictures of one open dialog, and its base units.
+    auto check = [&](HWND window, int templateId) {
+        RECT units{0, 0, 4, 8};
+        MapDialogRect(window, &units);
+        EXPECT_EQ(units.right, row->unitX) << templateId;
+        EXPECT_EQ(units.bottom, row->unitY) << templateId;
+        for (const Picture& picture : pictures) {
+            if (picture.templateId != templateId) {
+                continue;
+            }
+            HWND control = GetDlgItem(window, picture.controlId);
+            if (picture.controlId == IDC_STATIC) {  // the header, the last picture control
+                for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                    if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+                        control = c;
+                    }
+                }
+            }
+            const std::string what =
+                std::to_string(templateId) + "/" + std::to_string(picture.controlId);
+            ASSERT_TRUE(control) << what;
+            ExpectScaled(what, ShownBitmapSize(control), picture.at96, *row);
+        }
+    };
     CMainMenuDlg menu;
-    CAircraftSelector selector;
     ui::CDialog configuration(IDD_CONFIGURATION);
     ui::CDialog planner(IDD_FUEL_PLANNER);
     ui::CDialog loads(IDD_A319_LOAD_MANAGER);
     for (ui::CDialog* dialog :
-         {static_cast<ui::CDialog*>(&menu), static_cast<ui::CDialog*>(&selector), &configuration,
-          &planner, &loads}) {
+         {static_cast<ui::CDialog*>(&menu), &configuration, &planner, &loads}) {
         ASSERT_TRUE(dialog->Create()) << dialog->TemplateId();
-        RECT units{0, 0, 4, 8};
-        MapDialogRect(dialog->GetHwnd(), &units);
-        EXPECT_EQ(units.right, row->unitX) << dialog->TemplateId();
-        EXPECT_EQ(units.bottom, row->unitY) << dialog->TemplateId();
+        check(dialog->GetHwnd(), dialog->TemplateId());
     }
-    for (const Picture& picture : pictures) {
-        ui::CDialog* dialog = picture.templateId == IDD_MAIN_MENU           ? &menu
-                              : picture.templateId == IDD_AIRCRAFT_SELECTOR ? &selector
-                              : picture.templateId == IDD_CONFIGURATION     ? &configuration
-                              : picture.templateId == IDD_FUEL_PLANNER      ? &planner
-                                                                            : &loads;
-        HWND control = GetDlgItem(dialog->GetHwnd(), picture.controlId);
-        if (picture.controlId == IDC_STATIC) {  // the header, the last picture control
-            for (HWND c = GetWindow(dialog->GetHwnd(), GW_CHILD); c;
-                 c = GetWindow(c, GW_HWNDNEXT)) {
-                if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
-                    control = c;
-                }
-            }
-        }
-        const std::string what =
-            std::to_string(picture.templateId) + "/" + std::to_string(picture.controlId);
-        ASSERT_TRUE(control) << what;
-        ExpectScaled(what, ShownBitmapSize(control), picture.at96, *row);
-    }
+    bool selectorSeen = false;
+    testui::RunWithModalHandler([] { RunAircraftSelector(nullptr); },
+                                [&](HWND selector) {
+                                    selectorSeen = true;
+                                    check(selector, IDD_AIRCRAFT_SELECTOR);
+                                    testui::Click(selector, IDCANCEL);
+                                });
+    EXPECT_TRUE(selectorSeen);
 }
 
 // Each load manager's top and side views, centred in their frames (the

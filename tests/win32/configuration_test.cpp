@@ -4,16 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "options/configuration_dialog.h"
-#include "options/option_store.h"
-#include "platform/files.h"
 #include "platform/win32/controls.h"
-#include "res/messages.h"
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
@@ -28,21 +27,22 @@ void Prefs(const std::string& lines) {
     g_prefsPath = (std::filesystem::temp_directory_path() / "corvel-options.cfg").u8string();
     SetFileAttributesW(ui::Widen(g_prefsPath).c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(ui::Widen(g_prefsPath).c_str());
-    ASSERT_TRUE(lines.empty() || files::ReplaceFile(g_prefsPath, "[Common]\r\n" + lines).ok());
+    if (!lines.empty()) {
+        testui::Put(g_prefsPath, "[Common]\r\n" + lines);
+    }
 }
 
-// Every option in file order, then the Cold & Dark marker, as Windows reads them ("-": none).
+// Every option, then the Cold & Dark marker, as Windows reads them ("-": none).
 std::string Stored() {
     std::string all;
     wchar_t value[64];
-    for (const options::CommonOption& option : options::kCommonOptions) {
-        GetPrivateProfileStringW(L"Common", ui::Widen(option.key).c_str(), L"-", value, 64,
-                                 ui::Widen(g_prefsPath).c_str());
-        all += ui::Narrow(value) + " ";
+    for (const wchar_t* key :
+         {L"UnitSystem", L"PushbackType", L"UserExperience", L"PanelVolume", L"IRSAlignmentTime",
+          L"Modifier", L"Locker", L"AutoPause", L"FsuipcUsage", L"FMGCSaveMode", L"ColdAndDark"}) {
+        GetPrivateProfileStringW(L"Common", key, L"-", value, 64, ui::Widen(g_prefsPath).c_str());
+        all += (all.empty() ? "" : " ") + ui::Narrow(value);
     }
-    GetPrivateProfileStringW(L"Common", L"ColdAndDark", L"-", value, 64,
-                             ui::Widen(g_prefsPath).c_str());
-    return all + ui::Narrow(value);
+    return all;
 }
 
 // What the user sees, in template order: checked buttons (grey if disabled), trackbars, labels.
@@ -91,7 +91,7 @@ std::string Open(const std::vector<int>& ids) {
 }
 
 TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
-    const std::string status = "\nStatus: " + std::string(msg::kColdAndDark);
+    const std::string status = "\nStatus: " + testui::Message("cold_and_dark");
     // [Common] lines (none: no file), the clicks, what is seen, what is stored.
     // clang-format off
     const std::tuple<std::string, std::vector<int>, std::string, std::string> rows[] = {
@@ -123,26 +123,32 @@ TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
     Prefs("");
 }
 
+// A read-only file, a missing folder, and (run through locked_folder.sh) a folder nobody
+// may write in, not even root: each failed save reported, the dialog kept open with the
+// choices, the file kept. Access denied adds advice; a missing folder is named by the path.
 TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoices) {
-    const auto missingFolder = std::filesystem::temp_directory_path() / "corvel-missing";
-    for (files::Error error : {files::Error::AccessDenied, files::Error::NotFound}) {
-        // A read-only file, or a missing folder.
+    const std::string missing = testui::TempPath("corvel-missing\\Prefs.cfg");
+    const char* locked = std::getenv("CORVEL_LOCKED_FOLDER");
+    for (int place = 0; place < (locked ? 3 : 2); ++place) {
         Prefs("Other=1\r\n");
-        g_prefsPath = error == files::Error::NotFound ? (missingFolder / "Prefs.cfg").u8string()
-                                                      : g_prefsPath;
         SetFileAttributesW(ui::Widen(g_prefsPath).c_str(), FILE_ATTRIBUTE_READONLY);
-        // Access denied adds advice; a missing folder is named by the path alone.
-        const files::Status status = files::Status::Fail(error, "");
-        EXPECT_EQ(
-            Open({IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_VOLUME, IDOK,
-                  IDC_CFG_COLD_AND_DARK, IDCANCEL}),
-            "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
-            "60 60s | \nERROR: " +
-                msg::SaveFailure(msg::kConfigurationNotSaved, g_prefsPath, status) +
-                "\nERROR: " + msg::SaveFailure(msg::kColdAndDarkNotSaved, g_prefsPath, status));
-        EXPECT_EQ(Stored(), "- - - - - - - - - - -");
+        g_prefsPath = place == 0   ? g_prefsPath
+                      : place == 1 ? missing
+                                   : "Z:" + std::string(locked ? locked : "") + "/Prefs.cfg";
+        std::replace(g_prefsPath.begin(), g_prefsPath.end(), '/', '\\');
+        const std::string before = testui::Bytes(g_prefsPath);
+        const std::string advice =
+            place == 1 ? "" : "\n\n" + testui::Message("access_denied_advice");
+        EXPECT_EQ(Open({IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_VOLUME,
+                        IDOK, IDC_CFG_COLD_AND_DARK, IDCANCEL}),
+                  "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
+                  "60 60s | \nERROR: " +
+                      testui::Message("configuration_not_saved") + g_prefsPath + advice +
+                      "\nERROR: " + testui::Message("cold_and_dark_not_saved") + g_prefsPath +
+                      advice);
+        EXPECT_EQ(testui::Bytes(g_prefsPath), before);
     }
-    EXPECT_FALSE(std::filesystem::exists(missingFolder));
+    EXPECT_FALSE(std::filesystem::exists(ui::Widen(missing)));
     Prefs("");
 }
 

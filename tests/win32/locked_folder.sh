@@ -8,4 +8,4 @@ folder=$(mktemp -d)
 printf '[Common]\r\nUnitSystem=0\r\n' >"$folder/Prefs.cfg"
 chattr +i "$folder"
 trap 'chattr -i "$folder"; rm -rf "$folder"' EXIT
-CORVEL_LOCKED_FOLDER=$folder "$here/../../../scripts/wine-run" "$1" --gtest_filter='AccessDenied.*'
+CORVEL_LOCKED_FOLDER=$folder "$here/../../scripts/wine-run" "$1" --gtest_filter='ConfigurationDialog.FailedSaves*'

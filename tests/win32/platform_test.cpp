@@ -1,20 +1,25 @@
 // Our profile functions against the platform's own (GetPrivateProfileStringA, ...IntA,
 // WritePrivateProfileStringA) on the same files: the same values and bytes, but for the named
-// divergences of tests/platform/ini_cases.h; then what only Windows file systems do.
+// divergences of tests/platform/ini_cases.h; then what only Windows file systems do, and
+// the pictures.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 #include "platform/files.h"
 #include "platform/ini_text.h"
 #include "platform/profile.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/dialog.h"
+#include "res/resource.h"
 #include "tests/platform/ini_cases.h"
 
 namespace {
@@ -130,48 +135,97 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
               << counts[ini_cases::kOursRefuses] << " where ours refuses\n";
 }
 
-// A write the file system refuses leaves the file as it was, and no temporary.
-void ExpectRefused(const std::string& path, files::Error error) {
-    const std::string before = Get(path);
+// What only Windows file systems have: attributes. A read-only file is refused
+// (no temporary left), a hidden one written and kept hidden.
+TEST(Win32Files, ReadOnlyIsRefusedAndHiddenKept) {
     const auto count = std::distance(fs::directory_iterator(kFolder.path), {});
-    files::Status status = profile::WriteString("Common", "UnitSystem", "1", path);
-    EXPECT_EQ(files::ErrorName(status.error), files::ErrorName(error)) << status.reason;
-    EXPECT_EQ(Get(path), before);
-    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count) << "a temporary left";
+    for (DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
+        const std::string path = NewFile("Attribute", "[Common]\r\nUnitSystem=0\r\n");
+        SetFileAttributesA(path.c_str(), attribute);
+        const files::Status status = profile::WriteString("Common", "UnitSystem", "1", path);
+        EXPECT_EQ(status.error, attribute == FILE_ATTRIBUTE_HIDDEN ? files::Error::None
+                                                                   : files::Error::AccessDenied);
+        EXPECT_EQ(Get(path),
+                  status.ok() ? "[Common]\r\nUnitSystem=1\r\n" : "[Common]\r\nUnitSystem=0\r\n");
+        EXPECT_TRUE(GetFileAttributesA(path.c_str()) & attribute);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 2) << "a temporary";
 }
 
-TEST(Win32Files, RefusedWritesLeaveTheFileAndWritesKeepItsAttributes) {
-    const std::string readOnly = NewFile("ReadOnly", "[Common]\r\nUnitSystem=0\r\n");
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    ExpectRefused(readOnly, files::Error::AccessDenied);
-    EXPECT_TRUE(GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+// The pictures, decoded once (their sizes and depth: the golden templates), pixel for
+// pixel: res/bitmaps/load_manager_header.png has bands at the top and bottom and the
+// title's white underline.
+TEST(Pictures, DecodedOnceColourForColour) {
+    EXPECT_EQ(ui::CachedBitmap(IDB_A320_SIDE), ui::CachedBitmap(IDB_A320_SIDE));
+    EXPECT_EQ(ui::CachedBitmap(IDD_MAIN_MENU), nullptr) << "not a picture";
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, ui::CachedBitmap(IDB_LOAD_MANAGER_HEADER));
+    EXPECT_EQ(
+        std::vector<COLORREF>({GetPixel(dc, 2, 2), GetPixel(dc, 2, 97), GetPixel(dc, 320, 50)}),
+        std::vector<COLORREF>({RGB(95, 65, 49), RGB(62, 25, 5), RGB(255, 255, 255)}));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+}
 
-    // Another program holds the file open without letting others write.
-    const std::string locked = NewFile("Locked", "[Common]\r\nUnitSystem=0\r\n");
-    HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ExpectRefused(locked, files::Error::AccessDenied);
-    EXPECT_EQ(profile::GetInt("Common", "UnitSystem", -1, locked), 0) << "reading still works";
-    CloseHandle(held);
-    EXPECT_TRUE(profile::WriteString("Common", "UnitSystem", "1", locked).ok());
+// A template's dialog units from pixels: the one that the dialog manager maps to px.
+int Dlu(int px, int base, int units) {
+    for (int dlu = MulDiv(px, units, base) - 1; dlu <= MulDiv(px, units, base) + 1; ++dlu) {
+        if (MulDiv(dlu, base, units) == px) {
+            return dlu;
+        }
+    }
+    return -1;
+}
 
-    ExpectRefused(kFolder.path + "\\missing\\Prefs.cfg", files::Error::NotFound);
-    const std::string folder = NewFile("Folder");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    ExpectRefused(folder, files::Error::IsDirectory);
-
-    // Far larger than any file of the program's: refused, and read as missing.
-    const std::string large = NewFile("Large", "[Common]\r\nUnitSystem=0\r\n");
-    fs::resize_file(large, files::kMaxFileBytes + 1);
-    ExpectRefused(large, files::Error::TooLarge);
-    EXPECT_EQ(profile::GetInt("Common", "UnitSystem", -5, large), -5);
-
-    const std::string hidden = NewFile("Hidden", "[Common]\r\nUnitSystem=0\r\n");
-    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", hidden).ok());
-    EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+// Every template as the dialog layer alone shows it, control by control in tab order:
+// id, class, place and size in dialog units, flags (Tab stop, Disabled, Hidden), the
+// picture's size, the text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
+TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
+    std::ostringstream shown;
+    for (int id : {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
+                   IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER,
+                   IDD_FUEL_PLANNER, IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION}) {
+        ui::CDialog dialog(id);
+        const HWND window = dialog.Create();
+        RECT base{0, 0, 4, 8}, client;
+        MapDialogRect(window, &base);
+        GetClientRect(window, &client);
+        shown << id << " " << Dlu(client.right, base.right, 4) << "x"
+              << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r;
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            wchar_t type[32];
+            GetClassNameW(c, type, 32);
+            const LONG style = GetWindowLongW(c, GWL_STYLE);
+            shown << "  " << GetDlgCtrlID(c) << " " << ui::Narrow(type) << " "
+                  << Dlu(r.left, base.right, 4) << "," << Dlu(r.top, base.bottom, 8) << " "
+                  << Dlu(r.right - r.left, base.right, 4) << "x"
+                  << Dlu(r.bottom - r.top, base.bottom, 8) << " " << (style & WS_TABSTOP ? "T" : "")
+                  << (style & WS_DISABLED ? "D" : "") << (style & WS_VISIBLE ? "" : "H");
+            BITMAP picture{};
+            if ((style & SS_TYPEMASK) == SS_BITMAP &&
+                GetObjectW(
+                    reinterpret_cast<HBITMAP>(SendMessageW(c, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                    sizeof picture, &picture)) {
+                shown << " picture " << picture.bmWidth << "x" << picture.bmHeight << "x"
+                      << picture.bmBitsPixel << "\n";
+                continue;  // its text is the picture's resource number
+            }
+            std::string text = ui::GetText(c);
+            for (size_t at; (at = text.find('\n')) != std::string::npos;) {
+                text.replace(at, 1, "\\n");
+            }
+            shown << " \"" << text << "\"\n";
+        }
+    }
+    const std::string golden = CORVEL_SOURCE_DIR "/tests/data/win32/templates.txt";
+    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << shown.str();
+    }
+    EXPECT_EQ(shown.str(), Get(golden));
 }
 
 }  // namespace

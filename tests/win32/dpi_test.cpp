@@ -202,75 +202,38 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
 TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
     const DpiRow* row = Row();
     ASSERT_TRUE(row);
-    struct Bar {
-        int id;
-        RECT units;  // x, y, width, height in dialog units, as in the template
+    // Per load manager: its template; the top and the side view's size at
+    // 96 DPI; whether they are centred in their frames; the fill bars' x, y,
+    // width and height in dialog units, in the order of kBars.
+    constexpr int kBars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR, IDC_LM_FORWARD_BAR,
+                             IDC_LM_AFT_BAR};
+    // clang-format off
+    const int managers[][22] = {
+        //                      top       side      centred  first             second             forward          aft
+        {IDD_A318_LOAD_MANAGER, 568, 118, 568, 118, 1,       85, 183, 51, 35,  141, 183, 126, 35, 79, 283, 38, 14, 187, 283, 66, 14},
+        {IDD_A319_LOAD_MANAGER, 568, 118, 568, 118, 1,       79, 182, 51, 35,  133, 182, 146, 35, 75, 280, 48, 14, 178, 280, 86, 14},
+        {IDD_A320_LOAD_MANAGER, 571, 76,  573, 99,  0,       79, 184, 51, 31,  133, 184, 160, 31, 73, 278, 48, 14, 195, 279, 86, 14},
+        {IDD_A321_LOAD_MANAGER, 568, 118, 568, 118, 1,       69, 187, 59, 25,  130, 187, 179, 25, 72, 280, 70, 14, 193, 280, 94, 14},
+        {IDD_ACJ_LOAD_MANAGER,  568, 118, 568, 118, 1,       93, 187, 35, 25,  140, 187, 145, 25, 74, 279, 50, 14, 193, 279, 74, 14},
     };
-    struct LoadManager {
-        int templateId;
-        SIZE top96;
-        SIZE side96;
-        bool centred;
-        Bar bars[4];  // first, second (top view); forward, aft (side view)
-    };
-    const LoadManager managers[] = {
-        {IDD_A318_LOAD_MANAGER,
-         {568, 118},
-         {568, 118},
-         true,
-         {{IDC_LM_FIRST_BAR, {85, 183, 51, 35}},
-          {IDC_LM_SECOND_BAR, {141, 183, 126, 35}},
-          {IDC_LM_FORWARD_BAR, {79, 283, 38, 14}},
-          {IDC_LM_AFT_BAR, {187, 283, 66, 14}}}},
-        {IDD_A319_LOAD_MANAGER,
-         {568, 118},
-         {568, 118},
-         true,
-         {{IDC_LM_FIRST_BAR, {79, 182, 51, 35}},
-          {IDC_LM_SECOND_BAR, {133, 182, 146, 35}},
-          {IDC_LM_FORWARD_BAR, {75, 280, 48, 14}},
-          {IDC_LM_AFT_BAR, {178, 280, 86, 14}}}},
-        {IDD_A320_LOAD_MANAGER,
-         {571, 76},
-         {573, 99},
-         false,
-         {{IDC_LM_FIRST_BAR, {79, 184, 51, 31}},
-          {IDC_LM_SECOND_BAR, {133, 184, 160, 31}},
-          {IDC_LM_FORWARD_BAR, {73, 278, 48, 14}},
-          {IDC_LM_AFT_BAR, {195, 279, 86, 14}}}},
-        {IDD_A321_LOAD_MANAGER,
-         {568, 118},
-         {568, 118},
-         true,
-         {{IDC_LM_FIRST_BAR, {69, 187, 59, 25}},
-          {IDC_LM_SECOND_BAR, {130, 187, 179, 25}},
-          {IDC_LM_FORWARD_BAR, {72, 280, 70, 14}},
-          {IDC_LM_AFT_BAR, {193, 280, 94, 14}}}},
-        {IDD_ACJ_LOAD_MANAGER,
-         {568, 118},
-         {568, 118},
-         true,
-         {{IDC_LM_FIRST_BAR, {93, 187, 35, 25}},
-          {IDC_LM_SECOND_BAR, {140, 187, 145, 25}},
-          {IDC_LM_FORWARD_BAR, {74, 279, 50, 14}},
-          {IDC_LM_AFT_BAR, {193, 279, 74, 14}}}},
-    };
+    // clang-format on
     // Both frames: 381 x 75 units at x 14, y 162 (top) and 241 (side), with
     // a 1-pixel sunken edge.
     // Unrounded pixels at 96 DPI: the rounding of the layout at 96 DPI must
     // not be scaled up as if it were part of the design.
     auto x96 = [](double units) { return units * kUnitX96 / 4; };
     auto y96 = [](double units) { return units * kUnitY96 / 8; };
-    for (const LoadManager& manager : managers) {
-        ui::CDialog dialog(manager.templateId);
+    for (const auto& manager : managers) {
+        const int templateId = manager[0];
+        const bool centred = manager[5] != 0;
+        ui::CDialog dialog(templateId);
         HWND window = dialog.Create();
-        ASSERT_TRUE(window) << manager.templateId;
+        ASSERT_TRUE(window) << templateId;
         for (int view = 0; view < 2; ++view) {
-            const SIZE at96 = view == 0 ? manager.top96 : manager.side96;
+            const SIZE at96{manager[1 + 2 * view], manager[2 + 2 * view]};
             const int frameTop = view == 0 ? 162 : 241;
             HWND picture = dialog.Item(view == 0 ? IDC_LM_TOP_VIEW : IDC_LM_SIDE_VIEW);
-            const std::string what =
-                std::to_string(manager.templateId) + " view " + std::to_string(view);
+            const std::string what = std::to_string(templateId) + " view " + std::to_string(view);
             const SIZE shown = ShownBitmapSize(picture);
             ExpectScaled(what, shown, at96, *row);
             // The point of reference, now and at 96 DPI: the centred
@@ -282,7 +245,7 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
             POINT origin{frame.left, frame.top};
             double origin96x = x96(14);
             double origin96y = y96(frameTop);
-            if (manager.centred) {
+            if (centred) {
                 EXPECT_LE(shown.cx, client.right) << what << ": clipped";
                 EXPECT_LE(shown.cy, client.bottom) << what << ": clipped";
                 origin.x += 1 + (client.right - shown.cx) / 2;
@@ -291,18 +254,18 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
                 origin96y += 1 + (y96(75) - 2 - at96.cy) / 2;
             }
             for (int b = 2 * view; b < 2 * view + 2; ++b) {
-                const Bar& bar = manager.bars[b];
-                const RECT got = ChildRect(window, dialog.Item(bar.id));
-                const double left96 = x96(bar.units.left) - origin96x;
-                const double top96 = y96(bar.units.top) - origin96y;
-                const double right96 = left96 + x96(bar.units.right);
-                const double bottom96 = top96 + y96(bar.units.bottom);
+                const int* units = &manager[6 + 4 * b];
+                const RECT got = ChildRect(window, dialog.Item(kBars[b]));
+                const double left96 = x96(units[0]) - origin96x;
+                const double top96 = y96(units[1]) - origin96y;
+                const double right96 = left96 + x96(units[2]);
+                const double bottom96 = top96 + y96(units[3]);
                 const double sx = row->unitX / static_cast<double>(kUnitX96);
                 const double sy = row->unitY / static_cast<double>(kUnitY96);
                 // Each edge within 1.5 pixels: the layout and the picture
                 // are rounded separately.
                 const double tolerance = 1.5;
-                const std::string barName = what + " bar " + std::to_string(bar.id);
+                const std::string barName = what + " bar " + std::to_string(kBars[b]);
                 EXPECT_NEAR(got.left - origin.x, left96 * sx, tolerance) << barName;
                 EXPECT_NEAR(got.right - origin.x, right96 * sx, tolerance) << barName;
                 EXPECT_NEAR(got.top - origin.y, top96 * sy, tolerance) << barName;
@@ -311,8 +274,6 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         }
     }
 }
-
-}  // namespace
 
 // Wine has one DPI for all screens and never sends WM_DPICHANGED; sent here
 // as Windows sends it when the window moves to a screen at twice the DPI.
@@ -352,3 +313,5 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
     DestroyWindow(window);  // before the font it shows
     DeleteObject(bold);
 }
+
+}  // namespace

@@ -1,9 +1,11 @@
 // Weight and balance: the MAC formula's worked check, the aircraft file as
 // read (and what is missing from it), the limits, and the status lines in
-// both units, with every expected figure worked out by hand here.
+// both units; the expected figures are worked out by hand here and in
+// tests/data/balance_*.tsv.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -15,99 +17,57 @@
 #include "payload/payload_balance.h"
 #include "payload/payload_file.h"
 #include "platform/files.h"
+#include "tests/support/data_rows.h"
 
 namespace balance {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Expected texts are written with '~' for the no-break space.
-std::string Nbsp(std::string text) {
-    for (size_t at; (at = text.find('~')) != std::string::npos;) {
-        text.replace(at, 1, "\u00a0");
-    }
-    return text;
-}
-
-std::string WriteCfg(const std::string& text) {
-    const fs::path path =
-        fs::temp_directory_path() / ("corvel-balance-" + std::to_string(getpid()));
-    EXPECT_TRUE(files::ReplaceFile(path.string(), text).ok());
-    return path.string();
-}
-
-std::string DemoFile(const char* folder) {
-    return std::string(CORVEL_SOURCE_DIR) + "/demo/SimObjects/Airplanes/" + folder +
-           "/Aircraft.cfg";
-}
-
-// The simulator's default 737-800: the simulator itself shows 35.95 % MAC.
-// taper = 2 * 1344 / (117.42 * 21.0) - 1 = 0.09010; MAC = 14.104 ft;
-// y_MAC = 21.188 ft; LEMAC = 6.96 - 21.188 * tan 27.2 deg = -3.929 ft.
-TEST(CentreOfGravity, DefaultAirlinerCheck) {
-    const ChordResult wing = MeanChordOf({1344, 117.42, 21.0, 27.2, 6.96});
-    ASSERT_TRUE(wing.chord) << wing.whyNot;
-    EXPECT_NEAR(wing.chord->lengthFt, 14.104, 0.001);
-    EXPECT_NEAR(wing.chord->leadingEdgeFt, -3.929, 0.001);
-    const CgResult cg = CgOf(*wing.chord, {{40000, -9.0}});
-    ASSERT_TRUE(cg.percentMac);
-    EXPECT_NEAR(*cg.percentMac, 35.95, 0.01);
-}
+using test_data::WithNbsp;
 
 constexpr char kWing[] =
     "[airplane_geometry]\nwing_area = 1344\nwing_span = 117.42\nwing_root_chord = 21.0\n"
     "wing_sweep = 27.2\nwing_pos_apex_lon = 6.96\n";
-// 90000 lb at -9 ft and 10000 lb at +1 ft: CG at -8 ft, 28.86 % MAC.
 constexpr char kWeights[] =
     "[WEIGHT_AND_BALANCE]\nempty_weight = 90000\nempty_weight_CG_position = -9.0, 0, 0\n"
     "station_load.0 = \"10000, 1.0, 0.0, 0.0, Forward\"\n";
 
-TEST(BalanceFileTest, CgOrWhatIsMissing) {
-    const struct {
-        std::string text;
-        double percent;  // when why is empty
-        const char* why;
-    } rows[] = {
-        {std::string(kWeights) + kWing, 28.86, ""},
-        // Quotes and a leading '+' are read as the simulator reads them.
-        {std::string(kWing) +
-             "[WEIGHT_AND_BALANCE]\nempty_weight='90000'\n"
-             "empty_weight_CG_position=\"-9, 0, 0\"\nstation_load.3=+10000,+1,0,0\n",
-         28.86, ""},
-        {std::string(kWing) + "[WEIGHT_AND_BALANCE]\nempty_weight = 90000\n", 0,
-         "no usable empty_weight_CG_position in [WEIGHT_AND_BALANCE]"},
-        {kWeights, 0, "no usable wing_area in [airplane_geometry]"},
-        {std::string(kWeights) + "[airplane_geometry]\nwing_area=1344\nwing_span=0\n"
-                                 "wing_root_chord=21\nwing_sweep=27.2\nwing_pos_apex_lon=6.96\n",
-         0, "the wing's area, span and root chord must be above 0"},
-        {std::string(kWeights) + "[airplane_geometry]\nwing_area=1344\nwing_span=117.42\n"
-                                 "wing_root_chord=21\nwing_sweep=nan\nwing_pos_apex_lon=6.96\n",
-         0, "no usable wing_sweep in [airplane_geometry]"},
-        {std::string(kWeights) + "[airplane_geometry]\nwing_area=1e308\nwing_span=117.42\n"
-                                 "wing_root_chord=21\nwing_sweep=27.2\nwing_pos_apex_lon=6.96\n",
-         0, "the wing's area does not fit its span and root chord"},
-        {std::string(kWeights) + "[airplane_geometry]\nwing_area=1344\nwing_span=117.42\n"
-                                 "wing_root_chord=21\nwing_sweep=90\nwing_pos_apex_lon=6.96\n",
-         0, "the wing's sweep or apex position is not usable"},
-        {std::string(kWing) + "[WEIGHT_AND_BALANCE]\nempty_weight = 0\n"
-                              "empty_weight_CG_position = -9.0\n",
-         0, "no usable empty_weight in [WEIGHT_AND_BALANCE]"},
-        {std::string(kWeights) + "station_load.1 = \"heavy, 3.0\"\n" + kWing, 0,
-         "station_load.1 in [WEIGHT_AND_BALANCE] is not \"weight, position, ...\""},
-        {std::string(kWeights) + "station_load.2 = \"10, 1e300\"\n" + kWing, 0,
-         "station_load.2 in [WEIGHT_AND_BALANCE] is not \"weight, position, ...\""},
-        {std::string(kWing) + "[WEIGHT_AND_BALANCE]\nempty_weight = 90000\n"
-                              "empty_weight_CG_position = 9000\n",
-         0, "the positions put it far off the wing"},
-        {"", 0, "no usable wing_area in [airplane_geometry]"},
-    };
-    for (const auto& row : rows) {
-        const CgResult cg = ZeroFuelCg(ReadBalanceFile(WriteCfg(row.text)));
-        EXPECT_EQ(cg.whyNot, row.why) << row.text;
-        if (row.why[0] == '\0' && cg.percentMac) {
-            EXPECT_NEAR(*cg.percentMac, row.percent, 0.01) << row.text;
+// A file's text from a data row: "\n" a line break, {WING} and {WEIGHTS}
+// the sections above.
+std::string Expanded(std::string text) {
+    const std::pair<std::string, std::string> tokens[] = {
+        {"\\n", "\n"}, {"{WING}", kWing}, {"{WEIGHTS}", kWeights}};
+    for (const auto& [token, value] : tokens) {
+        for (size_t at; (at = text.find(token)) != std::string::npos;) {
+            text.replace(at, token.size(), value);
         }
-        EXPECT_EQ(cg.percentMac.has_value(), row.why[0] == '\0') << row.text;
+    }
+    return text;
+}
+
+BalanceFile ReadCfg(const std::string& text) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("corvel-balance-" + std::to_string(getpid())))
+            .string();
+    EXPECT_TRUE(files::ReplaceFile(path, text).ok());
+    return ReadBalanceFile(path);
+}
+
+// A CG column: a number, or the reason there is none.
+CgResult ExpectedCg(const std::string& field) {
+    char* end = nullptr;
+    const double percent = std::strtod(field.c_str(), &end);
+    return *end == '\0' ? CgResult{percent, ""} : CgResult{std::nullopt, field};
+}
+
+TEST(BalanceFileTest, CgOrWhatIsMissing) {
+    for (const auto& row : test_data::Rows("balance_files.tsv")) {
+        const CgResult want = ExpectedCg(row[0]);
+        const CgResult cg = ZeroFuelCg(ReadCfg(Expanded(row[1])));
+        EXPECT_EQ(cg.whyNot, want.whyNot) << row[1];
+        EXPECT_EQ(cg.percentMac.has_value(), want.percentMac.has_value()) << row[1];
+        if (cg.percentMac && want.percentMac) {
+            EXPECT_NEAR(*cg.percentMac, *want.percentMac, 0.01) << row[1];
+        }
     }
 }
 
@@ -115,10 +75,9 @@ TEST(BalanceFileTest, CgOrWhatIsMissing) {
 // -4.5 ft, 1000 kg in Center1 at -1.5 ft: CG at -7.518 ft, 25.44 % MAC. A
 // tank without a position may stay empty, but not hold fuel.
 TEST(BalanceFileTest, TakeOffCgPutsTheFuelInItsTanks) {
-    const std::string path = WriteCfg(std::string(kWeights) + kWing +
-                                      "[fuel]\nLeftMain = -4.5, -14, -1, 1800, 5\n"
-                                      "RightMain = -4.5, 14, -1, 1800, 5\nCenter1 = -1.5, 0, 0\n");
-    const BalanceFile file = ReadBalanceFile(path);
+    const BalanceFile file = ReadCfg(std::string(kWeights) + kWing +
+                                     "[fuel]\nLeftMain = -4.5, -14, -1, 1800, 5\n"
+                                     "RightMain = -4.5, 14, -1, 1800, 5\nCenter1 = -1.5, 0, 0\n");
     TankFuel fuel;
     fuel.kg[static_cast<int>(FuelTank::LeftInner)] = 3000;
     fuel.kg[static_cast<int>(FuelTank::RightInner)] = 3000;
@@ -131,95 +90,37 @@ TEST(BalanceFileTest, TakeOffCgPutsTheFuelInItsTanks) {
 }
 
 TEST(WeightLimitsTest, TheFilesMaxGrossWeightWinsForMtow) {
-    const struct {
-        const char* value;
-        int32_t mtowKg;
-        bool fromFile;
-    } rows[] = {
-        {nullptr, 78000, false}, {"169753", 77000, true}, {"\"169753.0\"", 77000, true},
-        {"0", 78000, false},     {"-5", 78000, false},    {"heavy", 78000, false},
-        {"1e300", 78000, false},
-    };
-    for (const auto& row : rows) {
+    for (const auto& row : test_data::Rows("balance_mtow.tsv")) {
         const std::string text =
-            row.value ? std::string("[WEIGHT_AND_BALANCE]\nmax_gross_weight=") + row.value + "\n"
-                      : "";
-        const WeightLimits limits =
-            LimitsOf(Aircraft(AircraftType::A320), ReadBalanceFile(WriteCfg(text)));
+            row[0] == "none" ? "" : "[WEIGHT_AND_BALANCE]\nmax_gross_weight=" + row[0] + "\n";
+        const WeightLimits limits = LimitsOf(Aircraft(AircraftType::A320), ReadCfg(text));
         EXPECT_EQ(std::make_tuple(limits.mtowKg, limits.mlwKg, limits.mzfwKg, limits.mtowFromFile),
-                  std::make_tuple(row.mtowKg, 66000, 62500, row.fromFile))
-            << (row.value ? row.value : "none");
+                  std::make_tuple(std::stoi(row[1]), 66000, 62500, row[2] == "1"))
+            << row[0];
     }
 }
 
-TEST(StatusLineTest, GroupedNumbers) {
-    const std::pair<int64_t, const char*> rows[] = {
-        {0, "0"},
-        {999, "999"},
-        {1000, "1~000"},
-        {65240, "65~240"},
-        {1234567, "1~234~567"},
-        {-1234, "-1~234"},
-        {INT64_MIN, "-9~223~372~036~854~775~808"},
-    };
-    for (const auto& [value, text] : rows) {
-        EXPECT_EQ(GroupedNumber(value), Nbsp(text)) << value;
-    }
-}
-
-// The A320's limits: MTOW 78 000, MLW 66 000, MZFW 62 500 kg. Pounds are
-// kg x 2.2045855 rounded: 2 601 kg = 5 734 lb, 65 240 kg = 143 827 lb.
 TEST(StatusLineTest, LinesInBothUnits) {
     const WeightLimits a320{78000, 66000, 62500, false};
-    const CgRange fileLimits{15.0, 40.0};
-    const CgResult cg274{27.44, ""};
-    const CgResult noCg{std::nullopt, "no usable wing_area in [airplane_geometry]"};
-    const struct {
+    for (const auto& row : test_data::Rows("balance_status.tsv")) {
+        const WeightUnit unit = row[1] == "lb" ? WeightUnit::Lb : WeightUnit::Kg;
+        std::optional<CgRange> cgLimits;
+        if (row[5] != "-") {
+            cgLimits = CgRange{std::stod(row[5]), std::stod(row[6])};
+        }
         StatusLine line;
-        const char* text;
-        bool warning;
-    } rows[] = {
-        {ZeroFuelStatus(cg274, std::nullopt, 59899, a320, WeightUnit::Kg),
-         "ZFW CG 27.4 % MAC · 2~601 kg below MZFW", false},
-        {ZeroFuelStatus(cg274, fileLimits, 59899, a320, WeightUnit::Lb),
-         "ZFW CG 27.4 % MAC · 5~734 lb below MZFW", false},
-        {ZeroFuelStatus(cg274, fileLimits, 62500, a320, WeightUnit::Kg),
-         "ZFW CG 27.4 % MAC · at MZFW", false},
-        {ZeroFuelStatus(cg274, fileLimits, 63703, a320, WeightUnit::Kg),
-         "ZFW CG 27.4 % MAC · 1~203 kg above MZFW", true},
-        {ZeroFuelStatus(cg274, fileLimits, 63703, a320, WeightUnit::Lb),
-         "ZFW CG 27.4 % MAC · 2~652 lb above MZFW", true},
-        {ZeroFuelStatus({42.04, ""}, fileLimits, 59899, a320, WeightUnit::Kg),
-         "ZFW CG 42.0 % MAC (2.0 % aft of the 40.0 % limit) · 2~601 kg below MZFW", true},
-        {ZeroFuelStatus({12.96, ""}, CgRange{14.0, 38.0}, 59899, a320, WeightUnit::Kg),
-         "ZFW CG 13.0 % MAC (1.0 % forward of the 14.0 % limit) · 2~601 kg below MZFW", true},
-        {ZeroFuelStatus({12.0, ""}, std::nullopt, 59899, a320, WeightUnit::Kg),
-         "ZFW CG 12.0 % MAC (unusual: outside 15.0 to 40.0 %) · 2~601 kg below MZFW", true},
-        {ZeroFuelStatus({-0.04, ""}, CgRange{-1.0, 40.0}, 59899, a320, WeightUnit::Kg),
-         "ZFW CG 0.0 % MAC · 2~601 kg below MZFW", false},
-        {ZeroFuelStatus(noCg, fileLimits, 59899, a320, WeightUnit::Kg),
-         "ZFW CG not available (no usable wing_area in [airplane_geometry]) · 2~601 kg below MZFW",
-         false},
-        {TakeOffStatus(65240, 61105, {26.1, ""}, fileLimits, a320, WeightUnit::Kg),
-         "TOW 65~240 kg · LW 61~105 kg · TOW CG 26.1 % MAC", false},
-        {TakeOffStatus(65240, 61105, {26.1, ""}, fileLimits, a320, WeightUnit::Lb),
-         "TOW 143~827 lb · LW 134~711 lb · TOW CG 26.1 % MAC", false},
-        {TakeOffStatus(80123, 67000, {26.1, ""}, fileLimits, a320, WeightUnit::Kg),
-         "TOW 80~123 kg (2~123 kg above MTOW) · LW 67~000 kg (1~000 kg above MLW) · "
-         "TOW CG 26.1 % MAC",
-         true},
-        {TakeOffStatus(78000, 66000, noCg, std::nullopt, a320, WeightUnit::Kg),
-         "TOW 78~000 kg · LW 66~000 kg · TOW CG not available (no usable wing_area in "
-         "[airplane_geometry])",
-         false},
-        {LimitsStatus(a320, WeightUnit::Kg), "MTOW 78~000 kg · MLW 66~000 kg · MZFW 62~500 kg",
-         false},
-        {LimitsStatus(a320, WeightUnit::Lb), "MTOW 171~958 lb · MLW 145~503 lb · MZFW 137~787 lb",
-         false},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.line.text, Nbsp(row.text));
-        EXPECT_EQ(row.line.warning, row.warning) << row.text;
+        if (row[0] == "number") {
+            line = {GroupedNumber(std::stoll(row[2])), false};
+        } else if (row[0] == "zfw") {
+            line = ZeroFuelStatus(ExpectedCg(row[4]), cgLimits, std::stoll(row[2]), a320, unit);
+        } else if (row[0] == "tow") {
+            line = TakeOffStatus(std::stoll(row[2]), std::stoll(row[3]), ExpectedCg(row[4]),
+                                 cgLimits, a320, unit);
+        } else {
+            line = LimitsStatus(a320, unit);
+        }
+        EXPECT_EQ(line.text, WithNbsp(row[8]));
+        EXPECT_EQ(line.warning, row[7] == "1") << row[8];
     }
 }
 
@@ -233,22 +134,22 @@ TEST(StatusLineTest, LinesInBothUnits) {
 // in each Main tank at -4.5 ft and 1 kg in Center1 at -1.5 ft: -1.785 ft,
 // 26.82 % MAC.
 TEST(DemoAircraftTest, BothLinesOfTheWorkedExamples) {
-    const std::string path = DemoFile("Norvane Zelvia A320");
     const AircraftSpec& a320 = Aircraft(AircraftType::A320);
-    const BalanceFile file = ReadBalanceFile(path);
+    const BalanceFile file = ReadBalanceFile(
+        CORVEL_SOURCE_DIR "/demo/SimObjects/Airplanes/Norvane Zelvia A320/Aircraft.cfg");
     const WeightLimits limits = LimitsOf(a320, file);
     EXPECT_EQ(limits.mtowKg, 77000);  // max_gross_weight = 169753 lb
 
     const payload::LoadState load{42412, 12, 138, 50, 100};
     EXPECT_EQ(payload::ZeroFuelLine(load, 59899, file, limits, WeightUnit::Kg, a320).text,
-              Nbsp("ZFW CG 24.1 % MAC · 2~601 kg below MZFW"));
+              WithNbsp("ZFW CG 24.1 % MAC · 2~601 kg below MZFW"));
 
     const fuel::PlannerResult plan = fuel::PlanFromFields(
         AircraftType::A320, {"500", "35000", "50", "59899", "200", "5", "1000"}, WeightUnit::Kg);
     ASSERT_EQ(plan.outcome, fuel::PlanOutcome::Shown);
     EXPECT_EQ(std::make_tuple(plan.plan.tripKg, plan.plan.fobKg), std::make_tuple(4133, 5539));
     EXPECT_EQ(fuel::TakeOffLine(AircraftType::A320, plan, file, limits, WeightUnit::Kg).text,
-              Nbsp("TOW 65~238 kg · LW 61~105 kg · TOW CG 26.8 % MAC"));
+              WithNbsp("TOW 65~238 kg · LW 61~105 kg · TOW CG 26.8 % MAC"));
 }
 
 }  // namespace

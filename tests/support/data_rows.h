@@ -45,6 +45,14 @@ inline int AircraftNumber(const std::string& name) {
     return static_cast<int>(std::find(std::begin(names), std::end(names), name) - names) + 1;
 }
 
+// Texts in the data files write the no-break space as '~'.
+inline std::string WithNbsp(std::string text) {
+    for (size_t at; (at = text.find('~')) != std::string::npos;) {
+        text.replace(at, 1, "\u00a0");
+    }
+    return text;
+}
+
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

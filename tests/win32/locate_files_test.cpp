@@ -64,20 +64,15 @@ class RegistrySources : public testing::Test {
         fs::current_path(previous_);
         fs::remove_all(root_);
     }
-    // With the API: a reg.exe run per value and view would take minutes.
+    // The keys (none has subkeys) with the API: a reg.exe run per value and
+    // view would take minutes.
     static void ClearRegistry() {
-        std::vector<test_data::Row> values = kSources;
-        values.push_back({kChoiceKey, "SimulatorFolder"});
-        for (const test_data::Row& value : values) {
-            std::wstring key = ui::Widen(value[0]);
-            HKEY root = key.rfind(L"HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        std::vector<test_data::Row> keys = kSources;
+        keys.push_back({kChoiceKey});
+        for (const test_data::Row& key : keys) {
+            HKEY root = key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
             for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-                HKEY handle = nullptr;
-                if (RegOpenKeyExW(root, key.substr(5).c_str(), 0, KEY_SET_VALUE | view, &handle) ==
-                    ERROR_SUCCESS) {
-                    RegDeleteValueW(handle, ui::Widen(value[1]).c_str());
-                    RegCloseKey(handle);
-                }
+                RegDeleteKeyExW(root, ui::Widen(key[0].substr(5)).c_str(), view, 0);
             }
         }
     }
@@ -122,14 +117,13 @@ TEST_F(RegistrySources, ExpandableValuesAreExpandedBeforeTheLengthLimit) {
     EXPECT_EQ(LocateFiles().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
 }
 
-std::wstring MenuText(HWND window, UINT id) {
+// A window menu item's text, and whether it is checked.
+std::wstring MenuItem(HWND window, UINT id) {
     wchar_t text[100] = {};
-    GetMenuStringW(GetSystemMenu(window, FALSE), id, text, 100, MF_BYCOMMAND);
-    return text;
-}
-
-bool MenuChecked(HWND window, UINT id) {
-    return GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
+    return text +
+           std::wstring(GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED ? L" (checked)" : L"");
 }
 
 BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
@@ -159,10 +153,9 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuText(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
-    EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
-    EXPECT_EQ(MenuText(dialog, IDM_ABOUT), L"About Corvel Config...");
-    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
+    EXPECT_EQ(MenuItem(dialog, IDM_ABOUT), L"About Corvel Config...");
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // A folder without SimObjects\Airplanes is refused and changes nothing.
@@ -179,8 +172,8 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
         [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
         [&](HWND picker) { PickInFolderDialog(picker, chosen); });
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
-    EXPECT_TRUE(MenuChecked(dialog, IDM_SIMULATOR_FOLDER));
-    EXPECT_FALSE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder... (checked)");
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
     DestroyWindow(dialog);
 
     // The next start finds it again, and the About text says so.
@@ -205,7 +198,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
     EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
-    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
     DestroyWindow(dialog);
 }
 

@@ -63,6 +63,14 @@ constexpr const char kFolderInTheWayAdvice[] =
     "A folder stands where the file should be. Rename or remove that folder, and try again.";
 constexpr const char kDiskFullAdvice[] =
     "The disk is full; the file was left as it was. Free some space on it, and try again.";
+// Second paragraph of a save failure when the copy of the file as it was
+// before this program's first change could not be made beside it.
+constexpr const char kOriginalNotKeptAdvice[] =
+    "Before its first change to a file, this program keeps a copy of the file as it was (its name "
+    "followed by \".original\"), so that it can be restored. That copy could not be made, so "
+    "nothing was saved and the file was left as it was. Make sure your user account may create "
+    "files in the file's folder (run the program as administrator, or give your account write "
+    "access to the simulator folder) and that the disk has free space, and try again.";
 
 // The text of a save failure: the tool's first paragraph, the file's path,
 // and the advice for what went wrong, where there is any.
@@ -85,6 +93,9 @@ inline std::string SaveFailure(const char* firstParagraph, const std::string& pa
             break;
         case files::Error::DiskFull:
             advice = kDiskFullAdvice;
+            break;
+        case files::Error::OriginalNotKept:
+            advice = kOriginalNotKeptAdvice;
             break;
         case files::Error::None:
         case files::Error::NotFound:  // the path says which file or folder is missing

@@ -3,7 +3,9 @@
 // delay, hundreds of times over files of several sizes. After each kill the
 // file must hold exactly the content before the interrupted write or
 // exactly the content after it, and the next successful write must leave
-// no temporary file in the folder, not even the killed writer's.
+// no temporary file in the folder, not even the killed writer's. Each round
+// starts without an original, so kills also land between the copy of the
+// original and the replace: a changed file always has its whole original.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -148,7 +150,10 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
     int keptOld = 0;
     int tookNew = 0;
     int temporariesLeft = 0;
+    int originalOnly = 0;  // killed between the copy and the replace
+    const fs::path original = m_dir / "aircraft.cfg.original";
     for (int kill = 0; kill < row.kills; ++kill) {
+        fs::remove(original);
         const std::string before = Get(file);
         const bool batch = kill % 2 == 1;
         const Round round = KillAWriter(path, batch, std::chrono::microseconds(delayUs(random)));
@@ -160,6 +165,12 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
             << "kill " << kill << ": the file is neither write " << round.finished << " nor write "
             << round.started << " (" << after.size() << " bytes)";
         (after == next && round.started != round.finished ? tookNew : keptOld)++;
+        if (fs::exists(original)) {
+            ASSERT_TRUE(Get(original) == before) << "kill " << kill << ": a partial original";
+            originalOnly += after == before ? 1 : 0;
+        } else {
+            ASSERT_TRUE(after == before) << "kill " << kill << ": changed without an original";
+        }
 
         // A killed writer may leave its temporary behind; the next write removes it.
         const auto names = [&] {
@@ -169,12 +180,17 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
             }
             return found;
         };
-        temporariesLeft += names().size() > 1 ? 1 : 0;
+        temporariesLeft += names().size() > (fs::exists(original) ? 2 : 1) ? 1 : 0;
         ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill + 1), path).ok());
-        ASSERT_EQ(names(), std::vector<std::string>{"aircraft.cfg"}) << "after kill " << kill;
+        std::vector<std::string> left = names();
+        std::sort(left.begin(), left.end());
+        ASSERT_EQ(left, (std::vector<std::string>{"aircraft.cfg", "aircraft.cfg.original"}))
+            << "after kill " << kill;
+        ASSERT_TRUE(Get(original) == before) << "after kill " << kill;
     }
     std::cout << "[ figures  ] " << row.bytes << " bytes: " << row.kills << " kills survived ("
-              << keptOld << " old content, " << tookNew << " new content, " << temporariesLeft
+              << keptOld << " old content, " << tookNew << " new content, " << originalOnly
+              << " between the copy of the original and the replace, " << temporariesLeft
               << " with a temporary left and removed by the next write); one write takes "
               << writeTime.count() << " us\n";
 }
@@ -197,6 +213,7 @@ TEST_F(CrashSafety, OnlyDeadWritersTemporariesAreRemoved) {
         std::ofstream(m_dir / name) << "[Common]\r\nUnitSystem=0\r\n";
     }
     std::ofstream(m_dir / "Prefs.cfg.~99999999-3.tmp") << "[Common]\r\nUnitSystem=";
+    std::ofstream(m_dir / "Prefs.cfg.original.~99999999-4.tmp") << "[Common]\r\n";
     ASSERT_TRUE(
         profile::WriteString("Common", "UnitSystem", "1", m_dir.string() + "\\Prefs.cfg").ok());
     std::vector<std::string> names;
@@ -205,6 +222,7 @@ TEST_F(CrashSafety, OnlyDeadWritersTemporariesAreRemoved) {
     }
     std::sort(names.begin(), names.end());
     std::vector<std::string> expected = kept;
+    expected.push_back("Prefs.cfg.original");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
 }

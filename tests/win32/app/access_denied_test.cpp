@@ -1,5 +1,6 @@
-// A folder the user may not write in: the save fails, the file is left as
-// it was, and the message tells the user what to do. The folder is made
+// A folder the user may not write in: the copy of the file as it was
+// cannot be kept, so the save is refused, the file is left as it was, and
+// the message tells the user what to do. The folder is made
 // unwritable by locked_folder.sh (immutable, which holds even for root).
 #include <windows.h>
 
@@ -51,7 +52,7 @@ TEST(AccessDenied, AFolderWithoutWritePermissionIsReportedWithAdvice) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
     EXPECT_EQ(boxes[0].text, std::string(msg::kConfigurationNotSaved) + App().prefsPath + "\n\n" +
-                                 msg::kAccessDeniedAdvice);
+                                 msg::kOriginalNotKeptAdvice);
     EXPECT_EQ(ReadBytes(App().prefsPath), before);
 }
 

@@ -128,6 +128,7 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
         SCOPED_TRACE(hostile::ToolName(tool));
         const std::string path = PathFor(tool);
         Put(path, bytes);
+        fs::remove(Wide(files::OriginalPath(path)));
         bool opened = false;
         const std::vector<Box> boxes = RunTool(m_menuWindow, tool, opened);
         ASSERT_TRUE(opened);
@@ -140,7 +141,12 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
             EXPECT_EQ(boxes, Failure(tool, path, error));
             EXPECT_TRUE(after == bytes) << "a refused file was changed";
         }
-        EXPECT_EQ(std::distance(fs::directory_iterator(Wide(path).parent_path()), {}), filesAfter)
+        // The file before the first save is kept byte for byte, and only then.
+        const bool changed = after != bytes;
+        EXPECT_EQ(fs::exists(Wide(files::OriginalPath(path))), changed);
+        EXPECT_TRUE(!changed || Get(files::OriginalPath(path)) == bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(Wide(path).parent_path()), {}),
+                  filesAfter + (changed ? 1 : 0))
             << "a temporary was left";
     }
 

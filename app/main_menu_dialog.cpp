@@ -3,6 +3,7 @@
 #include "app/aircraft_selector_dialog.h"
 #include "app/app_context.h"
 #include "app/locate_files.h"
+#include "app/restore_originals_dialog.h"
 #include "app/tools.h"
 #include "payload/aircraft_files.h"
 #include "platform/win32/controls.h"
@@ -42,6 +43,7 @@ BOOL CMainMenuDlg::OnInitDialog() {
         ui::SetButtonBitmap(GetHwnd(), button.id, ui::CachedBitmap(button.bitmap));
     }
     LocateFiles();
+    AddRestoreOriginalsMenuItem(GetHwnd());
     return TRUE;  // the focus goes to the first tab stop, Exit
 }
 
@@ -125,8 +127,11 @@ void CMainMenuDlg::OnKeyAssignments() {
     tools::RunKeyAssignments(GetHwnd());
 }
 
-bool CMainMenuDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, INT_PTR* result) {
+bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR* result) {
     switch (message) {
+        case WM_SYSCOMMAND:
+            *result = TRUE;
+            return HandleRestoreOriginalsCommand(GetHwnd(), wParam);
         case WM_PAINT:
             if (IsIconic(GetHwnd())) {
                 OnPaint();

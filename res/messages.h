@@ -45,6 +45,25 @@ constexpr const char kAltNotAuthorized[] = "ALT modifier is not authorized, plea
 constexpr const char kKeysNotSaved[] =
     "The key assignments could not be saved in the preferences file:\n";
 
+// Restore Original Files (the lists are of the files' names, one a line;
+// the failure is followed by the file's path)
+constexpr const char kCaptionRestore[] = "Restore Original Files";
+constexpr const char kRestorePrompt[] =
+    "Before its first change to each of these files, this program kept a copy of the file as it "
+    "was. Tick the files to put back as they were, then press Restore.";
+constexpr const char kNoOriginals[] =
+    "No original is kept: this program has not changed an aircraft file or the preferences file "
+    "yet, so there is nothing to restore.";
+constexpr const char kTickFilesFirst[] = "Please tick the files to restore first.";
+constexpr const char kRestoreConfirmation[] =
+    "These files will be put back as they were before this program first changed them. Every "
+    "change made to them since will be lost:\n\n";
+constexpr const char kRestoreQuestion[] = "\n\nRestore them?";
+constexpr const char kRestored[] =
+    "These files were restored as they were before this program first changed them. This will be "
+    "taken into account next time the aircraft is loaded in FS:\n\n";
+constexpr const char kNotRestored[] = "This file could not be restored, and was left as it was:\n";
+
 // Second paragraph of a save failure when Windows denied access to the file.
 constexpr const char kAccessDeniedAdvice[] =
     "Windows refused to let this program change the file. Run it as administrator, or give your "

@@ -19,6 +19,7 @@
 #define IDD_ACJ_LOAD_MANAGER 143
 #define IDD_KEY_CONFIG 144
 #define IDD_CONFIGURATION 145
+#define IDD_RESTORE_ORIGINALS 146
 
 // Icon
 #define IDI_APP 135
@@ -147,3 +148,11 @@
 #define IDC_KA_COMMAND 1010
 #define IDC_KA_PROMPT 1012
 #define IDC_KA_HOTKEY 1013
+
+// Restore Original Files (146); Close is IDCANCEL
+#define IDC_RO_PROMPT 1000
+#define IDC_RO_FILES 1001
+#define IDC_RO_RESTORE 1002
+
+// The main menu's system menu (below 0xF000, multiples of 16)
+#define IDM_RESTORE_ORIGINALS 0x0040

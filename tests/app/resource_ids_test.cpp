@@ -29,10 +29,10 @@ struct Define {
 
 std::vector<Define> Defines() {
     std::string header = ReadAll(fs::path(CORVEL_SOURCE_DIR) / "res" / "resource.h");
-    std::regex define(R"(#define\s+(ID[A-Z]_[A-Z0-9_]+)\s+(\d+))");
+    std::regex define(R"(#define\s+(ID[A-Z]_[A-Z0-9_]+)\s+(0x[0-9A-Fa-f]+|\d+))");
     std::vector<Define> defines;
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it) {
-        defines.push_back({(*it)[1], std::stoi((*it)[2])});
+        defines.push_back({(*it)[1], std::stoi((*it)[2], nullptr, 0)});
     }
     return defines;
 }

@@ -56,11 +56,11 @@ constexpr const char kNoOriginals[] =
     "yet, so there is nothing to restore.";
 constexpr const char kTickFilesFirst[] = "Please tick the files to restore first.";
 constexpr const char kRestoreConfirmation[] =
-    "These files will be put back as they were before this program first changed them. Every "
-    "change made to them since will be lost:\n\n";
+    "The files below will be put back as they were before this program first changed them. "
+    "Every change made to them since will be lost:\n\n";
 constexpr const char kRestoreQuestion[] = "\n\nRestore them?";
 constexpr const char kRestored[] =
-    "These files were restored as they were before this program first changed them. This will be "
+    "The files below are back as they were before this program first changed them. This will be "
     "taken into account next time the aircraft is loaded in FS:\n\n";
 constexpr const char kNotRestored[] = "This file could not be restored, and was left as it was:\n";
 

@@ -1,5 +1,5 @@
 // The program's pictures: PNG files kept as data resources (RCDATA, made by
-// res/make_artwork.sh), decoded with the Windows Imaging Component into
+// tools/artwork/make_artwork.sh), decoded with the Windows Imaging Component into
 // 24-bit bitmaps. Uncompressed bitmap resources would make the program
 // several times larger.
 #pragma once

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/sample_files.h"
 #include "keys/key_assignments.h"
 #include "platform/profile.h"
+#include "tools/bench/sample_files.h"
 
 namespace {
 

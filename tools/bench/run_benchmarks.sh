@@ -4,7 +4,7 @@
 # Wine, the program's start-up and dialog times next to the minimal dialog
 # program's, its peak working set, and the size of the .exe.
 #
-#   ./scripts/benchmark [--runs N] [--readme]
+#   tools/bench/run_benchmarks.sh [--runs N] [--readme]
 #
 #   --runs N    program starts of each kind for the whole-program figures (9)
 #   --readme    also puts the table into README.md, section "Performance"
@@ -15,7 +15,7 @@
 # and build/windows (the presets), or CORVEL_BENCH_BUILD and
 # CORVEL_WINDOWS_BUILD. WINEPREFIX as for scripts/wine-run.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 repo=$PWD
 
 runs=9
@@ -33,12 +33,8 @@ windows_dir=${CORVEL_WINDOWS_BUILD:-$repo/build/windows}
 
 ./scripts/setup
 echo "benchmark: building" >&2
-native=()
-for cmake_file in bench/*.cmake; do
-    native+=("$(basename "$cmake_file" .cmake)_benchmark")
-done
 cmake -S . -B "$bench_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVEL_BENCHMARKS=ON >/dev/null
-cmake --build "$bench_dir" --target "${native[@]}" >/dev/null
+cmake --build "$bench_dir" --target benchmarks >/dev/null
 cmake -S . -B "$windows_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$windows_dir" --target CorvelConfig minimal_dialog profile_benchmark ui_benchmark \
@@ -49,8 +45,8 @@ figures=$windows_dir/benchmark-figures.tsv  # every figure of the last run, kept
 
 # Native benchmarks: the median of three repetitions, in ms.
 echo "benchmark: native benchmarks" >&2
-for b in "${native[@]}"; do
-    "$bench_dir/bench/$b" --benchmark_format=csv --benchmark_repetitions=3 \
+for b in "$bench_dir"/tools/bench/*_benchmark; do
+    "$b" --benchmark_format=csv --benchmark_repetitions=3 \
         --benchmark_report_aggregates_only=true 2>/dev/null |
         awk -F, '$1 ~ /_median"$/ {
             name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
@@ -156,7 +152,7 @@ echo
 echo "Machine: $machine"
 
 if [ -n "$readme" ]; then
-    block=$(printf '<!-- benchmark table: ./scripts/benchmark --readme -->\n%s\n\nMachine: %s\n<!-- end of benchmark table -->' \
+    block=$(printf '<!-- benchmark table: tools/bench/run_benchmarks.sh --readme -->\n%s\n\nMachine: %s\n<!-- end of benchmark table -->' \
         "$table" "$machine")
     if grep -q '^<!-- benchmark table' README.md; then
         awk -v block="$block" '

@@ -3,14 +3,14 @@
 # under Wine, in a private Xvfb, as a user would (mouse clicks and keys
 # through xdotool), on a fresh copy of the demo simulator folder.
 #
-#   ./scripts/screenshots                  builds the program first
-#   ./scripts/screenshots CorvelConfig.exe  uses that program
+#   tools/screenshots/take_screenshots.sh                   builds the program first
+#   tools/screenshots/take_screenshots.sh CorvelConfig.exe  uses that program
 #
 # WINEPREFIX, when set, is the prefix to use; otherwise build/screenshots/
 # wineprefix, so that no simulator registered in another prefix gets in
 # the way.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 repo=$PWD
 
 if [ $# -gt 0 ]; then

@@ -1,4 +1,4 @@
-#include "bench/sample_files.h"
+#include "tools/bench/sample_files.h"
 
 #include "keys/key_assignments.h"
 

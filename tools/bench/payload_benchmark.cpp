@@ -7,10 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "bench/sample_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
 #include "platform/files.h"
+#include "tools/bench/sample_files.h"
 
 namespace {
 

@@ -31,7 +31,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kMinimalOpenButton = 1000;  // bench/win32/minimal_dialog.rc
+constexpr int kMinimalOpenButton = 1000;  // tools/bench/win32/minimal_dialog.rc
 constexpr DWORD kTimeoutMs = 8000;
 
 double MsSince(Clock::time_point start) {

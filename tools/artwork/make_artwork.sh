@@ -3,7 +3,7 @@
 # them in res/artwork.rc. The output is committed; the build does not run this.
 # Same input, same bytes: nothing random, no time stamps.
 #
-#   res/make_artwork.sh [--preview DIR]
+#   tools/artwork/make_artwork.sh [--preview DIR]
 #
 # --preview also writes PNG copies to DIR, the load manager pictures with the
 # dialogs' fill bars outlined in red, to check that the bars sit on the cabin
@@ -13,7 +13,8 @@
 set -euo pipefail
 export LC_ALL=C  # decimal points in the drawing commands, whatever the locale
 
-res=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+res=$(cd "$here/../../res" && pwd)
 preview=
 if [ "${1:-}" = "--preview" ]; then
     preview=${2:?--preview needs a folder}
@@ -21,35 +22,18 @@ if [ "${1:-}" = "--preview" ]; then
     preview=$(cd "$preview" && pwd)
 fi
 
-# ---------------------------------------------------------------------------
-# Load manager pictures: where the dialogs' fill bars fall on each picture, in
-# picture pixels (left,top,right,bottom; right and bottom exclusive). Worked
-# out from the dialog templates with 6/4 px per dialog unit across and 13/8 px
-# down (MS Shell Dlg 8 pt at 96 DPI; Wine's font gives 12/8 down, which moves
-# the bars by up to 6 px), each picture centred in its 381 x 75 unit frame, or,
-# for the A320, drawn at the frame's top-left corner inside its 1 px edge.
-# The drawings take the cabin, the holds and the engine from these boxes.
-#
-# aircraft top side  top size side size first class     second class    forward hold  aft hold
-views=(
-    "A318 160 161 568x118 568x118 105,32,181,89 189,32,378,89 96,66,153,89 258,66,357,89"
-    "A319 158 157 568x118 568x118 96,31,172,88 177,31,396,88 90,61,162,84 244,61,373,84"
-    "A320 147 146 571x76 573x99 97,35,173,85 178,35,418,85 88,59,160,82 271,60,400,83"
-    "A321 148 149 568x118 568x118 81,39,169,80 172,39,441,80 85,61,190,84 267,61,408,84"
-    "ACJ 156 159 568x118 568x118 117,39,169,80 187,39,405,80 88,59,163,82 267,59,378,82"
-)
+# The bitmaps' numbers come from res/resource.h, the load manager pictures'
+# frames and fill bars from their dialog templates (picture_boxes.awk), so
+# that neither is repeated here.
+declare -A ids=()
+while read -r _ name number _; do
+    ids[$name]=$number
+done < <(grep -E '^#define IDB_[A-Z0-9_]+ +[0-9]+' "$res/resource.h")
 
-# Resource names of res/resource.h, by bitmap number.
-declare -A names=(
-    [102]=IDB_CONFIGURATION_HEADER [132]=IDB_CONFIGURATION_BANNER
-    [134]=IDB_LOAD_MANAGER_BANNER [138]=IDB_FUEL_PLANNER_BANNER
-    [145]=IDB_LOAD_MANAGER_HEADER [146]=IDB_A320_SIDE [147]=IDB_A320_TOP
-    [148]=IDB_A321_TOP [149]=IDB_A321_SIDE [151]=IDB_SELECT_A318
-    [152]=IDB_SELECT_A319 [153]=IDB_SELECT_A320 [154]=IDB_SELECT_A321
-    [155]=IDB_SELECT_ACJ [156]=IDB_ACJ_TOP [157]=IDB_A319_SIDE [158]=IDB_A319_TOP
-    [159]=IDB_ACJ_SIDE [160]=IDB_A318_TOP [161]=IDB_A318_SIDE
-    [162]=IDB_KEY_CONFIG_BANNER
-)
+# Each picture's size in pixels; the A320's are shown at their own size.
+pictureSizes="default=568x118 A320=571x76/573x99"
+boxes=$(awk -v sizes="$pictureSizes" -f "$here/picture_boxes.awk" "$res/dialogs/load_managers.rc")
+mapfile -t views <<<"$boxes"
 
 fonts=/usr/share/fonts/truetype/dejavu
 bold=$fonts/DejaVuSans-Bold.ttf
@@ -70,14 +54,18 @@ out=$res/bitmaps
 mkdir -p "$out"
 rm -f "$out"/*.bmp "$out"/*.png
 
-# bitmap DEPTH ID PICTURE FILE: writes res/bitmaps/FILE.png (8-bit RGB, no
+# bitmap DEPTH NAME PICTURE: writes the bitmap NAME of res/resource.h to
+# res/bitmaps/<name>.png, its name in lower case without IDB_ (8-bit RGB, no
 # time stamps or other metadata; DEPTH 8 takes the picture's shades from a
 # grey palette first) and notes it for res/artwork.rc. The program decodes
 # it into a 24-bit bitmap when first used. Grey pictures are stored as RGB
 # too: Wine cannot convert grey PNG to 24-bit colour.
-declare -A files=()
+declare -A drawn=()
 bitmap() {
-    local depth=$1 id=$2 picture=$3 file=$4
+    local depth=$1 name=$2 picture=$3 file
+    [ -n "${ids[$name]:-}" ] || { echo "make_artwork: $name is not in res/resource.h" >&2; exit 1; }
+    file=${name#IDB_}
+    file=${file,,}
     if [ "$depth" = 8 ]; then
         convert "$picture" -alpha off -colorspace Gray -type Palette "BMP3:$tmp/grey.bmp"
         picture=$tmp/grey.bmp
@@ -85,224 +73,15 @@ bitmap() {
     convert "$picture" -alpha off -type TrueColor -define png:color-type=2 -define png:bit-depth=8 \
         -strip -define png:exclude-chunks=date,time -define png:compression-level=9 \
         "PNG:$out/$file.png"
-    files[$id]=$file
+    drawn[$name]=$file
     if [ -n "$preview" ]; then
         cp "$out/$file.png" "$preview/$file.png"
     fi
 }
 
 # ---------------------------------------------------------------------------
-# The aircraft, as ImageMagick drawing commands (MVG) written by awk.
-
-# Side view, nose to the left. x0/x1 nose and tail tip, yb belly, h fuselage
-# height, fin the fin top's y, ex the engine's x, gear the ground's y (0: gear
-# up), bottom the picture's height (the engine stays inside), title the name
-# painted above the windows.
-cat >"$tmp/side.awk" <<'AWK'
-function p(x, y) { return sprintf("%.1f,%.1f", x, y) }
-BEGIN {
-    L = x1 - x0; yt = yb - h; ft = yt - fin
-    rl = ex - 0.05*L; rt = ex + 0.13*L
-    print "push defs"
-    print "push gradient 'body' linear 0," yt " 0," yb
-    print "stop-color '#ffffff' 0"; print "stop-color '#f3f5f8' 0.45"; print "stop-color '#bfc7d1' 1"
-    print "pop gradient"
-    print "push gradient 'tail' linear " p(x1 - 2.5*h, yt) " " p(x1 - 0.5*h, fin)
-    print "stop-color '" tail "' 0"; print "stop-color '" tail2 "' 1"
-    print "pop gradient"
-    print "push gradient 'nac' linear 0," (yb - 0.25*h) " 0," (yb + 0.3*h)
-    print "stop-color '#ffffff' 0"; print "stop-color '#b3bcc7' 1"
-    print "pop gradient"
-    print "pop defs"
-    print "stroke-linejoin round"
-    # fin, behind the body
-    print "push graphic-context"
-    print "fill 'url(#tail)' stroke '#2a3340' stroke-width 0.9"
-    print "path 'M " p(x1 - 2.9*h, yt + 0.04*h) " C " p(x1 - 2.45*h, yt) " " p(x1 - 2.2*h, yt - 0.08*ft) " " p(x1 - 2.0*h, yt - 0.25*ft) \
-          " L " p(x1 - 1.0*h, fin) " L " p(x1 - 0.42*h, fin) " L " p(x1 - 0.30*h, yt + 0.14*h) " Z'"
-    print "fill '" logo "' stroke none"
-    print "path 'M " p(x1 - 1.9*h, yt - 0.15*ft) " C " p(x1 - 1.3*h, yt - 0.30*ft) " " p(x1 - 0.8*h, yt - 0.55*ft) " " p(x1 - 0.55*h, yt - 0.92*ft) \
-          " C " p(x1 - 0.85*h, yt - 0.66*ft) " " p(x1 - 1.3*h, yt - 0.40*ft) " " p(x1 - 1.9*h, yt - 0.15*ft) " Z'"
-    print "fill '#ffffff'"
-    print "path 'M " p(x1 - 1.75*h, yt - 0.05*ft) " C " p(x1 - 1.2*h, yt - 0.16*ft) " " p(x1 - 0.7*h, yt - 0.35*ft) " " p(x1 - 0.40*h, yt - 0.62*ft) \
-          " C " p(x1 - 0.75*h, yt - 0.42*ft) " " p(x1 - 1.2*h, yt - 0.22*ft) " " p(x1 - 1.75*h, yt - 0.05*ft) " Z'"
-    print "pop graphic-context"
-    # fuselage
-    print "push graphic-context"
-    print "fill 'url(#body)' stroke '#46505e' stroke-width 1"
-    print "path 'M " p(x0, yt + 0.60*h) \
-          " C " p(x0 + 0.02*h, yt + 0.30*h) " " p(x0 + 0.50*h, yt + 0.02*h) " " p(x0 + 1.55*h, yt) \
-          " L " p(x1 - 0.9*h, yt) \
-          " C " p(x1 - 0.5*h, yt + 0.02*h) " " p(x1 - 0.1*h, yt + 0.20*h) " " p(x1, yt + 0.30*h) \
-          " L " p(x1, yt + 0.44*h) \
-          " C " p(x1 - 0.9*h, yt + 0.55*h) " " p(x1 - 1.9*h, yb) " " p(x1 - 3.0*h, yb) \
-          " L " p(x0 + 1.0*h, yb) \
-          " C " p(x0 + 0.45*h, yb) " " p(x0 + 0.03*h, yt + 0.88*h) " " p(x0, yt + 0.60*h) " Z'"
-    print "pop graphic-context"
-    # cheat line
-    print "push graphic-context"
-    print "fill '" stripe "' stroke none"
-    print "path 'M " p(x0 + 0.55*h, yt + 0.53*h) " L " p(x1 - 1.6*h, yt + 0.51*h) " L " p(x1 - 1.15*h, yt + 0.40*h) " L " p(x1 - 1.5*h, yt + 0.45*h) " L " p(x0 + 0.45*h, yt + 0.48*h) " Z'"
-    print "pop graphic-context"
-    # windscreen
-    print "push graphic-context"
-    print "fill '#1d2838' stroke '#0e141c' stroke-width 0.5"
-    print "path 'M " p(x0 + 0.42*h, yt + 0.30*h) " L " p(x0 + 0.66*h, yt + 0.16*h) " L " p(x0 + 1.08*h, yt + 0.11*h) " L " p(x0 + 1.10*h, yt + 0.23*h) " L " p(x0 + 0.50*h, yt + 0.35*h) " Z'"
-    print "stroke '#8fa3ba' stroke-width 0.6"
-    print "line " p(x0 + 0.72*h, yt + 0.16*h) " " p(x0 + 0.74*h, yt + 0.29*h)
-    print "pop graphic-context"
-    # doors, over-wing exits and windows
-    wy = yt + 0.27*h; ww = 0.085*h; wh = 0.13*h; pitch = 0.19*h
-    dx1 = x0 + 1.25*h; dx2 = x1 - 3.0*h; ox1 = ex + 0.02*L; ox2 = ox1 + 0.25*h
-    print "push graphic-context"
-    print "fill none stroke '#7d8794' stroke-width 0.7"
-    printf "roundrectangle %s %s 2,2\n", p(dx1, yt + 0.14*h), p(dx1 + 0.2*h, yt + 0.82*h)
-    printf "roundrectangle %s %s 2,2\n", p(dx2, yt + 0.14*h), p(dx2 + 0.2*h, yt + 0.82*h)
-    printf "roundrectangle %s %s 1.5,1.5\n", p(ox1 - 0.03*h, wy - 0.04*h), p(ox1 + ww + 0.03*h, wy + wh + 0.18*h)
-    printf "roundrectangle %s %s 1.5,1.5\n", p(ox2 - 0.03*h, wy - 0.04*h), p(ox2 + ww + 0.03*h, wy + wh + 0.18*h)
-    print "pop graphic-context"
-    print "push graphic-context"
-    print "fill '#2b3a4f' stroke none"
-    for (x = dx1 + 0.45*h; x + ww < dx2 - 0.15*h; x += pitch) {
-        if (x + ww > ox1 - 0.12*h && x < ox2 + ww + 0.12*h) continue
-        printf "roundrectangle %s %s 1.2,1.2\n", p(x, wy), p(x + ww, wy + wh)
-    }
-    print "pop graphic-context"
-    if (title != "") {
-        print "push graphic-context"
-        print "font '" font "' font-size " (0.2*h) " fill '" stripe "' stroke none"
-        print "text " p(x0 + 1.7*h, wy - 0.06*h) " '" title "'"
-        print "pop graphic-context"
-    }
-    # near stabiliser, belly fairing, near wing seen edge on (swept back and
-    # rising to a sharklet)
-    print "push graphic-context"
-    print "fill '#b9c1cb' stroke '#4f5a67' stroke-width 0.8"
-    print "path 'M " p(x1 - 1.85*h, yt + 0.36*h) " L " p(x1 - 0.95*h, yt + 0.26*h) " L " p(x1 - 0.62*h, yt + 0.26*h) " L " p(x1 - 0.72*h, yt + 0.42*h) " Z'"
-    print "fill '#c9d0d8'"
-    print "path 'M " p(rl - 0.06*L, yb - 0.02*h) " C " p(rl, yb + 0.09*h) " " p(rt, yb + 0.09*h) " " p(rt + 0.05*L, yb - 0.02*h) " Z'"
-    print "fill '#b9c1cb'"
-    print "path 'M " p(rl, yb - 0.22*h) " L " p(rt + 0.01*L, yb - 0.12*h) " L " p(rt + 0.085*L, yt + 0.64*h) " L " p(rt + 0.065*L, yt + 0.28*h) \
-          " L " p(rt + 0.05*L, yt + 0.28*h) " L " p(rt + 0.045*L, yt + 0.60*h) " Z'"
-    print "pop graphic-context"
-    # engine on its pylon
-    nl = ex - 0.075*L; nr = ex + 0.055*L; r = 0.27*h; ny = yb + 0.05*h
-    if (ny + r > bottom - 2) ny = bottom - 2 - r
-    print "push graphic-context"
-    print "fill '#9aa4b0' stroke '#4f5a67' stroke-width 0.8"
-    print "path 'M " p(ex - 0.02*L, ny - r) " L " p(rl + 0.03*L, yb - 0.19*h) " L " p(ex + 0.10*L, yb - 0.15*h) " L " p(nr, ny - 0.1*h) " Z'"
-    print "fill 'url(#nac)' stroke '#3c4652' stroke-width 0.9"
-    print "path 'M " p(nl, ny - r) " L " p(nr - 0.02*L, ny - 0.85*r) " C " p(nr, ny - 0.8*r) " " p(nr + 0.01*L, ny + 0.6*r) " " p(nr - 0.02*L, ny + 0.8*r) \
-          " L " p(nl, ny + r) " C " p(nl - 0.012*L, ny + r) " " p(nl - 0.012*L, ny - r) " " p(nl, ny - r) " Z'"
-    print "fill '" stripe "' stroke none"
-    print "path 'M " p(nl + 0.03*L, ny - 0.93*r) " L " p(nl + 0.045*L, ny - 0.92*r) " L " p(nl + 0.045*L, ny + 0.95*r) " L " p(nl + 0.03*L, ny + 0.96*r) " Z'"
-    print "fill '#59636f' stroke '#2f3842' stroke-width 0.6"
-    print "path 'M " p(nr - 0.015*L, ny - 0.55*r) " L " p(nr + 0.03*L, ny - 0.1*r) " L " p(nr + 0.03*L, ny + 0.15*r) " L " p(nr - 0.015*L, ny + 0.55*r) " Z'"
-    print "pop graphic-context"
-    if (gear > 0) {
-        mx = rt - 0.02*L; nx = x0 + 0.11*L; mw = 0.15*h; nw = 0.11*h
-        print "push graphic-context"
-        print "stroke '#3a424c' stroke-width " (0.045*h)
-        print "line " p(mx, yb - 0.05*h) " " p(mx, gear - mw)
-        print "line " p(nx, yb) " " p(nx, gear - nw)
-        print "fill '#22282f' stroke '#0f1317' stroke-width 0.8"
-        printf "circle %s %s\n", p(mx, gear - mw), p(mx + mw, gear - mw)
-        printf "circle %s %s\n", p(nx, gear - nw), p(nx + nw, gear - nw)
-        print "pop graphic-context"
-    }
-}
-AWK
-
-# Top view, nose to the left. x0/x1 nose and tail tip, yc centre line, hw half
-# the fuselage width, ex the engines' x, height the picture's height. Wings
-# run past the picture's edges.
-cat >"$tmp/top.awk" <<'AWK'
-function p(x, y) { return sprintf("%.1f,%.1f", x, y) }
-function wing(s,   far, dk, rtk) {
-    far = 6*hw; dk = 2.2*hw; rtk = rt + 0.02*L
-    print "path 'M " p(rl, yc + s*0.9*hw) " L " p(rl + 0.5*(far - hw), yc + s*far) " L " p(rtk + 0.3*(far - dk), yc + s*far) \
-          " L " p(rtk, yc + s*dk) " L " p(rt, yc + s*hw) " L " p(rt, yc + s*0.9*hw) " Z'"
-}
-function te(d,   dk, rtk) {
-    # trailing edge x at distance d from the centre line
-    dk = 2.2*hw; rtk = rt + 0.02*L
-    return d < dk ? rt + (rtk - rt)*(d - hw)/(dk - hw) : rtk + 0.3*(d - dk)
-}
-function wing_lines(s,   far, d, x) {
-    # slat and flap hinge lines, and the flap track fairings
-    far = 6*hw
-    print "stroke '#7f8a97' stroke-width 0.8 fill none"
-    print "line " p(rl + 0.012*L, yc + s*hw) " " p(rl + 0.012*L + 0.5*(far - hw), yc + s*far)
-    print "polyline " p(te(hw) - 0.035*L, yc + s*hw) " " p(te(2.2*hw) - 0.035*L, yc + s*2.2*hw) " " p(te(far) - 0.035*L, yc + s*far)
-    print "fill '#b3bcc7' stroke '#6f7a88' stroke-width 0.6"
-    for (d = 1.55*hw; d < far; d += 0.8*hw) {
-        x = te(d)
-        print "roundrectangle " p(x - 0.04*L, yc + s*d - 1.3) " " p(x + 0.018*L, yc + s*d + 1.3) " 1.3,1.3"
-    }
-}
-function stab(s,   far) {
-    far = 3.2*hw
-    print "path 'M " p(sl, yc + s*0.3*hw) " L " p(sl + 0.62*(far - 0.3*hw), yc + s*far) " L " p(sl + 0.62*(far - 0.3*hw) + 0.05*L, yc + s*far) \
-          " L " p(sl + 0.11*L, yc + s*0.3*hw) " Z'"
-}
-function nacelle(s,   ey, r, fx) {
-    ey = yc + s*ed; r = 0.42*hw; fx = rl + 0.5*(ed - hw) - 0.07*L
-    print "fill 'url(#nac)' stroke '#3c4652' stroke-width 0.9"
-    print "path 'M " p(fx, ey - r) " L " p(fx + 0.13*L, ey - 0.8*r) " L " p(fx + 0.15*L, ey) " L " p(fx + 0.13*L, ey + 0.8*r) " L " p(fx, ey + r) \
-          " C " p(fx - 0.012*L, ey + r) " " p(fx - 0.012*L, ey - r) " " p(fx, ey - r) " Z'"
-    print "fill '" stripe "' stroke none"
-    print "path 'M " p(fx + 0.03*L, ey - 0.96*r) " L " p(fx + 0.045*L, ey - 0.95*r) " L " p(fx + 0.045*L, ey + 0.95*r) " L " p(fx + 0.03*L, ey + 0.96*r) " Z'"
-    print "fill '#3c4652'"
-    print "path 'M " p(fx - 0.004*L, ey - 0.8*r) " C " p(fx - 0.011*L, ey - 0.8*r) " " p(fx - 0.011*L, ey + 0.8*r) " " p(fx - 0.004*L, ey + 0.8*r) " Z'"
-}
-BEGIN {
-    L = x1 - x0; nose = 52; tc = x1 - 0.21*L; ed = 1.8*hw
-    rl = ex - 0.05*L; rt = ex + 0.13*L; sl = x1 - 0.19*L; k = 0.5523
-    print "push defs"
-    print "push gradient 'body' linear 0," (yc - hw) " 0," (yc + hw)
-    print "stop-color '#d2d8e0' 0"; print "stop-color '#ffffff' 0.4"; print "stop-color '#f4f6f8' 0.6"; print "stop-color '#b3bcc7' 1"
-    print "pop gradient"
-    print "push gradient 'wing' linear 0," (yc - 3*hw) " 0," (yc + 3*hw)
-    print "stop-color '#8d99a8' 0"; print "stop-color '#c4ccd6' 0.5"; print "stop-color '#8d99a8' 1"
-    print "pop gradient"
-    print "push gradient 'nac' linear 0," (yc - 2.3*hw) " 0," (yc + 2.3*hw)
-    print "stop-color '#b7c0cb' 0"; print "stop-color '#ffffff' 0.5"; print "stop-color '#b7c0cb' 1"
-    print "pop gradient"
-    print "pop defs"
-    print "stroke-linejoin round"
-    print "push graphic-context"
-    # the engines only where the picture shows them whole
-    if (yc - ed - 0.42*hw >= 2 && yc + ed + 0.42*hw <= height - 2) { nacelle(-1); nacelle(1) }
-    print "fill 'url(#wing)' stroke '#4f5a67' stroke-width 0.9"
-    wing(-1); wing(1); stab(-1); stab(1)
-    wing_lines(-1); wing_lines(1)
-    print "pop graphic-context"
-    # fuselage
-    print "push graphic-context"
-    print "fill 'url(#body)' stroke '#46505e' stroke-width 1"
-    print "path 'M " p(x0, yc) \
-          " C " p(x0, yc - k*hw) " " p(x0 + nose*(1 - k), yc - hw) " " p(x0 + nose, yc - hw) \
-          " L " p(tc, yc - hw) \
-          " C " p(x1 - 0.08*L, yc - hw) " " p(x1 - 0.02*L, yc - 0.3*hw) " " p(x1, yc - 0.18*hw) \
-          " L " p(x1, yc + 0.18*hw) \
-          " C " p(x1 - 0.02*L, yc + 0.3*hw) " " p(x1 - 0.08*L, yc + hw) " " p(tc, yc + hw) \
-          " L " p(x0 + nose, yc + hw) \
-          " C " p(x0 + nose*(1 - k), yc + hw) " " p(x0, yc + k*hw) " " p(x0, yc) " Z'"
-    print "pop graphic-context"
-    # cockpit windows
-    print "push graphic-context"
-    print "fill '#1d2838' stroke '#0e141c' stroke-width 0.5"
-    print "path 'M " p(x0 + 0.30*nose, yc - 0.62*hw) " C " p(x0 + 0.20*nose, yc - 0.2*hw) " " p(x0 + 0.20*nose, yc + 0.2*hw) " " p(x0 + 0.30*nose, yc + 0.62*hw) \
-          " L " p(x0 + 0.42*nose, yc + 0.68*hw) " C " p(x0 + 0.34*nose, yc + 0.2*hw) " " p(x0 + 0.34*nose, yc - 0.2*hw) " " p(x0 + 0.42*nose, yc - 0.68*hw) " Z'"
-    print "pop graphic-context"
-    # fin seen from above, in the brand colour
-    print "push graphic-context"
-    print "fill '" tail "' stroke '#1a2230' stroke-width 0.8"
-    print "path 'M " p(x1 - 0.24*L, yc) " C " p(x1 - 0.16*L, yc - 0.16*hw) " " p(x1 - 0.05*L, yc - 0.12*hw) " " p(x1 - 0.015*L, yc - 0.05*hw) \
-          " L " p(x1 - 0.015*L, yc + 0.05*hw) " C " p(x1 - 0.05*L, yc + 0.12*hw) " " p(x1 - 0.16*L, yc + 0.16*hw) " " p(x1 - 0.24*L, yc) " Z'"
-    print "pop graphic-context"
-}
-AWK
+# The aircraft, as ImageMagick drawing commands (MVG): side_view.awk and
+# top_view.awk next to this script.
 
 # side_view x0 x1 yb h fin ex gear livery title height  -> MVG on stdout
 side_view() {
@@ -312,7 +91,7 @@ side_view() {
     fi
     awk -v x0="$1" -v x1="$2" -v yb="$3" -v h="$4" -v fin="$5" -v ex="$6" -v gear="$7" \
         -v tail="$tail" -v tail2="$tail2" -v stripe="$stripe" -v logo="$logo" \
-        -v bottom="${10}" -v title="${9:-}" -v font="$bold" -f "$tmp/side.awk"
+        -v bottom="${10}" -v title="${9:-}" -v font="$bold" -f "$here/side_view.awk"
 }
 
 # top_view x0 x1 yc hw ex livery height  -> MVG on stdout
@@ -322,7 +101,7 @@ top_view() {
         tail=$corporateTail stripe=$corporateStripe
     fi
     awk -v x0="$1" -v x1="$2" -v yc="$3" -v hw="$4" -v ex="$5" -v height="$7" \
-        -v tail="$tail" -v stripe="$stripe" -f "$tmp/top.awk"
+        -v tail="$tail" -v stripe="$stripe" -f "$here/top_view.awk"
 }
 
 # with_shadow BACKGROUND LAYER OUT: the layer over the background with a soft shadow.
@@ -345,7 +124,7 @@ box_preview() {
 }
 
 for row in "${views[@]}"; do
-    read -r name topId sideId topSize sideSize first second forward aft <<<"$row"
+    read -r name topBitmap sideBitmap topSize sideSize first second forward aft <<<"$row"
     IFS=, read -r fl ft _ fb <<<"$first"
     IFS=, read -r _ _ sr _ <<<"$second"
     IFS=, read -r wl wt wr wb <<<"$forward"
@@ -361,13 +140,22 @@ for row in "${views[@]}"; do
     x1=$((cabinBack + 92))
     ex=$(((wr + al) / 2))
 
-    # Top view: the fuselage a little wider than the passenger bars.
+    # Top view: the fuselage a little wider than the passenger bars. Where
+    # the bars reach too near the picture's bottom (the A320's run past it),
+    # the fuselage keeps its top edge and ends 8 px above the bottom, so that
+    # the whole body and both wings stay in the picture.
+    th=${topSize#*x}
+    yc=$(((ft + fb) / 2)) hw=$(((fb - ft) / 2 + 4))
+    if [ $((yc + hw)) -gt $((th - 8)) ]; then
+        hw=$(((th - 8 - (ft - 4)) / 2))
+        yc=$((th - 8 - hw))
+    fi
     convert -size "$topSize" gradient:'#f4f7fb'-'#dbe3ec' "$tmp/bg.png"
     convert -size "$topSize" xc:none \
-        -draw "$(top_view "$x0" "$x1" "$(((ft + fb) / 2))" "$(((fb - ft) / 2 + 4))" "$ex" "$livery" "${topSize#*x}")" \
+        -draw "$(top_view "$x0" "$x1" "$yc" "$hw" "$ex" "$livery" "$th")" \
         "$tmp/plane.png"
     with_shadow "$tmp/bg.png" "$tmp/plane.png" "$tmp/top.png"
-    bitmap 24 "$topId" "$tmp/top.png" "${name,,}_top"
+    bitmap 24 "$topBitmap" "$tmp/top.png"
 
     # Side view: the holds' bars on the lower lobe, the windows just above them.
     sh=${sideSize#*x}
@@ -383,11 +171,11 @@ for row in "${views[@]}"; do
         -draw "$(side_view "$x0" "$x1" "$yb" "$h" 4 "$ex" "$ground" "$livery" NORVANE "$sh")" \
         "$tmp/plane.png"
     with_shadow "$tmp/bg.png" "$tmp/plane.png" "$tmp/side.png"
-    bitmap 24 "$sideId" "$tmp/side.png" "${name,,}_side"
+    bitmap 24 "$sideBitmap" "$tmp/side.png"
 
     if [ -n "$preview" ]; then
-        box_preview "$out/${name,,}_top.png" "$preview/${name,,}_top.png" "$first" "$second"
-        box_preview "$out/${name,,}_side.png" "$preview/${name,,}_side.png" "$forward" "$aft"
+        box_preview "$out/${drawn[$topBitmap]}.png" "$preview/${drawn[$topBitmap]}.png" "$first" "$second"
+        box_preview "$out/${drawn[$sideBitmap]}.png" "$preview/${drawn[$sideBitmap]}.png" "$forward" "$aft"
     fi
 done
 
@@ -657,13 +445,13 @@ banner() {
 }
 
 banner 450 69 '#051640' '#2f6fd6' '#d6e6ff' 38 CONFIGURATION "$tmp/132.png" overhead cockpit sky engine tail
-bitmap 24 132 "$tmp/132.png" configuration_banner
+bitmap 24 IDB_CONFIGURATION_BANNER "$tmp/132.png"
 banner 450 69 '#3d1500' '#e27810' '#ffe2b8' 38 "LOAD MANAGER" "$tmp/134.png" cabin cargo sky front cockpit
-bitmap 24 134 "$tmp/134.png" load_manager_banner
+bitmap 24 IDB_LOAD_MANAGER_BANNER "$tmp/134.png"
 banner 450 69 '#1d0836' '#7a3cc0' '#ead8ff' 38 "FUEL PLANNER" "$tmp/138.png" fuel engine runway cockpit sky
-bitmap 24 138 "$tmp/138.png" fuel_planner_banner
+bitmap 24 IDB_FUEL_PLANNER_BANNER "$tmp/138.png"
 banner 450 69 '#101010' '#7a7a7a' '#eeeeee' 38 "KEY CONFIG" "$tmp/162.png" keys cockpit overhead sky engine
-bitmap 8 162 "$tmp/162.png" key_config_banner
+bitmap 8 IDB_KEY_CONFIG_BANNER "$tmp/162.png"
 
 # header W H DARK MID LIGHT PERCENT TITLE OUT TILE...: a dialog's title over
 # its pictures, on a band that darkens towards the left where the title sits.
@@ -690,20 +478,20 @@ header() {
 }
 
 header 638 100 '#3d1500' '#f08a1c' '#ffe2b8' 30 "Load Manager" "$tmp/145.png" cockpit sky cabin cargo front
-bitmap 24 145 "$tmp/145.png" load_manager_header
+bitmap 24 IDB_LOAD_MANAGER_HEADER "$tmp/145.png"
 header 638 100 '#051640' '#3d82f0' '#d6e6ff' 85 "Configuration" "$tmp/102.png" cockpit overhead sky engine tail
-bitmap 24 102 "$tmp/102.png" configuration_header
+bitmap 24 IDB_CONFIGURATION_HEADER "$tmp/102.png"
 
 # ---------------------------------------------------------------------------
 # Aircraft selector: the name in dark blue bold italic capitals on white.
 
-for pair in 151:A318 152:A319 153:A320 154:A321 155:ACJ; do
-    id=${pair%%:*} name=${pair#*:}
+for row in "${views[@]}"; do
+    name=${row%% *}
     convert -size 200x65 xc:white \
         -fill '#d5e3f5' -stroke none -draw "path 'M 18,52 C 70,44 140,44 186,30 C 150,50 80,54 18,56 Z'" \
         \( -background none -fill '#0d2a6e' -font "$boldItalic" -pointsize 44 label:"$name" -trim +repage \) \
-        -gravity center -geometry +0-3 -composite "$tmp/$id.png"
-    bitmap 24 "$id" "$tmp/$id.png" "select_${name,,}"
+        -gravity center -geometry +0-3 -composite "$tmp/select.png"
+    bitmap 24 "IDB_SELECT_$name" "$tmp/select.png"
 done
 
 # ---------------------------------------------------------------------------
@@ -734,10 +522,14 @@ if [ -n "$preview" ]; then
 fi
 
 # ---------------------------------------------------------------------------
+# Every bitmap of res/resource.h, in the order of their numbers.
+for name in "${!ids[@]}"; do
+    [ -n "${drawn[$name]:-}" ] || { echo "make_artwork: nothing draws $name of res/resource.h" >&2; exit 1; }
+done
 {
-    echo "// Bitmaps and the icon made by res/make_artwork.sh."
-    for id in $(printf '%s\n' "${!files[@]}" | sort -n); do
-        echo "${names[$id]} RCDATA \"res/bitmaps/${files[$id]}.png\""
+    echo "// Bitmaps and the icon made by tools/artwork/make_artwork.sh."
+    for name in $(for n in "${!ids[@]}"; do echo "${ids[$n]} $n"; done | sort -n | cut -d' ' -f2); do
+        echo "$name RCDATA \"res/bitmaps/${drawn[$name]}.png\""
     done
     echo "IDI_APP ICON \"res/app.ico\""
 } >"$res/artwork.rc"

@@ -1,14 +1,11 @@
-// The Aircraft Selector: five image buttons; a click stores the aircraft in
-// the application context at once, and the last click counts.
+// The Aircraft Selector: five image buttons; a click chooses an aircraft,
+// the last click counts, and "Select an aircraft..." (or closing) ends it.
 #pragma once
 
-#include "platform/win32/dialog.h"
+#include <windows.h>
 
-class CAircraftSelector : public ui::CDialog {
-  public:
-    explicit CAircraftSelector(HWND parent = nullptr);
+#include "core/aircraft.h"
 
-  protected:
-    BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-};
+// Runs the selector modally over owner (disabled meanwhile). The aircraft
+// last clicked, or None when it was closed without a click.
+AircraftType RunAircraftSelector(HWND owner);

@@ -1,32 +1,26 @@
-// The process-wide state shared by the tools: one instance, zeroed at start,
-// used by the user-interface thread only and never persisted.
+// What the shell keeps while the program runs, beyond one opening of a
+// tool: the simulator's paths, the payload saved per aircraft, the key
+// bindings and the Configuration labels' memory. Only the shell (the main
+// menu) holds it; each tool is given what it needs and returns what it
+// produced. Never persisted.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "app/aircraft_type.h"
-#include "options/option_values.h"
+#include "core/aircraft.h"
+#include "keys/command_catalogue.h"
+#include "options/option_texts.h"
 
 struct AppContext {
-    // Set by the aircraft selector; back to None at the end of every Load
-    // Manager and Fuel Planner action.
-    AircraftType selectedAircraft = AircraftType::None;
-    // UTF-8 paths, set once by LocateFiles.
+    // UTF-8 paths, set once by LocateFiles when the main menu opens.
     std::string simFolder;
     std::string prefsPath;
     // Zero-fuel weight of the payload last saved in this run, per aircraft
     // (A318 first); 0 when none was saved.
     int32_t savedZfwKg[kAircraftCount] = {};
-    // Zero-fuel weight of the load manager that computed last.
-    int32_t currentZfwKg = 0;
-    OptionValues options;
-    // Catalogue index of the command being reassigned.
-    int32_t selectedCommand = 0;
+    // The key bindings: the defaults, merged with the file at each opening
+    // of Key Assignments and changed by each captured key.
+    keys::CommandCatalogue commands = keys::kDefaultCommands;
+    options::ConfigurationMemory configuration;
 };
-
-// The one instance.
-AppContext& App();
-
-// Back to the start values (tests use this between cases).
-void ResetApp();

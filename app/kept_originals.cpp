@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/aircraft_type.h"
+#include "core/aircraft.h"
 #include "payload/aircraft_files.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "app/locate_files.h"
 
-#include "app/app_context.h"
 #include "platform/registry.h"
 
 namespace {
@@ -31,9 +30,6 @@ SimulatorPaths LocateFilesFrom(const std::optional<std::string>& setupPath,
     return paths;
 }
 
-void LocateFiles() {
-    SimulatorPaths paths =
-        LocateFilesFrom(registry::SimulatorSetupPath(), registry::CurrentDirectory());
-    App().simFolder = paths.simFolder;
-    App().prefsPath = paths.prefsPath;
+SimulatorPaths LocateFiles() {
+    return LocateFilesFrom(registry::SimulatorSetupPath(), registry::CurrentDirectory());
 }

@@ -16,6 +16,5 @@ struct SimulatorPaths {
 SimulatorPaths LocateFilesFrom(const std::optional<std::string>& setupPath,
                                const std::string& currentDirectory);
 
-// Fills simFolder and prefsPath of the application context from the
-// registry and the current directory.
-void LocateFiles();
+// The paths from the registry and the current directory.
+SimulatorPaths LocateFiles();

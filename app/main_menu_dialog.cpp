@@ -1,11 +1,15 @@
 #include "app/main_menu_dialog.h"
 
+#include <optional>
+#include <utility>
+
 #include "app/aircraft_selector_dialog.h"
-#include "app/app_context.h"
-#include "app/locate_files.h"
 #include "app/restore_originals_dialog.h"
-#include "app/tools.h"
+#include "fuel/fuel_planner_dialog.h"
+#include "keys/key_config_dialog.h"
+#include "options/configuration_dialog.h"
 #include "payload/aircraft_files.h"
+#include "payload/load_manager_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
 #include "res/resource.h"
@@ -31,8 +35,9 @@ HICON LoadAppIcon(int size) {
 
 }  // namespace
 
-CMainMenuDlg::CMainMenuDlg()
+CMainMenuDlg::CMainMenuDlg(std::function<SimulatorPaths()> locate)
     : CDialog(IDD_MAIN_MENU),
+      m_locate(std::move(locate)),
       m_hIcon(LoadAppIcon(GetSystemMetrics(SM_CXICON))),
       m_hSmallIcon(LoadAppIcon(GetSystemMetrics(SM_CXSMICON))) {}
 
@@ -42,7 +47,9 @@ BOOL CMainMenuDlg::OnInitDialog() {
     for (const MenuButton& button : kButtons) {
         ui::SetButtonBitmap(GetHwnd(), button.id, ui::CachedBitmap(button.bitmap));
     }
-    LocateFiles();
+    const SimulatorPaths paths = m_locate();
+    m_context.simFolder = paths.simFolder;
+    m_context.prefsPath = paths.prefsPath;
     AddRestoreOriginalsMenuItem(GetHwnd());
     return TRUE;  // the focus goes to the first tab stop, Exit
 }
@@ -80,58 +87,63 @@ bool CMainMenuDlg::OnCommand(int id, int code, HWND /*control*/) {
     }
 }
 
-void CMainMenuDlg::SelectAircraft() {
+// The tools and the selector are owned by the main menu, so the menu stays
+// disabled while one is open and nothing can be opened over it.
+
+AircraftType CMainMenuDlg::SelectAircraft() {
     // Closing the selector without a choice shows it again: the user leaves
     // it only by choosing an aircraft.
-    while (App().selectedAircraft == AircraftType::None) {
-        CAircraftSelector selector;
-        selector.DoModal();
+    AircraftType chosen = AircraftType::None;
+    while (chosen == AircraftType::None) {
+        chosen = RunAircraftSelector(GetHwnd());
     }
+    return chosen;
 }
 
-void CMainMenuDlg::ShowNotInstalled() {
+bool CMainMenuDlg::IsAircraftInstalled(AircraftType aircraft) {
+    if (IsInstalled(AircraftFilePaths(aircraft, m_context.simFolder))) {
+        return true;
+    }
     ui::ShowMessage(GetHwnd(), msg::kNotInstalled, msg::kCaptionError, MB_ICONEXCLAMATION);
+    return false;
 }
 
 void CMainMenuDlg::OnLoadManager() {
-    SelectAircraft();
-    AircraftType aircraft = App().selectedAircraft;
-    if (!IsAircraft(aircraft) || !IsInstalled(AircraftFilePaths(aircraft, App().simFolder))) {
-        ShowNotInstalled();
-    } else if (tools::RunLoadManager(GetHwnd(), aircraft)) {
-        App().savedZfwKg[AircraftIndex(aircraft)] = App().currentZfwKg;
+    const AircraftType aircraft = SelectAircraft();
+    if (!IsAircraftInstalled(aircraft)) {
+        return;
+    }
+    if (std::optional<int32_t> zfwKg =
+            payload::RunLoadManager(GetHwnd(), {aircraft, m_context.simFolder})) {
+        m_context.savedZfwKg[AircraftIndex(aircraft)] = *zfwKg;
         ui::ShowMessage(GetHwnd(), msg::kPayloadSaved, msg::kCaptionWarning, MB_ICONINFORMATION);
     }
-    App().selectedAircraft = AircraftType::None;
 }
 
 void CMainMenuDlg::OnFuelPlanner() {
-    SelectAircraft();
-    AircraftType aircraft = App().selectedAircraft;
-    if (!IsAircraft(aircraft) || !IsInstalled(AircraftFilePaths(aircraft, App().simFolder))) {
-        ShowNotInstalled();
-    } else {
-        tools::RunFuelPlanner(GetHwnd());
+    const AircraftType aircraft = SelectAircraft();
+    if (IsAircraftInstalled(aircraft)) {
+        fuel::RunFuelPlanner(GetHwnd(), {aircraft, m_context.savedZfwKg[AircraftIndex(aircraft)]});
     }
-    App().selectedAircraft = AircraftType::None;
 }
 
 void CMainMenuDlg::OnAircraftConfiguration() {
-    if (tools::RunConfiguration(GetHwnd()) == 1) {
+    if (options::RunConfiguration(GetHwnd(), m_context.prefsPath, m_context.configuration)) {
         ui::ShowMessage(GetHwnd(), msg::kConfigurationNote, msg::kCaptionWarning,
                         MB_ICONINFORMATION);
     }
 }
 
 void CMainMenuDlg::OnKeyAssignments() {
-    tools::RunKeyAssignments(GetHwnd());
+    keys::RunKeyAssignments(GetHwnd(), m_context.prefsPath, m_context.commands);
 }
 
 bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR* result) {
     switch (message) {
         case WM_SYSCOMMAND:
             *result = TRUE;
-            return HandleRestoreOriginalsCommand(GetHwnd(), wParam);
+            return HandleRestoreOriginalsCommand(GetHwnd(), wParam, m_context.simFolder,
+                                                 m_context.prefsPath);
         case WM_PAINT:
             if (IsIconic(GetHwnd())) {
                 OnPaint();

@@ -2,17 +2,27 @@
 // open the tools; Exit (or Escape, or the close box) ends the program.
 #pragma once
 
+#include <functional>
+
+#include "app/app_context.h"
+#include "app/locate_files.h"
+#include "core/aircraft.h"
 #include "platform/win32/dialog.h"
 
 class CMainMenuDlg : public ui::CDialog {
   public:
-    CMainMenuDlg();
+    // locate finds the simulator's files when the menu opens (tests give
+    // folders of their own).
+    explicit CMainMenuDlg(std::function<SimulatorPaths()> locate = LocateFiles);
 
     // The buttons' actions (public so that tests can run them directly).
     void OnAircraftConfiguration();
     void OnLoadManager();
     void OnFuelPlanner();
     void OnKeyAssignments();
+
+    // What the run has kept so far (tests read it).
+    const AppContext& Context() const { return m_context; }
 
   protected:
     BOOL OnInitDialog() override;
@@ -22,9 +32,13 @@ class CMainMenuDlg : public ui::CDialog {
 
   private:
     // Runs the aircraft selector until an aircraft has been chosen.
-    void SelectAircraft();
-    void ShowNotInstalled();
+    AircraftType SelectAircraft();
+    // True when a variant of the aircraft is installed; otherwise says so.
+    bool IsAircraftInstalled(AircraftType aircraft);
     void OnPaint();
+
+    std::function<SimulatorPaths()> m_locate;
+    AppContext m_context;
 
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;

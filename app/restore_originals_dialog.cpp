@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-#include "app/app_context.h"
+#include <utility>
+
 #include "platform/utf16.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
@@ -35,7 +36,11 @@ bool IsTicked(HWND list, int row) {
 
 }  // namespace
 
-CRestoreOriginalsDlg::CRestoreOriginalsDlg(HWND parent) : CDialog(IDD_RESTORE_ORIGINALS, parent) {}
+CRestoreOriginalsDlg::CRestoreOriginalsDlg(HWND parent, std::string simFolder,
+                                           std::string prefsPath)
+    : CDialog(IDD_RESTORE_ORIGINALS, parent),
+      m_simFolder(std::move(simFolder)),
+      m_prefsPath(std::move(prefsPath)) {}
 
 BOOL CRestoreOriginalsDlg::OnInitDialog() {
     HWND list = Item(IDC_RO_FILES);
@@ -52,7 +57,7 @@ BOOL CRestoreOriginalsDlg::OnInitDialog() {
 void CRestoreOriginalsDlg::FillList() {
     HWND list = Item(IDC_RO_FILES);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    m_kept = FindKeptOriginals(App().simFolder, App().prefsPath);
+    m_kept = FindKeptOriginals(m_simFolder, m_prefsPath);
     for (size_t row = 0; row < m_kept.size(); ++row) {
         LVITEMW item{};
         item.mask = 0;
@@ -123,11 +128,12 @@ void AddRestoreOriginalsMenuItem(HWND window) {
     }
 }
 
-bool HandleRestoreOriginalsCommand(HWND window, WPARAM command) {
+bool HandleRestoreOriginalsCommand(HWND window, WPARAM command, const std::string& simFolder,
+                                   const std::string& prefsPath) {
     if ((command & 0xFFF0) != IDM_RESTORE_ORIGINALS) {
         return false;
     }
-    CRestoreOriginalsDlg dialog(window);
+    CRestoreOriginalsDlg dialog(window, simFolder, prefsPath);
     dialog.DoModal();
     return true;
 }

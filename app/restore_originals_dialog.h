@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "app/kept_originals.h"
@@ -11,7 +12,8 @@
 
 class CRestoreOriginalsDlg : public ui::CDialog {
   public:
-    explicit CRestoreOriginalsDlg(HWND parent = nullptr);
+    // The paths are those the main menu found (LocateFiles).
+    CRestoreOriginalsDlg(HWND parent, std::string simFolder, std::string prefsPath);
 
   protected:
     BOOL OnInitDialog() override;
@@ -21,6 +23,8 @@ class CRestoreOriginalsDlg : public ui::CDialog {
     void FillList();
     void OnRestore();
 
+    const std::string m_simFolder;
+    const std::string m_prefsPath;
     std::vector<KeptOriginal> m_kept;  // the rows of the list, in order
 };
 
@@ -28,5 +32,6 @@ class CRestoreOriginalsDlg : public ui::CDialog {
 void AddRestoreOriginalsMenuItem(HWND window);
 
 // Handles WM_SYSCOMMAND's command when it is the entry's (opening the
-// dialog over window); false for every other command.
-bool HandleRestoreOriginalsCommand(HWND window, WPARAM command);
+// dialog over window for those paths); false for every other command.
+bool HandleRestoreOriginalsCommand(HWND window, WPARAM command, const std::string& simFolder,
+                                   const std::string& prefsPath);

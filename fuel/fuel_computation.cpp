@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/units.h"
 #include "fuel/fuel_tables.h"
 
 namespace fuel {
@@ -16,7 +17,6 @@ constexpr float kPerSpeedUnit = 0.0033333334f;  // a speed figure of 300 is a fa
 constexpr float kPerMinute = 0.016666668f;      // kg/h to kg/min
 constexpr float kFlowMargin = 1.1f;
 constexpr float kPerCent = 0.01f;
-constexpr double kKgPerLb = 0.4536;
 constexpr int kEngines = 2;
 constexpr int32_t kFirstGuessKgPerNm = 20;
 
@@ -31,9 +31,9 @@ constexpr double kApproachDistanceNm = 15.0;
 constexpr double kApproachFuelKg = 250.0;
 constexpr double kDescentEstimateNm = 50.0;
 
-const AircraftFuelData& Data(AircraftType aircraft) {
+const AircraftSpec& Data(AircraftType aircraft) {
     assert(IsAircraft(aircraft));
-    return kAircraftFuel[AircraftIndex(aircraft)];
+    return Aircraft(aircraft);
 }
 
 int32_t WeightStep(AircraftType aircraft, int32_t weightKg, int64_t referenceKg) {
@@ -184,7 +184,7 @@ std::optional<int32_t> TruncToInt32(double value) {
 }
 
 int32_t TankCapacity(AircraftType aircraft, Tank tank) {
-    const AircraftFuelData& data = Data(aircraft);
+    const AircraftSpec& data = Data(aircraft);
     switch (tank) {
         case Tank::Inner:
             return data.innerTankKg;
@@ -197,12 +197,13 @@ int32_t TankCapacity(AircraftType aircraft, Tank tank) {
 }
 
 int32_t TotalCapacityKg(AircraftType aircraft) {
-    const AircraftFuelData& data = Data(aircraft);
+    const AircraftSpec& data = Data(aircraft);
     return 2 * data.innerTankKg + 2 * data.outerTankKg + data.centerTankKg;
 }
 
 int32_t EmptyWeightKg(AircraftType aircraft) {
-    return static_cast<int32_t>(static_cast<double>(Data(aircraft).emptyWeightLb) * kKgPerLb);
+    return static_cast<int32_t>(static_cast<double>(Data(aircraft).defaultEmptyWeightLb) *
+                                kKgPerLb);
 }
 
 int32_t ClimbSpeed(int32_t altitudeFt, int32_t costIndex) {

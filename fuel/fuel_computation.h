@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/aircraft_type.h"
+#include "core/aircraft.h"
 
 namespace fuel {
 

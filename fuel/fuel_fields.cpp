@@ -3,59 +3,19 @@
 #include <cstdio>
 #include <limits>
 #include <optional>
+#include <string_view>
+
+#include "platform/scan_int.h"
 
 namespace fuel {
 
 namespace {
 
-// The exact constants of stored and shown numbers (not the display factor).
-constexpr double kLbPerKg = 2.204585537918871;
-constexpr double kKgPerLb = 0.4536;
-
 // A field is read through a 100-character buffer.
 constexpr size_t kFieldChars = 99;
 
-struct LeadingNumber {
-    int64_t value = 0;
-    bool fitsInt64 = true;
-};
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-LeadingNumber ParseLeadingNumber(const std::string& text) {
-    const size_t end = text.size() < kFieldChars ? text.size() : kFieldChars;
-    size_t i = 0;
-    while (i < end && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < end && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    // The magnitude, up to 2^63 so that the lowest int64 reads too.
-    constexpr uint64_t kLimit = uint64_t{1} << 63;
-    uint64_t magnitude = 0;
-    LeadingNumber number;
-    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i) {
-        auto digit = static_cast<uint64_t>(text[i] - '0');
-        if (magnitude > (kLimit - digit) / 10) {
-            number.fitsInt64 = false;
-            return number;
-        }
-        magnitude = magnitude * 10 + digit;
-    }
-    if (negative) {
-        number.value = magnitude == kLimit ? std::numeric_limits<int64_t>::min()
-                                           : -static_cast<int64_t>(magnitude);
-    } else if (magnitude == kLimit) {
-        number.fitsInt64 = false;
-    } else {
-        number.value = static_cast<int64_t>(magnitude);
-    }
-    return number;
+text::LeadingNumber ParseLeadingNumber(const std::string& text) {
+    return text::ScanLeadingNumber(std::string_view(text).substr(0, kFieldChars));
 }
 
 bool FitsInt32(int64_t value) {
@@ -63,9 +23,9 @@ bool FitsInt32(int64_t value) {
            value <= std::numeric_limits<int32_t>::max();
 }
 
-// trunc(shown / unitFactor): a typed weight in kilograms.
-std::optional<int32_t> ToKg(int32_t shown, float unitFactor) {
-    return TruncToInt32(shown / static_cast<double>(unitFactor));
+// trunc(shown / factor): a typed weight in kilograms.
+std::optional<int32_t> ToKg(int32_t shown, WeightUnit unit) {
+    return TruncToInt32(shown / static_cast<double>(DisplayFactor(unit)));
 }
 
 std::string Format(int64_t value) {
@@ -74,16 +34,16 @@ std::string Format(int64_t value) {
 
 }  // namespace
 
-const char* WeightUnitLabel(float unitFactor) {
-    return IsMetric(unitFactor) ? "kg" : "lb";
+const char* WeightUnitLabel(WeightUnit unit) {
+    return unit == WeightUnit::Kg ? "kg" : "lb";
 }
 
-const char* CostIndexUnitLabel(float unitFactor) {
-    return IsMetric(unitFactor) ? "kg/min" : "100lb/h";
+const char* CostIndexUnitLabel(WeightUnit unit) {
+    return unit == WeightUnit::Kg ? "kg/min" : "100lb/h";
 }
 
 FieldNumber ReadFieldInt(const std::string& text) {
-    LeadingNumber number = ParseLeadingNumber(text);
+    text::LeadingNumber number = ParseLeadingNumber(text);
     FieldNumber field;
     if (!number.fitsInt64 || !FitsInt32(number.value)) {
         field.tooLarge = true;
@@ -93,15 +53,16 @@ FieldNumber ReadFieldInt(const std::string& text) {
     return field;
 }
 
-std::string ConvertFieldUnit(const std::string& text, bool toPounds) {
+std::string ConvertFieldUnit(const std::string& text, WeightUnit to) {
     if (text.empty()) {
         return text;
     }
-    LeadingNumber number = ParseLeadingNumber(text);
+    text::LeadingNumber number = ParseLeadingNumber(text);
     if (!number.fitsInt64) {
         return text;
     }
-    double converted = static_cast<double>(number.value) * (toPounds ? kLbPerKg : kKgPerLb);
+    double converted =
+        static_cast<double>(number.value) * (to == WeightUnit::Lb ? kLbPerKg : kKgPerLb);
     // Within +-2^63, exclusive, the truncation fits in int64.
     constexpr double kBound = 9223372036854775808.0;
     if (!(converted > -kBound && converted < kBound)) {
@@ -110,18 +71,28 @@ std::string ConvertFieldUnit(const std::string& text, bool toPounds) {
     return Format(static_cast<int64_t>(converted));
 }
 
-int64_t ShownWeight(int32_t kg, float unitFactor) {
+int64_t ShownWeight(int32_t kg, WeightUnit unit) {
     // |kg| < 2^31 and the factor is 1 or about 2.2: well inside int64.
-    return static_cast<int64_t>(kg * static_cast<double>(unitFactor));
+    return static_cast<int64_t>(kg * static_cast<double>(DisplayFactor(unit)));
 }
 
-std::string TankText(int32_t amountKg, float fill, float unitFactor) {
+std::string TankText(int32_t amountKg, float fill, WeightUnit unit) {
     char percent[64];
     std::snprintf(percent, sizeof percent, " (%.1f%%)", fill * 100.0);
-    return Format(ShownWeight(amountKg, unitFactor)) + percent;
+    return Format(ShownWeight(amountKg, unit)) + percent;
 }
 
-PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, float unitFactor) {
+PlannerInput OpeningFields(int32_t savedZfwKg) {
+    PlannerInput fields;
+    fields.costIndex = "50";
+    fields.zfw = savedZfwKg > 0 ? Format(savedZfwKg) : "";
+    fields.taxi = "200";
+    fields.reserve = "5";
+    fields.finalFuel = "1000";
+    return fields;
+}
+
+PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, WeightUnit unit) {
     PlannerResult result;
     FieldNumber distance = ReadFieldInt(input.distance);
     FieldNumber altitude = ReadFieldInt(input.altitude);
@@ -130,7 +101,7 @@ PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, f
     if (distance.tooLarge || altitude.tooLarge || costIndex.tooLarge || zfw.tooLarge) {
         return result;
     }
-    std::optional<int32_t> zfwKg = ToKg(zfw.value, unitFactor);
+    std::optional<int32_t> zfwKg = ToKg(zfw.value, unit);
     if (!zfwKg) {
         return result;
     }
@@ -150,8 +121,8 @@ PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, f
     if (taxi.tooLarge || reserve.tooLarge || finalFuel.tooLarge) {
         return result;
     }
-    std::optional<int32_t> taxiKg = ToKg(taxi.value, unitFactor);
-    std::optional<int32_t> finalKg = ToKg(finalFuel.value, unitFactor);
+    std::optional<int32_t> taxiKg = ToKg(taxi.value, unit);
+    std::optional<int32_t> finalKg = ToKg(finalFuel.value, unit);
     if (!taxiKg || !finalKg) {
         return result;
     }
@@ -163,19 +134,19 @@ PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, f
     }
     // Every number shown must be one a 32-bit field can hold.
     for (int32_t kg : {plan->tripKg, plan->fobKg, plan->innerKg, plan->outerKg, plan->centerKg}) {
-        if (!FitsInt32(ShownWeight(kg, unitFactor))) {
+        if (!FitsInt32(ShownWeight(kg, unit))) {
             return result;
         }
     }
 
     result.outcome = PlanOutcome::Shown;
     result.plan = *plan;
-    result.tripText = Format(ShownWeight(plan->tripKg, unitFactor));
-    result.fobText = Format(ShownWeight(plan->fobKg, unitFactor));
-    result.innerText = TankText(plan->innerKg, plan->innerFill, unitFactor);
-    result.outerText = plan->hasOuterTanks ? TankText(plan->outerKg, plan->outerFill, unitFactor)
+    result.tripText = Format(ShownWeight(plan->tripKg, unit));
+    result.fobText = Format(ShownWeight(plan->fobKg, unit));
+    result.innerText = TankText(plan->innerKg, plan->innerFill, unit);
+    result.outerText = plan->hasOuterTanks ? TankText(plan->outerKg, plan->outerFill, unit)
                                            : std::string(kNoTankText);
-    result.centerText = TankText(plan->centerKg, plan->centerFill, unitFactor);
+    result.centerText = TankText(plan->centerKg, plan->centerFill, unit);
     return result;
 }
 

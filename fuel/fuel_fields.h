@@ -6,23 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "app/aircraft_type.h"
+#include "core/aircraft.h"
+#include "core/units.h"
 #include "fuel/fuel_computation.h"
 
 namespace fuel {
 
-// The display unit: kilograms, or pounds with the load managers'
-// single-precision factor.
-constexpr float kMetricFactor = 1.0f;
-constexpr float kImperialFactor = 2.2045855f;
-
-constexpr bool IsMetric(float unitFactor) {
-    return unitFactor == kMetricFactor;
-}
-
 // "kg" or "lb"; the cost index's "kg/min" or "100lb/h".
-const char* WeightUnitLabel(float unitFactor);
-const char* CostIndexUnitLabel(float unitFactor);
+const char* WeightUnitLabel(WeightUnit unit);
+const char* CostIndexUnitLabel(WeightUnit unit);
 
 // The whole number at the start of a field's text as "%d" reads it: leading
 // white space, an optional sign, digits; only the first 99 characters
@@ -34,17 +26,17 @@ struct FieldNumber {
 };
 FieldNumber ReadFieldInt(const std::string& text);
 
-// The text of a weight field once the unit has changed: its number
+// The text of a weight field once the unit has changed to `to`: its number
 // converted with the exact kg/lb constants and truncated; empty stays empty.
 // Numbers beyond 32 bits are converted too (Validate refuses them later);
 // one too large to convert is left as it is.
-std::string ConvertFieldUnit(const std::string& text, bool toPounds);
+std::string ConvertFieldUnit(const std::string& text, WeightUnit to);
 
 // A kilogram amount in the display unit, truncated; never overflows.
-int64_t ShownWeight(int32_t kg, float unitFactor);
+int64_t ShownWeight(int32_t kg, WeightUnit unit);
 
 // "2770 (51.0%)": the amount in the display unit and the fill percentage.
-std::string TankText(int32_t amountKg, float fill, float unitFactor);
+std::string TankText(int32_t amountKg, float fill, WeightUnit unit);
 
 // Shown in both outer tank fields of an aircraft without outer tanks.
 constexpr const char kNoTankText[] = "---";
@@ -59,6 +51,11 @@ struct PlannerInput {
     std::string reserve;
     std::string finalFuel;
 };
+
+// The seven fields as the Fuel Planner opens: cost index 50, taxi 200,
+// reserve 5 %, final 1000, the zero-fuel weight saved in this run (kg;
+// none, 0, leaves the field empty), distance and altitude empty.
+PlannerInput OpeningFields(int32_t savedZfwKg);
 
 enum class PlanOutcome {
     Shown,             // the plan is shown (and may exceed the tanks)
@@ -85,6 +82,6 @@ struct PlannerResult {
 
 // Validate: reads the fields in the display unit, converts the weights to
 // kg, checks the mandatory fields, computes the plan and formats it.
-PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, float unitFactor);
+PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, WeightUnit unit);
 
 }  // namespace fuel

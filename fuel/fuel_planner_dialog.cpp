@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "app/app_context.h"
-#include "fuel/fuel_computation.h"
 #include "fuel/fuel_fields.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
 #include "res/resource.h"
+
+namespace fuel {
 
 namespace {
 
@@ -19,9 +19,17 @@ constexpr int kWeightUnitLabels[] = {IDC_FP_ZFW_UNIT, IDC_FP_TAXI_UNIT, IDC_FP_T
 
 }  // namespace
 
-FuelPlanner::FuelPlanner(HWND parent) : CDialog(IDD_FUEL_PLANNER, parent) {}
+void RunFuelPlanner(HWND owner, const FuelPlannerInput& input) {
+    detail::CFuelPlanner planner(owner, input);
+    planner.DoModal();
+}
 
-BOOL FuelPlanner::OnInitDialog() {
+namespace detail {
+
+CFuelPlanner::CFuelPlanner(HWND owner, const FuelPlannerInput& input)
+    : CDialog(IDD_FUEL_PLANNER, owner), m_input(input) {}
+
+BOOL CFuelPlanner::OnInitDialog() {
     HWND dialog = GetHwnd();
     m_fobEdit.Attach(dialog, IDC_FP_FOB);
     m_centerEdit.Attach(dialog, IDC_FP_CENTER);
@@ -43,27 +51,19 @@ BOOL FuelPlanner::OnInitDialog() {
     m_fobEdit.SetBackgroundColor(colors::kKeyFigure);
     m_fobEdit.SetTextColor(colors::kKeyFigureText);
 
-    if (m_nCostIndex > 0) {
-        ui::SetItemText(dialog, IDC_FP_COST_INDEX, std::to_string(m_nCostIndex));
-    }
-    // The payload saved in this run, in kilograms; none leaves the field empty.
-    AircraftType aircraft = App().selectedAircraft;
-    m_nZfwKg = IsAircraft(aircraft) ? App().savedZfwKg[AircraftIndex(aircraft)] : 0;
-    if (m_nZfwKg > 0) {
-        ui::SetItemText(dialog, IDC_FP_ZFW, std::to_string(m_nZfwKg));
-    }
+    const PlannerInput fields = OpeningFields(m_input.savedZfwKg);
+    ui::SetItemText(dialog, IDC_FP_DISTANCE, fields.distance);
+    ui::SetItemText(dialog, IDC_FP_ALTITUDE, fields.altitude);
+    ui::SetItemText(dialog, IDC_FP_COST_INDEX, fields.costIndex);
+    ui::SetItemText(dialog, IDC_FP_ZFW, fields.zfw);
     ui::CheckRadio(dialog, IDC_FP_METRIC, IDC_FP_IMPERIAL, IDC_FP_METRIC);
-    ui::SetItemText(dialog, IDC_FP_TAXI, "200");
-    ui::SetItemText(dialog, IDC_FP_RESERVE, "5");
-    ui::SetItemText(dialog, IDC_FP_FINAL, "1000");
-
-    m_nInnerKg = m_nOuterKg = m_nCenterKg = 0;
-    m_fInnerFill = m_fOuterFill = m_fCenterFill = 0.0f;
-    m_fUnitFactor = fuel::kMetricFactor;
+    ui::SetItemText(dialog, IDC_FP_TAXI, fields.taxi);
+    ui::SetItemText(dialog, IDC_FP_RESERVE, fields.reserve);
+    ui::SetItemText(dialog, IDC_FP_FINAL, fields.finalFuel);
     return TRUE;
 }
 
-bool FuelPlanner::OnCommand(int id, int code, HWND /*control*/) {
+bool CFuelPlanner::OnCommand(int id, int code, HWND /*control*/) {
     if (code != BN_CLICKED) {
         return false;
     }
@@ -72,23 +72,22 @@ bool FuelPlanner::OnCommand(int id, int code, HWND /*control*/) {
             OnValidate();
             return true;
         case IDC_FP_METRIC:
-            OnMetric();
+            ChangeUnit(WeightUnit::Kg);
             return true;
         case IDC_FP_IMPERIAL:
-            OnImperial();
+            ChangeUnit(WeightUnit::Lb);
             return true;
         default:
             return false;
     }
 }
 
-void FuelPlanner::OnValidate() {
-    AircraftType aircraft = App().selectedAircraft;
-    if (!IsAircraft(aircraft)) {
+void CFuelPlanner::OnValidate() {
+    if (!IsAircraft(m_input.aircraft)) {
         return;  // the main menu always selects one first
     }
     HWND dialog = GetHwnd();
-    fuel::PlannerInput input;
+    PlannerInput input;
     input.distance = ui::GetItemText(dialog, IDC_FP_DISTANCE);
     input.altitude = ui::GetItemText(dialog, IDC_FP_ALTITUDE);
     input.costIndex = ui::GetItemText(dialog, IDC_FP_COST_INDEX);
@@ -96,91 +95,71 @@ void FuelPlanner::OnValidate() {
     input.taxi = ui::GetItemText(dialog, IDC_FP_TAXI);
     input.reserve = ui::GetItemText(dialog, IDC_FP_RESERVE);
     input.finalFuel = ui::GetItemText(dialog, IDC_FP_FINAL);
-    fuel::PlannerResult result = fuel::PlanFromFields(aircraft, input, m_fUnitFactor);
+    const PlannerResult result = PlanFromFields(m_input.aircraft, input, m_unit);
 
-    if (result.outcome == fuel::PlanOutcome::TooLarge) {
+    if (result.outcome == PlanOutcome::TooLarge) {
         ShowError(msg::kValuesTooLarge);
         return;
     }
-    m_nDistance = result.distanceNm;
-    m_nAltitude = result.altitudeFt;
-    m_nCostIndex = result.costIndex;
-    m_nZfwKg = result.zfwKg;
-    if (result.outcome == fuel::PlanOutcome::MissingMandatory) {
+    if (result.outcome == PlanOutcome::MissingMandatory) {
         ShowError(msg::kMandatoryFields);
         return;
     }
 
-    const fuel::FuelPlan& plan = result.plan;
+    m_plan = result.plan;
     ui::SetItemText(dialog, IDC_FP_TRIP, result.tripText);
-    m_nFobKg = plan.fobKg;
     m_fobEdit.SetText(result.fobText);
-    m_nInnerKg = plan.innerKg;
-    m_fInnerFill = plan.innerFill;
-    m_leftInnerEdit.SetText(result.innerText);
-    m_rightInnerEdit.SetText(result.innerText);
-    if (plan.hasOuterTanks) {
-        m_nOuterKg = plan.outerKg;
-        m_fOuterFill = plan.outerFill;
-    }
-    m_leftOuterEdit.SetText(result.outerText);
-    m_rightOuterEdit.SetText(result.outerText);
-    m_nCenterKg = plan.centerKg;
-    m_fCenterFill = plan.centerFill;
-    m_centerEdit.SetText(result.centerText);
+    ShowTanks(result.innerText, result.outerText, result.centerText);
 
     // The plan stays on show, tanks full, behind the refusal.
-    if (plan.excessKg > 0) {
+    if (m_plan.excessKg > 0) {
         ShowError(msg::kNotEnoughFuel);
     }
 }
 
-void FuelPlanner::OnMetric() {
-    ChangeUnit(fuel::kMetricFactor);
-}
-
-void FuelPlanner::OnImperial() {
-    ChangeUnit(fuel::kImperialFactor);
-}
-
-void FuelPlanner::ChangeUnit(float unitFactor) {
-    if (fuel::IsMetric(unitFactor) == fuel::IsMetric(m_fUnitFactor)) {
+void CFuelPlanner::ChangeUnit(WeightUnit unit) {
+    if (unit == m_unit) {
         return;
     }
-    m_fUnitFactor = unitFactor;
+    m_unit = unit;
     HWND dialog = GetHwnd();
     for (int id : kWeightUnitLabels) {
-        ui::SetItemText(dialog, id, fuel::WeightUnitLabel(m_fUnitFactor));
+        ui::SetItemText(dialog, id, WeightUnitLabel(m_unit));
     }
-    ui::SetItemText(dialog, IDC_FP_COST_INDEX_UNIT, fuel::CostIndexUnitLabel(m_fUnitFactor));
+    ui::SetItemText(dialog, IDC_FP_COST_INDEX_UNIT, CostIndexUnitLabel(m_unit));
     ApplyUnitChange();
 }
 
-void FuelPlanner::ConvertFieldUnit(int id) {
+void CFuelPlanner::ApplyUnitChange() {
     HWND dialog = GetHwnd();
-    ui::SetItemText(
-        dialog, id,
-        fuel::ConvertFieldUnit(ui::GetItemText(dialog, id), !fuel::IsMetric(m_fUnitFactor)));
-}
-
-void FuelPlanner::ApplyUnitChange() {
     for (int id : kConvertedFields) {
-        ConvertFieldUnit(id);
+        ui::SetItemText(dialog, id, ConvertFieldUnit(ui::GetItemText(dialog, id), m_unit));
     }
     // The tanks are shown again from the kilograms of the last plan, so
     // they may differ by a few units from the converted fuel on board.
-    std::string inner = fuel::TankText(m_nInnerKg, m_fInnerFill, m_fUnitFactor);
+    // Without outer tanks their fields keep what they show.
+    const bool outerTanks =
+        IsAircraft(m_input.aircraft) && TankCapacity(m_input.aircraft, Tank::Outer) >= 1;
+    ShowTanks(TankText(m_plan.innerKg, m_plan.innerFill, m_unit),
+              outerTanks ? TankText(m_plan.outerKg, m_plan.outerFill, m_unit) : std::string(),
+              TankText(m_plan.centerKg, m_plan.centerFill, m_unit));
+}
+
+void CFuelPlanner::ShowTanks(const std::string& inner, const std::string& outer,
+                             const std::string& center) {
     m_leftInnerEdit.SetText(inner);
     m_rightInnerEdit.SetText(inner);
-    m_centerEdit.SetText(fuel::TankText(m_nCenterKg, m_fCenterFill, m_fUnitFactor));
-    AircraftType aircraft = App().selectedAircraft;
-    if (IsAircraft(aircraft) && fuel::TankCapacity(aircraft, fuel::Tank::Outer) >= 1) {
-        std::string outer = fuel::TankText(m_nOuterKg, m_fOuterFill, m_fUnitFactor);
+    if (!outer.empty()) {
         m_leftOuterEdit.SetText(outer);
         m_rightOuterEdit.SetText(outer);
     }
+    m_centerEdit.SetText(center);
 }
 
-void FuelPlanner::ShowError(const char* text) {
+void CFuelPlanner::ShowError(const char* text) {
     ui::ShowMessage(GetHwnd(), text, msg::kCaptionError, MB_ICONERROR);
 }
+
+}  // namespace detail
+
+}  // namespace fuel

@@ -4,14 +4,32 @@
 // kilograms or pounds. It reads and writes no file.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
+#include "core/aircraft.h"
+#include "core/units.h"
+#include "fuel/fuel_computation.h"
 #include "platform/win32/color_edit.h"
 #include "platform/win32/dialog.h"
 
-class FuelPlanner : public ui::CDialog {
+namespace fuel {
+
+struct FuelPlannerInput {
+    AircraftType aircraft = AircraftType::None;  // A318 to ACJ
+    int32_t savedZfwKg = 0;                      // 0: none saved in this run
+};
+
+// Runs the Fuel Planner modally over owner.
+void RunFuelPlanner(HWND owner, const FuelPlannerInput& input);
+
+namespace detail {
+
+// The dialog behind RunFuelPlanner (tests create it modeless).
+class CFuelPlanner : public ui::CDialog {
   public:
-    explicit FuelPlanner(HWND parent = nullptr);
+    CFuelPlanner(HWND owner, const FuelPlannerInput& input);
 
   protected:
     BOOL OnInitDialog() override;
@@ -19,28 +37,17 @@ class FuelPlanner : public ui::CDialog {
 
   private:
     void OnValidate();
-    void OnMetric();
-    void OnImperial();
-    void ChangeUnit(float unitFactor);
-    // Converts the number shown in one weight field to the unit now in force.
-    void ConvertFieldUnit(int id);
+    void ChangeUnit(WeightUnit unit);
     // Converts the weight fields and shows the tanks again in the new unit.
     void ApplyUnitChange();
+    void ShowTanks(const std::string& inner, const std::string& outer, const std::string& center);
     void ShowError(const char* text);
 
-    float m_fUnitFactor = 1.0f;
-    int32_t m_nDistance = -1;
-    int32_t m_nAltitude = -1;
-    int32_t m_nCostIndex = 50;
-    int32_t m_nZfwKg = -1;
-    int32_t m_nFobKg = 0;
-    // The last plan's tanks, kg in each tank of a kind, and their fill.
-    int32_t m_nInnerKg = 0;
-    int32_t m_nOuterKg = 0;
-    int32_t m_nCenterKg = 0;
-    float m_fInnerFill = 0.0f;
-    float m_fOuterFill = 0.0f;
-    float m_fCenterFill = 0.0f;
+    const FuelPlannerInput m_input;
+    WeightUnit m_unit = WeightUnit::Kg;
+    // The last plan shown (all zero before the first); a unit change shows
+    // its tanks again.
+    FuelPlan m_plan;
 
     ui::CColorEdit m_fobEdit;
     ui::CColorEdit m_centerEdit;
@@ -49,3 +56,7 @@ class FuelPlanner : public ui::CDialog {
     ui::CColorEdit m_leftOuterEdit;
     ui::CColorEdit m_leftInnerEdit;
 };
+
+}  // namespace detail
+
+}  // namespace fuel

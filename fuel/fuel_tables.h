@@ -1,27 +1,12 @@
-// The performance tables the fuel computation runs on: tank capacities and
-// empty weights per aircraft, the climb and descent profiles and the cruise
-// table. One table per catalogue; every use reads these.
+// The performance tables the fuel computation runs on: the climb and
+// descent profiles and the cruise table, shared by every aircraft (a
+// profile is shifted by the aircraft's empty weight; tanks and empty
+// weights are in the aircraft's row, core/aircraft.h).
 #pragma once
 
 #include <cstdint>
 
-#include "app/aircraft_type.h"
-
 namespace fuel {
-
-struct AircraftFuelData {
-    int32_t innerTankKg;   // each wing
-    int32_t outerTankKg;   // each wing; 0 when the aircraft has none
-    int32_t centerTankKg;  // the one centre tank
-    float emptyWeightLb;
-};
-
-// A318, A319, A320, A321, ACJ (AircraftIndex order). Both engine variants of
-// a type share its row.
-inline constexpr AircraftFuelData kAircraftFuel[kAircraftCount] = {
-    {4960, 590, 6375, 86650.0f}, {5435, 691, 6476, 89500.0f},  {5435, 691, 6476, 93500.0f},
-    {6084, 0, 6437, 106300.0f},  {5435, 691, 11718, 89500.0f},
-};
 
 // One level of a climb or descent profile. For a weight step n the
 // cumulative distance is n * distanceSlope + distanceBaseNm, and likewise

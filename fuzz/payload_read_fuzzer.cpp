@@ -24,20 +24,19 @@ bool SameLoad(const payload::LoadState& a, const payload::LoadState& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string file(reinterpret_cast<const char*>(data), size);
-    const payload::PayloadConstants& constants =
-        payload::kPayloadConstants[size % std::size(payload::kPayloadConstants)];
+    const AircraftSpec& aircraft = kAircraft[size % std::size(kAircraft)];
     const std::string path = fuzz::ScratchPath("aircraft.cfg");
     fuzz::PutFile(path, file);
 
-    const payload::LoadState load = payload::ReadPayload(path, constants);
-    fuzz::Check(SameLoad(load, payload::ClampToAircraft(load, constants)),
+    const payload::LoadState load = payload::ReadPayload(path, aircraft);
+    fuzz::Check(SameLoad(load, payload::ClampToAircraft(load, aircraft)),
                 "a load read beyond the aircraft's seats or holds");
     fuzz::Check(load.emptyWeightKg >= 0, "a negative empty weight");
-    for (float unit : {payload::kKilogramFactor, payload::kPoundFactor}) {
-        (void)payload::Recalculate(load, unit, constants);
+    for (WeightUnit unit : {WeightUnit::Kg, WeightUnit::Lb}) {
+        (void)payload::Recalculate(load, unit, aircraft);
     }
 
-    const files::Status saved = payload::WritePayload(path, load, constants);
+    const files::Status saved = payload::WritePayload(path, load, aircraft);
     if (!ini::CheckContent(file).empty()) {
         fuzz::Check(saved.error == files::Error::Unsupported, "an unwritable file was not refused");
         fuzz::Check(fuzz::GetFile(path) == file, "a refused save changed the file");
@@ -45,11 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     fuzz::Check(saved.ok(), "a writable file was not saved");
     std::string expected = file;
-    for (const profile::Entry& entry : payload::PayloadEntries(load, constants)) {
+    for (const profile::Entry& entry : payload::PayloadEntries(load, aircraft)) {
         ini::SetValue(expected, entry.section, entry.key, entry.value);
     }
     fuzz::Check(fuzz::GetFile(path) == expected, "a save wrote more than the station lines");
-    fuzz::Check(SameLoad(payload::ReadPayload(path, constants), load),
+    fuzz::Check(SameLoad(payload::ReadPayload(path, aircraft), load),
                 "a saved load reads back differently");
     return 0;
 }

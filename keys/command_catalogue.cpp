@@ -128,13 +128,4 @@ constexpr bool NamedRowsComeFirst() {
 static_assert(NamedRowsComeFirst());
 }  // namespace
 
-CommandCatalogue& Catalogue() {
-    static CommandCatalogue catalogue = kDefaultCommands;
-    return catalogue;
-}
-
-void ResetCatalogue() {
-    Catalogue() = kDefaultCommands;
-}
-
 }  // namespace keys

@@ -33,14 +33,9 @@ constexpr size_t kNamedCommandCount = 85;  // rows 0 to 84; the spare rows follo
 
 using CommandCatalogue = std::array<CommandEntry, kCommandCount>;
 
-// The catalogue as the program starts with it.
+// The catalogue as the program starts with it. The run's catalogue (the
+// shell's) starts from it, is merged with the file at each opening of Key
+// Assignments and changed by each captured key.
 extern const CommandCatalogue kDefaultCommands;
-
-// The one catalogue of the run: the defaults, then merged with the file at
-// each opening of Key Assignments and changed by each captured key.
-CommandCatalogue& Catalogue();
-
-// Back to the defaults (tests use this between cases).
-void ResetCatalogue();
 
 }  // namespace keys

@@ -1,5 +1,5 @@
-// Key Assignment: captures one key for the command App().selectedCommand
-// with a hot-key control. Alt combinations are refused.
+// Key Assignment: captures one key for one command with a hot-key control.
+// Alt combinations are refused.
 #pragma once
 
 #include <windows.h>
@@ -8,20 +8,21 @@
 #include "keys/key_tables.h"
 #include "platform/win32/dialog.h"
 
+namespace keys::detail {
+
+// Run modally by Key Assignments (tests create it modeless). OK stores the
+// captured binding in the entry it was given.
 class CKeyAssigner : public ui::CDialog {
   public:
-    CKeyAssigner(HWND owner, keys::CommandCatalogue& catalogue, keys::CKeyNames& names);
+    CKeyAssigner(HWND owner, CommandEntry& command, CKeyNames& names);
 
   protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
   private:
-    keys::CommandEntry* Command() const;
-
-    keys::CommandCatalogue* m_pCatalogue;
-    keys::CKeyNames* m_pNames;
-    // As last read from the hot-key control.
-    WORD m_nVirtualKey = 0;
-    WORD m_nModifiers = 0;
+    CommandEntry& m_command;
+    CKeyNames& m_names;
 };
+
+}  // namespace keys::detail

@@ -4,13 +4,15 @@
 
 #include <string>
 
-#include "app/app_context.h"
 #include "keys/key_assigner_dialog.h"
 #include "keys/key_assignments.h"
 #include "keys/key_bindings.h"
+#include "keys/keyboard_layout.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
 #include "res/resource.h"
+
+namespace keys {
 
 namespace {
 
@@ -26,15 +28,26 @@ void AddItem(HWND combo, const std::string& text, LPARAM data) {
 
 }  // namespace
 
-CKeyConfig::CKeyConfig(HWND owner, keys::CommandCatalogue& catalogue, keys::CKeyNames& names)
-    : CDialog(IDD_KEY_CONFIG, owner), m_pCatalogue(&catalogue), m_pNames(&names) {}
+void RunKeyAssignments(HWND owner, const std::string& prefsPath, CommandCatalogue& catalogue) {
+    detail::CKeyConfig dialog(owner, prefsPath, catalogue, ProgramKeyNames());
+    dialog.DoModal();
+}
+
+namespace detail {
+
+CKeyConfig::CKeyConfig(HWND owner, const std::string& prefsPath, CommandCatalogue& catalogue,
+                       CKeyNames& names)
+    : CDialog(IDD_KEY_CONFIG, owner),
+      m_prefsPath(prefsPath),
+      m_catalogue(catalogue),
+      m_names(names) {}
 
 BOOL CKeyConfig::OnInitDialog() {
     HWND combo = Item(IDC_KC_COMMANDS);
     AddItem(combo, kSelectCommandItem, kNoCommand);
-    keys::LoadKeyAssignments(*m_pCatalogue, App().prefsPath);
-    for (size_t index : keys::ListedCommands(*m_pCatalogue)) {
-        AddItem(combo, (*m_pCatalogue)[index].name, static_cast<LPARAM>(index));
+    LoadKeyAssignments(m_catalogue, m_prefsPath);
+    for (size_t index : ListedCommands(m_catalogue)) {
+        AddItem(combo, m_catalogue[index].name, static_cast<LPARAM>(index));
     }
     SendMessageW(combo, CB_SETCURSEL, 0, 0);
     return TRUE;
@@ -59,7 +72,7 @@ bool CKeyConfig::SelectedCommand(size_t* index) const {
         return false;
     }
     auto data = SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0);
-    if (data < 0 || static_cast<size_t>(data) >= m_pCatalogue->size()) {
+    if (data < 0 || static_cast<size_t>(data) >= m_catalogue.size()) {
         return false;
     }
     *index = static_cast<size_t>(data);
@@ -81,25 +94,27 @@ void CKeyConfig::OnChangeAssignment() {
         ui::ShowMessage(GetHwnd(), msg::kSelectCommandFirst, msg::kCaptionError, MB_ICONERROR);
         return;
     }
-    App().selectedCommand = static_cast<int32_t>(index);
-    CKeyAssigner assigner(GetHwnd(), *m_pCatalogue, *m_pNames);
+    CKeyAssigner assigner(GetHwnd(), m_catalogue[index], m_names);
     assigner.DoModal();
     // OK or Cancel: the catalogue holds whatever binding is current now.
     ShowAssignment(index);
 }
 
 void CKeyConfig::ShowAssignment(size_t index) {
-    ui::SetItemText(GetHwnd(), IDC_KC_ASSIGNMENT,
-                    keys::AssignmentText((*m_pCatalogue)[index], *m_pNames));
+    ui::SetItemText(GetHwnd(), IDC_KC_ASSIGNMENT, AssignmentText(m_catalogue[index], m_names));
 }
 
 void CKeyConfig::OnOK() {
-    files::Status status = keys::SaveKeyAssignments(*m_pCatalogue, App().prefsPath);
+    files::Status status = SaveKeyAssignments(m_catalogue, m_prefsPath);
     if (!status.ok()) {
         // The dialog stays open so the user can free the file and try again.
-        ui::ShowMessage(GetHwnd(), msg::SaveFailure(msg::kKeysNotSaved, App().prefsPath, status),
+        ui::ShowMessage(GetHwnd(), msg::SaveFailure(msg::kKeysNotSaved, m_prefsPath, status),
                         msg::kCaptionError, MB_ICONERROR);
         return;
     }
     EndDialog(IDOK);
 }
+
+}  // namespace detail
+
+}  // namespace keys

@@ -5,17 +5,27 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 #include "keys/command_catalogue.h"
 #include "keys/key_tables.h"
-#include "keys/keyboard_layout.h"
 #include "platform/win32/dialog.h"
 
+namespace keys {
+
+// Runs Key Assignments modally over owner on the run's catalogue, which it
+// merges with the preferences file at prefsPath when it opens and which
+// keeps every captured key, OK or Cancel.
+void RunKeyAssignments(HWND owner, const std::string& prefsPath, CommandCatalogue& catalogue);
+
+namespace detail {
+
+// The dialog behind RunKeyAssignments (tests create it modeless, with key
+// names of their own).
 class CKeyConfig : public ui::CDialog {
   public:
-    // Works on the run's catalogue and key names unless given others.
-    explicit CKeyConfig(HWND owner, keys::CommandCatalogue& catalogue = keys::Catalogue(),
-                        keys::CKeyNames& names = keys::ProgramKeyNames());
+    CKeyConfig(HWND owner, const std::string& prefsPath, CommandCatalogue& catalogue,
+               CKeyNames& names);
 
   protected:
     BOOL OnInitDialog() override;
@@ -30,6 +40,11 @@ class CKeyConfig : public ui::CDialog {
     // is chosen.
     bool SelectedCommand(size_t* index) const;
 
-    keys::CommandCatalogue* m_pCatalogue;
-    keys::CKeyNames* m_pNames;
+    const std::string m_prefsPath;
+    CommandCatalogue& m_catalogue;
+    CKeyNames& m_names;
 };
+
+}  // namespace detail
+
+}  // namespace keys

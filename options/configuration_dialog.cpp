@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "app/app_context.h"
 #include "options/option_rules.h"
 #include "options/option_store.h"
 #include "options/option_texts.h"
@@ -12,9 +11,6 @@
 #include "res/resource.h"
 
 namespace options {
-
-int32_t shownVolume = kNothingShown;
-int32_t shownIrsTime = kNothingShown;
 
 namespace {
 
@@ -59,8 +55,16 @@ constexpr CheckBox kCheckBoxes[] = {
 constexpr int kModifierButtons[] = {IDC_CFG_MOD_SHIFT, IDC_CFG_MOD_CONTROL,
                                     IDC_CFG_MOD_CONTROL_SHIFT, IDC_CFG_MOD_WINDOWS};
 
-OptionValues& Options() {
-    return App().options;
+// What one opening works on: the options being edited, the file, and the
+// labels' memory of the run.
+struct Session {
+    const std::string& prefsPath;
+    ConfigurationMemory& memory;
+    OptionValues values;
+};
+
+Session& SessionOf(HWND dialog) {
+    return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
 // Checks the buttons of field's group that stand for value, clears the rest;
@@ -74,19 +78,19 @@ void ShowRadioGroup(HWND dialog, int32_t OptionValues::*field, int32_t value) {
 }
 
 void ShowVolume(HWND dialog, int32_t volume) {
-    shownVolume = volume;
+    SessionOf(dialog).memory.shownVolume = volume;
     ui::SetItemText(dialog, IDC_CFG_VOLUME_LABEL, VolumeName(volume));
 }
 
 void ShowIrsTime(HWND dialog, int32_t seconds) {
-    shownIrsTime = seconds;
+    SessionOf(dialog).memory.shownIrsTime = seconds;
     ui::SetItemText(dialog, IDC_CFG_IRS_LABEL, IrsTimeText(seconds));
 }
 
 // Brings the modifier in line with the lock key and greys the modifier
 // buttons while a lock key switches the keyboard.
 void ApplyKeyLockerToButtons(HWND dialog) {
-    std::optional<bool> modifiersUsable = ApplyKeyLocker(Options());
+    std::optional<bool> modifiersUsable = ApplyKeyLocker(SessionOf(dialog).values);
     if (!modifiersUsable) {
         return;
     }
@@ -96,8 +100,8 @@ void ApplyKeyLockerToButtons(HWND dialog) {
 }
 
 void OnInitDialog(HWND dialog) {
-    OptionValues& values = Options();
-    ReadCommonOptions(values, App().prefsPath);
+    OptionValues& values = SessionOf(dialog).values;
+    ReadCommonOptions(values, SessionOf(dialog).prefsPath);
 
     ShowRadioGroup(dialog, &OptionValues::unitSystem, values.unitSystem);
     ShowRadioGroup(dialog, &OptionValues::pushbackType, values.pushbackType);
@@ -125,13 +129,13 @@ void OnInitDialog(HWND dialog) {
 }
 
 void OnRadioButton(HWND dialog, const RadioChoice& choice) {
-    OptionValues& values = Options();
+    OptionValues& values = SessionOf(dialog).values;
     values.*choice.field = choice.value;
     if (choice.field == &OptionValues::userExperience) {
         if (std::optional<int32_t> seconds = IrsAlignmentTimeFor(choice.value)) {
             values.irsAlignmentTime = *seconds;
             ui::SetTrackbarPos(GetDlgItem(dialog, IDC_CFG_IRS_TIME), *seconds);
-            if (shownIrsTime != *seconds) {
+            if (SessionOf(dialog).memory.shownIrsTime != *seconds) {
                 ShowIrsTime(dialog, *seconds);
             }
         }
@@ -146,7 +150,7 @@ void OnRadioButton(HWND dialog, const RadioChoice& choice) {
 }
 
 void OnColdAndDark(HWND dialog) {
-    const std::string& path = App().prefsPath;
+    const std::string& path = SessionOf(dialog).prefsPath;
     files::Status status = RequestColdAndDark(path);
     if (status.ok()) {
         ui::ShowMessage(dialog, msg::kColdAndDark, msg::kCaptionStatus, MB_ICONINFORMATION);
@@ -157,8 +161,8 @@ void OnColdAndDark(HWND dialog) {
 }
 
 void OnOK(HWND dialog) {
-    const std::string& path = App().prefsPath;
-    files::Status status = WriteCommonOptions(Options(), path);
+    const std::string& path = SessionOf(dialog).prefsPath;
+    files::Status status = WriteCommonOptions(SessionOf(dialog).values, path);
     if (!status.ok()) {
         // The dialog stays open with the user's choices, so they can retry.
         ui::ShowMessage(dialog, msg::SaveFailure(msg::kConfigurationNotSaved, path, status),
@@ -178,7 +182,7 @@ bool OnCommand(HWND dialog, int id) {
     }
     for (const CheckBox& box : kCheckBoxes) {
         if (box.id == id) {
-            Options().*box.field = ui::IsChecked(dialog, id) ? 1 : 0;
+            SessionOf(dialog).values.*box.field = ui::IsChecked(dialog, id) ? 1 : 0;
             return false;
         }
     }
@@ -200,22 +204,25 @@ bool OnCommand(HWND dialog, int id) {
 // Either trackbar: both values follow their trackbar, so a value read out of
 // range gives way to the clamped position at the first move.
 void OnHScroll(HWND dialog) {
-    OptionValues& values = Options();
+    OptionValues& values = SessionOf(dialog).values;
+    const ConfigurationMemory& memory = SessionOf(dialog).memory;
     values.panelVolume = ui::GetTrackbarPos(GetDlgItem(dialog, IDC_CFG_VOLUME));
-    if (values.panelVolume != shownVolume) {
+    if (values.panelVolume != memory.shownVolume) {
         ShowVolume(dialog, values.panelVolume);
     }
     values.irsAlignmentTime = ui::GetTrackbarPos(GetDlgItem(dialog, IDC_CFG_IRS_TIME));
-    if (values.irsAlignmentTime != shownIrsTime) {
+    if (values.irsAlignmentTime != memory.shownIrsTime) {
         ShowIrsTime(dialog, values.irsAlignmentTime);
     }
 }
 
-}  // namespace
-
-INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0) {
+        return FALSE;  // before the session is known
+    }
     switch (message) {
         case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             ui::ShowTemplatePictures(dialog, IDD_CONFIGURATION);
             OnInitDialog(dialog);
             return TRUE;  // the default focus
@@ -230,6 +237,14 @@ INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, 
         default:
             return FALSE;
     }
+}
+
+}  // namespace
+
+bool RunConfiguration(HWND owner, const std::string& prefsPath, ConfigurationMemory& memory) {
+    Session session{prefsPath, memory, {}};
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURATION), owner,
+                           ConfigurationDlgProc, reinterpret_cast<LPARAM>(&session)) == IDOK;
 }
 
 }  // namespace options

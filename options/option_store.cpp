@@ -10,7 +10,7 @@
 namespace options {
 
 int32_t OptionFromText(std::string_view stored, int32_t readDefault) {
-    if (stored == kUndefinedValue) {
+    if (stored == profile::kUndefined) {
         return readDefault;
     }
     std::optional<int32_t> number = text::ScanInt32(stored);
@@ -26,7 +26,7 @@ void ReadCommonOptions(OptionValues& values, const std::string& prefsPath) {
             values.*option.field = option.readDefault;
             continue;
         }
-        std::string stored = profile::GetString(kCommonSection, option.key, kUndefinedValue,
+        std::string stored = profile::GetString(kCommonSection, option.key, profile::kUndefined,
                                                 kValueBufferSize, prefsPath);
         values.*option.field = OptionFromText(stored, option.readDefault);
     }

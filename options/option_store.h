@@ -21,8 +21,6 @@ constexpr char kCommonSection[] = "Common";
 constexpr char kColdAndDarkKey[] = "ColdAndDark";
 constexpr char kColdAndDarkValue[] = "1";
 
-// A read passes this as its default to tell a missing key from a stored one.
-constexpr char kUndefinedValue[] = "<UNDEFINED>";
 // Room for 48 characters of value and the terminating zero.
 constexpr size_t kValueBufferSize = 49;
 // A stored value equal to this counts as unset.
@@ -52,7 +50,7 @@ constexpr CommonOption kCommonOptions[] = {
 };
 
 // The value of one option as stored in the file (what a read of the key with
-// kUndefinedValue as default and a kValueBufferSize buffer gave): the read
+// profile::kUndefined as default and a kValueBufferSize buffer gave): the read
 // default when the key was missing, when no number could be read, or when
 // the number is kUnsetValue.
 int32_t OptionFromText(std::string_view stored, int32_t readDefault);

@@ -6,6 +6,15 @@
 
 namespace options {
 
+// The value each Configuration label showed last, kept for the whole run
+// (across openings) so a label is rewritten only when its value changes;
+// kNothingShown until then.
+constexpr int32_t kNothingShown = 99999;
+struct ConfigurationMemory {
+    int32_t shownVolume = kNothingShown;
+    int32_t shownIrsTime = kNothingShown;
+};
+
 // "No Sound" for 0, "Low" below 33 (negative values too), "Medium" to 66,
 // "High" to 99, "Maximum" from 100 on.
 std::string VolumeName(int32_t panelVolume);

@@ -4,22 +4,9 @@
 
 namespace {
 
-struct AircraftFolders {
-    const char* base;
-    const char* iae;  // nullptr when the type has no IAE variant
-};
-
-// Indexed by AircraftType 1 to 5.
-constexpr AircraftFolders kFolders[kAircraftCount] = {
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A318\\Aircraft.cfg", nullptr},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A319\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A319IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A320IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A321\\Aircraft.cfg",
-     "\\SimObjects\\Airplanes\\Norvane Zelvia A321IAE\\Aircraft.cfg"},
-    {"\\SimObjects\\Airplanes\\Norvane Zelvia A319CJ\\Aircraft.cfg", nullptr},
-};
+std::string AircraftFile(const std::string& simFolder, const char* folder) {
+    return simFolder + "\\SimObjects\\Airplanes\\" + folder + "\\Aircraft.cfg";
+}
 
 }  // namespace
 
@@ -28,10 +15,10 @@ AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder)
     if (!IsAircraft(type)) {
         return files;
     }
-    const AircraftFolders& folders = kFolders[AircraftIndex(type)];
-    files.base = simFolder + folders.base;
-    if (folders.iae) {
-        files.iae = simFolder + folders.iae;
+    const AircraftSpec& aircraft = Aircraft(type);
+    files.base = AircraftFile(simFolder, aircraft.baseFolder);
+    if (aircraft.iaeFolder) {
+        files.iae = AircraftFile(simFolder, aircraft.iaeFolder);
     }
     return files;
 }

@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "app/aircraft_type.h"
+#include "core/aircraft.h"
 
 struct AircraftFiles {
     std::string base;  // the base variant (or the only one)
     std::string iae;   // the IAE-engine variant; empty when the type has none
 };
 
-// Plain appending: simFolder followed by the fixed suffix, which begins
-// with a backslash. Empty paths for AircraftType::None.
+// Plain appending: simFolder, "\SimObjects\Airplanes\", the variant's
+// folder, "\Aircraft.cfg". Empty paths for AircraftType::None.
 AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder);
 
 // The base file exists, or else the IAE file exists.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/app_context.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
@@ -60,14 +59,36 @@ void ShowNumber(HWND dialog, int id, Number value) {
 
 static_assert(std::size(kFieldColors) == 10, "one colour per coloured field");
 
-CLoadManagerBase::CLoadManagerBase(int templateId, AircraftType aircraft, HWND parent)
-    : ui::CDialog(templateId, parent),
-      m_constants(ConstantsFor(aircraft)),
-      m_files(AircraftFilePaths(aircraft, App().simFolder)),
-      m_installed(FindInstalledVariants(m_files)),
-      m_bInstalled(m_installed.base || m_installed.iae) {}
+std::optional<int32_t> RunLoadManager(HWND owner, const LoadManagerInput& input) {
+    if (!IsAircraft(input.aircraft)) {
+        return std::nullopt;
+    }
+    detail::CLoadManager manager(owner, input);
+    if (!manager.IsInstalled() || manager.DoModal() != IDOK) {
+        return std::nullopt;
+    }
+    // Every variant is attempted before the first failure is shown.
+    const std::vector<SaveFailure> failures = manager.SavePayload();
+    for (const SaveFailure& failure : failures) {
+        ui::ShowMessage(owner,
+                        msg::SaveFailure(msg::kPayloadNotSaved, failure.path, failure.status),
+                        msg::kCaptionError, MB_ICONEXCLAMATION);
+    }
+    if (!failures.empty()) {
+        return std::nullopt;
+    }
+    return manager.ZfwKg();
+}
 
-CLoadManagerBase::~CLoadManagerBase() {
+namespace detail {
+
+CLoadManager::CLoadManager(HWND owner, const LoadManagerInput& input)
+    : ui::CDialog(Aircraft(input.aircraft).loadManagerTemplate, owner),
+      m_aircraft(Aircraft(input.aircraft)),
+      m_files(AircraftFilePaths(input.aircraft, input.simFolder)),
+      m_installed(FindInstalledVariants(m_files)) {}
+
+CLoadManager::~CLoadManager() {
     // The window goes before the font and the field brushes it uses.
     if (GetHwnd()) {
         DestroyWindow(GetHwnd());
@@ -77,36 +98,44 @@ CLoadManagerBase::~CLoadManagerBase() {
     }
 }
 
-std::vector<SaveFailure> CLoadManagerBase::SavePayload() const {
-    return payload::SavePayload(m_files, m_installed, m_load, m_constants);
+std::vector<SaveFailure> CLoadManager::SavePayload() const {
+    return payload::SavePayload(m_files, m_installed, m_load, m_aircraft);
 }
 
-BOOL CLoadManagerBase::OnInitDialog() {
+BOOL CLoadManager::OnInitDialog() {
     for (int i = 0; i < kColoredFieldCount; ++i) {
         m_fields[i].Attach(GetHwnd(), kFieldColors[i].id);
     }
     m_zfw.Attach(GetHwnd(), IDC_LM_ZFW);
+    ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
     CenterOnOwner();
-    InitPayloadControls(m_constants.firstClassSeats, m_constants.secondClassSeats);
+    InitControls();
+    // An IAE-only install reads its own file rather than the missing base.
+    m_load = ReadPayload(PayloadSourceFile(m_files), m_aircraft);
+    ui::SetTrackbarPos(Item(IDC_LM_FIRST_SLIDER), ToInt(m_load.businessPax));
+    ui::SetTrackbarPos(Item(IDC_LM_SECOND_SLIDER), ToInt(m_load.economyPax));
+    ui::SetTrackbarPos(Item(IDC_LM_FORWARD_SLIDER), ToInt(m_load.forwardCargoPercent));
+    ui::SetTrackbarPos(Item(IDC_LM_AFT_SLIDER), ToInt(m_load.aftCargoPercent));
     m_bControlsReady = true;
-    ReadPayload();
+    ShowLoad();
     return TRUE;
 }
 
-void CLoadManagerBase::OnOK() {
+void CLoadManager::OnOK() {
     // Save exactly what the thumbs show, even if a move has not painted yet.
-    Recalculate();
+    FollowSliders();
     CDialog::OnOK();
 }
 
-void CLoadManagerBase::InitPayloadControls(int seats1, int seats2) {
-    ui::SetTrackbarRange(Item(IDC_LM_FIRST_SLIDER), 0, seats1, true);
-    ui::SetProgressRange(Item(IDC_LM_FIRST_BAR), 0, seats1);
-    ui::SetProgressColors(Item(IDC_LM_FIRST_BAR), colors::kPassengerWeight, colors::kBarBackground);
-    ui::SetTrackbarRange(Item(IDC_LM_SECOND_SLIDER), 0, seats2, true);
-    ui::SetProgressRange(Item(IDC_LM_SECOND_BAR), 0, seats2);
-    ui::SetProgressColors(Item(IDC_LM_SECOND_BAR), colors::kPassengerWeight,
-                          colors::kBarBackground);
+void CLoadManager::InitControls() {
+    const int seats[] = {m_aircraft.firstClassSeats, m_aircraft.secondClassSeats};
+    const int classSliders[] = {IDC_LM_FIRST_SLIDER, IDC_LM_SECOND_SLIDER};
+    const int classBars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR};
+    for (int i = 0; i < 2; ++i) {
+        ui::SetTrackbarRange(Item(classSliders[i]), 0, seats[i], true);
+        ui::SetProgressRange(Item(classBars[i]), 0, seats[i]);
+        ui::SetProgressColors(Item(classBars[i]), colors::kPassengerWeight, colors::kBarBackground);
+    }
     for (int bar : {IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR}) {
         ui::SetProgressRange(Item(bar), 0, kMaxHoldPercent);
         ui::SetProgressColors(Item(bar), colors::kCargoWeight, colors::kBarBackground);
@@ -114,7 +143,7 @@ void CLoadManagerBase::InitPayloadControls(int seats1, int seats2) {
     // The hold sliders keep the trackbar's own range of 0 to 100.
 
     ui::CheckRadio(GetHwnd(), IDC_LM_METRIC, IDC_LM_IMPERIAL, IDC_LM_METRIC);
-    m_fUnitFactor = kKilogramFactor;
+    m_unit = WeightUnit::Kg;
 
     for (int i = 0; i < kColoredFieldCount; ++i) {
         m_fields[i].SetBackgroundColor(kFieldColors[i].background);
@@ -132,43 +161,29 @@ void CLoadManagerBase::InitPayloadControls(int seats1, int seats2) {
     SendMessageW(m_zfw.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pZfwFont), TRUE);
 }
 
-void CLoadManagerBase::ReadPayload() {
-    // An IAE-only install reads its own file rather than the missing base.
-    m_load = payload::ReadPayload(PayloadSourceFile(m_files), m_constants);
-    ui::SetTrackbarPos(Item(IDC_LM_FIRST_SLIDER), ToInt(m_load.businessPax));
-    ui::SetTrackbarPos(Item(IDC_LM_SECOND_SLIDER), ToInt(m_load.economyPax));
-    ui::SetTrackbarPos(Item(IDC_LM_FORWARD_SLIDER), ToInt(m_load.forwardCargoPercent));
-    ui::SetTrackbarPos(Item(IDC_LM_AFT_SLIDER), ToInt(m_load.aftCargoPercent));
-    SyncFromSliders();
+void CLoadManager::FollowSliders() {
+    HWND dialog = GetHwnd();
+    LoadState load = m_load;
+    load.businessPax = SliderPos(dialog, IDC_LM_FIRST_SLIDER);
+    load.economyPax = SliderPos(dialog, IDC_LM_SECOND_SLIDER);
+    load.forwardCargoPercent = SliderPos(dialog, IDC_LM_FORWARD_SLIDER);
+    load.aftCargoPercent = SliderPos(dialog, IDC_LM_AFT_SLIDER);
+    m_load = ClampToAircraft(load, m_aircraft);
+    ShowLoad();
 }
 
-void CLoadManagerBase::ReadSliders() {
+void CLoadManager::ShowLoad() {
     HWND dialog = GetHwnd();
-    m_load.businessPax = SliderPos(dialog, IDC_LM_FIRST_SLIDER);
-    m_load.economyPax = SliderPos(dialog, IDC_LM_SECOND_SLIDER);
-    m_load.forwardCargoPercent = SliderPos(dialog, IDC_LM_FORWARD_SLIDER);
-    m_load.aftCargoPercent = SliderPos(dialog, IDC_LM_AFT_SLIDER);
-    m_load = ClampToAircraft(m_load, m_constants);
-}
-
-void CLoadManagerBase::SyncFromSliders() {
-    ReadSliders();
-    HWND dialog = GetHwnd();
-    ShowNumber(dialog, IDC_LM_FIRST_COUNT, m_load.businessPax);
-    ui::SetProgressPos(Item(IDC_LM_FIRST_BAR), ToInt(m_load.businessPax));
-    ShowNumber(dialog, IDC_LM_SECOND_COUNT, m_load.economyPax);
-    ui::SetProgressPos(Item(IDC_LM_SECOND_BAR), ToInt(m_load.economyPax));
-    ShowNumber(dialog, IDC_LM_FORWARD_PERCENT, m_load.forwardCargoPercent);
-    ui::SetProgressPos(Item(IDC_LM_FORWARD_BAR), ToInt(m_load.forwardCargoPercent));
-    ShowNumber(dialog, IDC_LM_AFT_PERCENT, m_load.aftCargoPercent);
-    ui::SetProgressPos(Item(IDC_LM_AFT_BAR), ToInt(m_load.aftCargoPercent));
-    Recalculate();
-}
-
-void CLoadManagerBase::Recalculate() {
-    ReadSliders();
-    const PayloadFields fields = payload::Recalculate(m_load, m_fUnitFactor, m_constants);
-    HWND dialog = GetHwnd();
+    const uint32_t counts[] = {m_load.businessPax, m_load.economyPax, m_load.forwardCargoPercent,
+                               m_load.aftCargoPercent};
+    const int countFields[] = {IDC_LM_FIRST_COUNT, IDC_LM_SECOND_COUNT, IDC_LM_FORWARD_PERCENT,
+                               IDC_LM_AFT_PERCENT};
+    const int bars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR, IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR};
+    for (int i = 0; i < 4; ++i) {
+        ShowNumber(dialog, countFields[i], counts[i]);
+        ui::SetProgressPos(Item(bars[i]), ToInt(counts[i]));
+    }
+    const PayloadFields fields = Recalculate(m_load, m_unit, m_aircraft);
     ShowNumber(dialog, IDC_LM_FIRST_WEIGHT, fields.businessWeight);
     ShowNumber(dialog, IDC_LM_SECOND_WEIGHT, fields.economyWeight);
     ShowNumber(dialog, IDC_LM_PAX_WEIGHT, fields.paxWeight);
@@ -177,35 +192,19 @@ void CLoadManagerBase::Recalculate() {
     ShowNumber(dialog, IDC_LM_CARGO_WEIGHT, fields.cargoWeight);
     ShowNumber(dialog, IDC_LM_AIRCRAFT_WEIGHT, fields.aircraftWeight);
     ShowNumber(dialog, IDC_LM_ZFW, fields.zfw);
-    App().currentZfwKg = fields.currentZfwKg;
+    m_zfwKg = fields.currentZfwKg;
 }
 
-void CLoadManagerBase::OnMetric() {
-    m_fUnitFactor = kKilogramFactor;
-    Recalculate();
-}
-
-void CLoadManagerBase::OnImperial() {
-    m_fUnitFactor = kPoundFactor;
-    Recalculate();
-}
-
-bool CLoadManagerBase::OnCommand(int id, int code, HWND /*control*/) {
-    if (code != BN_CLICKED) {
+bool CLoadManager::OnCommand(int id, int code, HWND /*control*/) {
+    if (code != BN_CLICKED || (id != IDC_LM_METRIC && id != IDC_LM_IMPERIAL)) {
         return false;
     }
-    if (id == IDC_LM_METRIC) {
-        OnMetric();
-        return true;
-    }
-    if (id == IDC_LM_IMPERIAL) {
-        OnImperial();
-        return true;
-    }
-    return false;
+    m_unit = id == IDC_LM_IMPERIAL ? WeightUnit::Lb : WeightUnit::Kg;
+    FollowSliders();
+    return true;
 }
 
-bool CLoadManagerBase::OnNotify(int id, NMHDR* header, LRESULT* result) {
+bool CLoadManager::OnNotify(int id, NMHDR* header, LRESULT* result) {
     // A slider paints whenever its thumb moves (drag, keys, or a position
     // set by the program): its custom-draw notification is the live update.
     if (header->code != static_cast<UINT>(NM_CUSTOMDRAW) ||
@@ -213,13 +212,13 @@ bool CLoadManagerBase::OnNotify(int id, NMHDR* header, LRESULT* result) {
         return false;
     }
     if (m_bControlsReady) {
-        SyncFromSliders();
+        FollowSliders();
     }
     *result = CDRF_DODEFAULT;
     return true;
 }
 
-void CLoadManagerBase::CenterOnOwner() {
+void CLoadManager::CenterOnOwner() {
     // Centred over the owner, and kept within the work area: the dialog is
     // taller than many owners.
     HWND hwnd = GetHwnd();
@@ -243,48 +242,6 @@ void CLoadManagerBase::CenterOnOwner() {
     SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-CA318LoadManager::CA318LoadManager(HWND parent)
-    : CLoadManagerBase(IDD_A318_LOAD_MANAGER, AircraftType::A318, parent) {}
-CA319LoadManager::CA319LoadManager(HWND parent)
-    : CLoadManagerBase(IDD_A319_LOAD_MANAGER, AircraftType::A319, parent) {}
-CA320LoadManager::CA320LoadManager(HWND parent)
-    : CLoadManagerBase(IDD_A320_LOAD_MANAGER, AircraftType::A320, parent) {}
-CA321LoadManager::CA321LoadManager(HWND parent)
-    : CLoadManagerBase(IDD_A321_LOAD_MANAGER, AircraftType::A321, parent) {}
-CACJLoadManager::CACJLoadManager(HWND parent)
-    : CLoadManagerBase(IDD_ACJ_LOAD_MANAGER, AircraftType::ACJ, parent) {}
-
-std::unique_ptr<CLoadManagerBase> MakeLoadManager(AircraftType aircraft, HWND parent) {
-    switch (aircraft) {
-        case AircraftType::A318:
-            return std::make_unique<CA318LoadManager>(parent);
-        case AircraftType::A319:
-            return std::make_unique<CA319LoadManager>(parent);
-        case AircraftType::A320:
-            return std::make_unique<CA320LoadManager>(parent);
-        case AircraftType::A321:
-            return std::make_unique<CA321LoadManager>(parent);
-        case AircraftType::ACJ:
-            return std::make_unique<CACJLoadManager>(parent);
-        case AircraftType::None:
-            break;
-    }
-    return nullptr;
-}
-
-bool RunLoadManager(HWND owner, AircraftType aircraft) {
-    std::unique_ptr<CLoadManagerBase> manager = MakeLoadManager(aircraft, owner);
-    if (!manager || !manager->IsInstalled() || manager->DoModal() != IDOK) {
-        return false;
-    }
-    // Every variant is attempted before the first failure is shown.
-    const std::vector<SaveFailure> failures = manager->SavePayload();
-    for (const SaveFailure& failure : failures) {
-        ui::ShowMessage(owner,
-                        msg::SaveFailure(msg::kPayloadNotSaved, failure.path, failure.status),
-                        msg::kCaptionError, MB_ICONEXCLAMATION);
-    }
-    return failures.empty();
-}
+}  // namespace detail
 
 }  // namespace payload

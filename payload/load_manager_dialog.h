@@ -1,13 +1,18 @@
-// The load manager dialogs: one per aircraft, the same controls in each.
-// Four sliders set the passengers of two classes and the fill of the two
-// holds; every field and fill bar follows the thumbs while they move.
+// The load manager: one dialog for every aircraft, its template, seats and
+// holds taken from the aircraft's row. Four sliders set the passengers of
+// two classes and the fill of the two holds; every field and fill bar
+// follows the thumbs while they move.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
+#include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "core/aircraft.h"
+#include "core/units.h"
 #include "payload/aircraft_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
@@ -16,36 +21,49 @@
 
 namespace payload {
 
-class CLoadManagerBase : public ui::CDialog {
+struct LoadManagerInput {
+    AircraftType aircraft = AircraftType::None;  // A318 to ACJ
+    std::string simFolder;                       // UTF-8
+};
+
+// Runs the aircraft's load manager modally over owner; after OK writes the
+// payload into every installed variant's file and shows each failed write.
+// The zero-fuel weight in kg when OK was pressed and every write
+// succeeded; nothing otherwise (also when no variant is installed).
+std::optional<int32_t> RunLoadManager(HWND owner, const LoadManagerInput& input);
+
+namespace detail {
+
+// The dialog behind RunLoadManager (tests create it modeless). The load
+// state is the truth: a moved thumb updates it, and every field, bar and
+// thumb is shown from it.
+class CLoadManager : public ui::CDialog {
   public:
-    ~CLoadManagerBase() override;
+    CLoadManager(HWND owner, const LoadManagerInput& input);
+    ~CLoadManager() override;
 
     // Settled at construction: at least one variant file exists.
-    bool IsInstalled() const { return m_bInstalled; }
+    bool IsInstalled() const { return m_installed.base || m_installed.iae; }
 
     // After OK: writes the load state into every installed variant's file.
     // Returns the files that could not be written.
     std::vector<SaveFailure> SavePayload() const;
 
-    const LoadState& Load() const { return m_load; }
-    float UnitFactor() const { return m_fUnitFactor; }
+    // The zero-fuel weight in kg of the load as last shown.
+    int32_t ZfwKg() const { return m_zfwKg; }
 
   protected:
-    CLoadManagerBase(int templateId, AircraftType aircraft, HWND parent);
-
     BOOL OnInitDialog() override;
     void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
 
   private:
-    void InitPayloadControls(int seats1, int seats2);
-    void ReadPayload();
-    void ReadSliders();
-    void SyncFromSliders();
-    void Recalculate();
-    void OnMetric();
-    void OnImperial();
+    void InitControls();
+    // Takes the four thumbs' positions into the load state, then shows it.
+    void FollowSliders();
+    // Shows the load state: counts, fill bars and weights.
+    void ShowLoad();
     void CenterOnOwner();
 
     // Coloured fields, in the order of kFieldColors, then the ZFW.
@@ -54,47 +72,16 @@ class CLoadManagerBase : public ui::CDialog {
     ui::CColorEdit m_zfw;
     HFONT m_pZfwFont = nullptr;
 
-    const PayloadConstants& m_constants;
-    float m_fUnitFactor = kKilogramFactor;
+    const AircraftSpec& m_aircraft;
+    WeightUnit m_unit = WeightUnit::Kg;
     LoadState m_load;
+    int32_t m_zfwKg = 0;
 
     AircraftFiles m_files;
     InstalledVariants m_installed;
-    bool m_bInstalled = false;
     bool m_bControlsReady = false;
 };
 
-class CA318LoadManager : public CLoadManagerBase {
-  public:
-    explicit CA318LoadManager(HWND parent = nullptr);
-};
-
-class CA319LoadManager : public CLoadManagerBase {
-  public:
-    explicit CA319LoadManager(HWND parent = nullptr);
-};
-
-class CA320LoadManager : public CLoadManagerBase {
-  public:
-    explicit CA320LoadManager(HWND parent = nullptr);
-};
-
-class CA321LoadManager : public CLoadManagerBase {
-  public:
-    explicit CA321LoadManager(HWND parent = nullptr);
-};
-
-class CACJLoadManager : public CLoadManagerBase {
-  public:
-    explicit CACJLoadManager(HWND parent = nullptr);
-};
-
-// The load manager of an aircraft (nullptr for AircraftType::None).
-std::unique_ptr<CLoadManagerBase> MakeLoadManager(AircraftType aircraft, HWND parent);
-
-// Runs the aircraft's load manager over owner; after OK saves the payload
-// and shows each failed write. True when OK was pressed and every write
-// succeeded.
-bool RunLoadManager(HWND owner, AircraftType aircraft);
+}  // namespace detail
 
 }  // namespace payload

@@ -13,13 +13,13 @@ namespace payload {
 // The empty weight and the four stations of path; missing or unusable keys
 // give the defaults silently. Counts and percentages are held within the
 // aircraft's seats and 0 to 100.
-LoadState ReadPayload(const std::string& path, const PayloadConstants& constants);
+LoadState ReadPayload(const std::string& path, const AircraftSpec& aircraft);
 
 // Writes the four stations (value, position and label) in one atomic
 // replace; every other byte of the file stays as it was. Never creates the
 // file: a missing file fails with NotFound.
 files::Status WritePayload(const std::string& path, const LoadState& load,
-                           const PayloadConstants& constants);
+                           const AircraftSpec& aircraft);
 
 struct SaveFailure {
     std::string path;
@@ -31,6 +31,6 @@ struct SaveFailure {
 // whose file is gone counts as a failure; one that never existed is
 // skipped. Returns the failures, in file order (base, then IAE).
 std::vector<SaveFailure> SavePayload(const AircraftFiles& paths, const InstalledVariants& atOpen,
-                                     const LoadState& load, const PayloadConstants& constants);
+                                     const LoadState& load, const AircraftSpec& aircraft);
 
 }  // namespace payload

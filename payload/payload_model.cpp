@@ -11,22 +11,21 @@ uint32_t HoldLoadKg(uint32_t percent, uint32_t holdKg) {
     return percent * holdKg / 100;
 }
 
-LoadState ClampToAircraft(LoadState load, const PayloadConstants& constants) {
+LoadState ClampToAircraft(LoadState load, const AircraftSpec& aircraft) {
     auto clamp = [](uint32_t value, int maximum) {
         return std::min(value, static_cast<uint32_t>(maximum));
     };
-    load.businessPax = clamp(load.businessPax, constants.firstClassSeats);
-    load.economyPax = clamp(load.economyPax, constants.secondClassSeats);
+    load.businessPax = clamp(load.businessPax, aircraft.firstClassSeats);
+    load.economyPax = clamp(load.economyPax, aircraft.secondClassSeats);
     load.forwardCargoPercent = clamp(load.forwardCargoPercent, kMaxHoldPercent);
     load.aftCargoPercent = clamp(load.aftCargoPercent, kMaxHoldPercent);
     return load;
 }
 
-PayloadFields Recalculate(const LoadState& load, float unitFactor,
-                          const PayloadConstants& constants) {
+PayloadFields Recalculate(const LoadState& load, WeightUnit unit, const AircraftSpec& aircraft) {
     // Every product in double, left to right, as the shown numbers must
     // match to the last digit.
-    const double f = unitFactor;
+    const double f = DisplayFactor(unit);
     PayloadFields out;
     out.businessPax = load.businessPax;
     out.economyPax = load.economyPax;
@@ -39,8 +38,8 @@ PayloadFields Recalculate(const LoadState& load, float unitFactor,
     out.economyWeight = Round<uint32_t>(static_cast<double>(e * kPassengerKg) * f);
     out.paxWeight = Trunc<uint32_t>(static_cast<double>((b + e) * kPassengerKg) * f);
 
-    const uint32_t forwardKg = HoldLoadKg(load.forwardCargoPercent, constants.forwardHoldKg);
-    const uint32_t aftKg = HoldLoadKg(load.aftCargoPercent, constants.aftHoldKg);
+    const uint32_t forwardKg = HoldLoadKg(load.forwardCargoPercent, aircraft.forwardHoldKg);
+    const uint32_t aftKg = HoldLoadKg(load.aftCargoPercent, aircraft.aftHoldKg);
     out.forwardCargoWeight = Round<int32_t>(forwardKg * f);
     out.aftCargoWeight = Round<int32_t>(aftKg * f);
     out.cargoWeight = out.forwardCargoWeight + out.aftCargoWeight;

@@ -1,43 +1,16 @@
-// The payload model: per-aircraft constants, the load state and the numbers
-// a load manager shows for it, including the zero-fuel weight.
+// The payload model: the load state and the numbers a load manager shows
+// for it, including the zero-fuel weight. Seats and holds come from the
+// aircraft's row (core/aircraft.h).
 #pragma once
 
 #include <cstdint>
 
-#include "app/aircraft_type.h"
+#include "core/aircraft.h"
+#include "core/units.h"
 
 namespace payload {
 
-struct PayloadConstants {
-    AircraftType aircraft;
-    int firstClassSeats;   // Business (Crew on the ACJ)
-    int secondClassSeats;  // Economy (Guests on the ACJ)
-    int defaultEmptyWeightLb;
-    uint32_t forwardHoldKg;  // load at 100 %
-    uint32_t aftHoldKg;
-};
-
-// One row per aircraft, A318 first; both engine variants share a row.
-constexpr PayloadConstants kPayloadConstants[kAircraftCount] = {
-    {AircraftType::A318, 8, 99, 86650, 1614, 2131},
-    {AircraftType::A319, 8, 116, 89500, 2260, 3020},
-    {AircraftType::A320, 12, 138, 93500, 3402, 4536},
-    {AircraftType::A321, 16, 169, 106300, 5670, 5670},
-    {AircraftType::ACJ, 6, 36, 89500, 2260, 3020},
-};
-
-// Only for IsAircraft(aircraft).
-constexpr const PayloadConstants& ConstantsFor(AircraftType aircraft) {
-    return kPayloadConstants[AircraftIndex(aircraft)];
-}
-
-constexpr int kPassengerKg = 75;
 constexpr int kMaxHoldPercent = 100;
-
-// Display unit factors. The pound factor is single precision on purpose:
-// the shown pounds differ in the last digit from the file's conversion.
-constexpr float kKilogramFactor = 1.0f;
-constexpr float kPoundFactor = 2.2045855f;
 
 // What one load manager knows of its aircraft's payload. Counts and
 // percentages stay within the seats and 0 to 100.
@@ -66,14 +39,12 @@ struct PayloadFields {
     int32_t currentZfwKg = 0;  // from the shown totals, so it can differ by 1 kg per unit
 };
 
-// The numbers shown for a load state in the unit of unitFactor
-// (kKilogramFactor or kPoundFactor).
-PayloadFields Recalculate(const LoadState& load, float unitFactor,
-                          const PayloadConstants& constants);
+// The numbers shown for a load state in a unit.
+PayloadFields Recalculate(const LoadState& load, WeightUnit unit, const AircraftSpec& aircraft);
 
 // Counts and percentages held within the seats and 0 to 100, as the
 // sliders hold them.
-LoadState ClampToAircraft(LoadState load, const PayloadConstants& constants);
+LoadState ClampToAircraft(LoadState load, const AircraftSpec& aircraft);
 
 // The hold load in whole kilograms, truncated.
 uint32_t HoldLoadKg(uint32_t percent, uint32_t holdKg);

@@ -43,13 +43,12 @@ std::string StationValue(Station station, int32_t lb) {
     return '"' + std::to_string(lb) + tail + '"';
 }
 
-std::vector<profile::Entry> PayloadEntries(const LoadState& load,
-                                           const PayloadConstants& constants) {
+std::vector<profile::Entry> PayloadEntries(const LoadState& load, const AircraftSpec& aircraft) {
     const int32_t pounds[] = {
         PaxStationLb(load.businessPax),
         PaxStationLb(load.economyPax),
-        HoldStationLb(load.forwardCargoPercent, constants.forwardHoldKg),
-        HoldStationLb(load.aftCargoPercent, constants.aftHoldKg),
+        HoldStationLb(load.forwardCargoPercent, aircraft.forwardHoldKg),
+        HoldStationLb(load.aftCargoPercent, aircraft.aftHoldKg),
     };
     std::vector<profile::Entry> entries;
     for (size_t i = 0; i < std::size(kStationFormats); ++i) {

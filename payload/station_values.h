@@ -16,9 +16,7 @@ namespace payload {
 constexpr char kPayloadSection[] = "WEIGHT_AND_BALANCE";
 constexpr char kEmptyWeightKey[] = "empty_weight";
 
-constexpr double kKgPerLb = 0.4536;
-constexpr double kLbPerKg = 2.204585537918871;  // the double nearest 1 / 0.4536
-constexpr double kLbToHoldPercentKg = 45.36;    // 0.4536 x 100
+constexpr double kLbToHoldPercentKg = 45.36;  // 0.4536 x 100
 constexpr double kPaxPerKg = 0.013333333333333334;
 
 // The four stations the program owns, in the order they are read and written.
@@ -56,7 +54,6 @@ int32_t HoldStationLb(uint32_t percent, uint32_t holdKg);
 std::string StationValue(Station station, int32_t lb);
 
 // The four writes of a load state, in order.
-std::vector<profile::Entry> PayloadEntries(const LoadState& load,
-                                           const PayloadConstants& constants);
+std::vector<profile::Entry> PayloadEntries(const LoadState& load, const AircraftSpec& aircraft);
 
 }  // namespace payload

@@ -39,6 +39,10 @@
 
 namespace profile {
 
+// A read passes this as its default to tell a missing key from a stored
+// one; a value stored as this very text reads as missing too.
+constexpr char kUndefined[] = "<UNDEFINED>";
+
 // Copies the value into buffer (at most size - 1 characters and a
 // terminating zero) and returns the number of characters copied. A size of
 // 0 copies nothing and returns 0.

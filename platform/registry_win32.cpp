@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "platform/win32/controls.h"
+#include "platform/utf16.h"
 
 namespace registry {
 
@@ -26,7 +26,7 @@ std::optional<std::string> ReadView(REGSAM view) {
         std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
         if (RegQueryValueExW(key, kSetupPathValue, nullptr, &type,
                              reinterpret_cast<BYTE*>(buffer.data()), &bytes) == ERROR_SUCCESS) {
-            result = ui::Narrow(buffer.data());
+            result = text::Narrow(buffer.data());
         }
     }
     RegCloseKey(key);
@@ -46,7 +46,7 @@ std::string CurrentDirectory() {
     DWORD length = GetCurrentDirectoryW(0, nullptr);
     std::vector<wchar_t> buffer(length + 1, L'\0');
     GetCurrentDirectoryW(length + 1, buffer.data());
-    return ui::Narrow(buffer.data());
+    return text::Narrow(buffer.data());
 }
 
 }  // namespace registry

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <tuple>
 
 #include "payload/aircraft_files.h"
 
@@ -10,13 +12,18 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(AircraftFiles, PathsAreTheSimulatorFolderWithTheFixedSuffixes) {
-    AircraftFiles a319 = AircraftFilePaths(AircraftType::A319, "C:\\Sim");
-    EXPECT_EQ(a319.base, "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia A319\\Aircraft.cfg");
-    EXPECT_EQ(a319.iae, "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia A319IAE\\Aircraft.cfg");
-    AircraftFiles acj = AircraftFilePaths(AircraftType::ACJ, "C:\\Sim");
-    EXPECT_EQ(acj.base, "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia A319CJ\\Aircraft.cfg");
-    EXPECT_EQ(acj.iae, "");
-    EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
+    const std::string planes = "C:\\Sim\\SimObjects\\Airplanes\\Norvane Zelvia ";
+    const std::tuple<AircraftType, std::string, std::string> rows[] = {
+        {AircraftType::A318, planes + "A318\\Aircraft.cfg", ""},
+        {AircraftType::A319, planes + "A319\\Aircraft.cfg", planes + "A319IAE\\Aircraft.cfg"},
+        {AircraftType::A320, planes + "A320\\Aircraft.cfg", planes + "A320IAE\\Aircraft.cfg"},
+        {AircraftType::A321, planes + "A321\\Aircraft.cfg", planes + "A321IAE\\Aircraft.cfg"},
+        {AircraftType::ACJ, planes + "A319CJ\\Aircraft.cfg", ""},
+        {AircraftType::None, "", ""}};
+    for (const auto& [type, base, iae] : rows) {
+        const AircraftFiles files = AircraftFilePaths(type, "C:\\Sim");
+        EXPECT_EQ(std::tie(files.base, files.iae), std::tie(base, iae));
+    }
 }
 
 TEST(AircraftFiles, InstalledWhenAnyVariantIsAFile) {

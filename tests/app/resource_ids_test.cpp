@@ -62,7 +62,8 @@ TEST(ResourceIds, NoNumberTwiceInOneGroup) {
 TEST(ResourceIds, EveryIdIsUsed) {
     // Every identifier that appears in the sources and resource scripts.
     std::set<std::string> words;
-    for (const char* dir : {"app", "payload", "fuel", "options", "keys", "platform", "res"}) {
+    for (const char* dir :
+         {"app", "core", "payload", "fuel", "options", "keys", "platform", "res"}) {
         for (const auto& entry :
              fs::recursive_directory_iterator(fs::path(CORVEL_SOURCE_DIR) / dir)) {
             std::string ext = entry.path().extension().string();

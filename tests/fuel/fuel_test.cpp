@@ -149,22 +149,22 @@ TEST(Fields, ReadAsPercentDWouldWithoutWrapping) {
 TEST(Fields, UnitChanges) {
     // Exact constants, truncated; converted beyond 32 bits (round trips keep it), not past 64.
     // clang-format off
-    const std::tuple<const char*, bool, const char*> rows[] = {
-        {"60000", true, "132275"}, {"132275", false, "59999"}, {"", true, ""}, {"abc", true, "0"},
-        {"2000000000", true, "4409171075"}, {"4409171075", false, "1999999999"},
-        {"99999999999999999999", false, "99999999999999999999"},
-        {"9000000000000000000", true, "9000000000000000000"}};
+    const std::tuple<const char*, WeightUnit, const char*> rows[] = {
+        {"60000", WeightUnit::Lb, "132275"}, {"132275", WeightUnit::Kg, "59999"}, {"", WeightUnit::Lb, ""}, {"abc", WeightUnit::Lb, "0"},
+        {"2000000000", WeightUnit::Lb, "4409171075"}, {"4409171075", WeightUnit::Kg, "1999999999"},
+        {"99999999999999999999", WeightUnit::Kg, "99999999999999999999"},
+        {"9000000000000000000", WeightUnit::Lb, "9000000000000000000"}};
     // clang-format on
-    for (auto [text, toPounds, converted] : rows) {
-        EXPECT_EQ(ConvertFieldUnit(text, toPounds), converted);
+    for (auto [text, to, converted] : rows) {
+        EXPECT_EQ(ConvertFieldUnit(text, to), converted);
     }
-    EXPECT_EQ(ShownWeight(2000000000, kImperialFactor), 4409171104);
+    EXPECT_EQ(ShownWeight(2000000000, WeightUnit::Lb), 4409171104);
 }
 
 TEST(Fields, ValidateRefusesMissingAndTooLargeNumbers) {
-    const float kg = kMetricFactor, lb = kImperialFactor;
+    const WeightUnit kg = WeightUnit::Kg, lb = WeightUnit::Lb;
     using O = PlanOutcome;
-    const std::tuple<PlannerInput, float, PlanOutcome> rows[] = {
+    const std::tuple<PlannerInput, WeightUnit, PlanOutcome> rows[] = {
         // clang-format off
         {{"", "35000", "50", "60000", "200", "5", "1000"}, kg, O::MissingMandatory},
         {{"500", "35000", "0", "60000", "200", "5", "1000"}, kg, O::MissingMandatory},

@@ -22,8 +22,8 @@ using hostile::Tool;
 // A tool's opening and saving, as its dialog does them with no change made.
 files::Status OpenAndSave(Tool tool, const std::string& path) {
     if (tool == Tool::LoadManager) {
-        const payload::PayloadConstants& constants = payload::ConstantsFor(AircraftType::A320);
-        return payload::WritePayload(path, payload::ReadPayload(path, constants), constants);
+        const AircraftSpec& a320 = Aircraft(AircraftType::A320);
+        return payload::WritePayload(path, payload::ReadPayload(path, a320), a320);
     }
     if (tool == Tool::Configuration) {
         OptionValues values;

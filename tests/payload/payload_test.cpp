@@ -28,41 +28,40 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
         const char* name;
         AircraftType aircraft;
         LoadState load;
-        float unit;
+        WeightUnit unit;
         std::vector<int64_t> expected;
     } rows[] = {
         // clang-format off
-        {"A320 kg", AircraftType::A320, {42412, 12, 138, 50, 100}, kKilogramFactor,
+        {"A320 kg", AircraftType::A320, {42412, 12, 138, 50, 100}, WeightUnit::Kg,
          {12, 138, 50, 100, 900, 10350, 11250, 1701, 4536, 6237, 42412, 59899, 59899}},
         // The ZFW in kg comes from the rounded pound totals: one kg lower.
-        {"A320 lb", AircraftType::A320, {42412, 12, 138, 50, 100}, kPoundFactor,
+        {"A320 lb", AircraftType::A320, {42412, 12, 138, 50, 100}, WeightUnit::Lb,
          {12, 138, 50, 100, 1984, 22817, 24801, 3750, 10000, 13750, 93500, 132050, 59898}},
-        {"A321 full kg", AircraftType::A321, {48217, 16, 169, 100, 100}, kKilogramFactor,
+        {"A321 full kg", AircraftType::A321, {48217, 16, 169, 100, 100}, WeightUnit::Kg,
          {16, 169, 100, 100, 1200, 12675, 13875, 5670, 5670, 11340, 48217, 73432, 73432}},
-        {"A318 one business lb", AircraftType::A318, {39304, 1, 0, 0, 0}, kPoundFactor,
+        {"A318 one business lb", AircraftType::A318, {39304, 1, 0, 0, 0}, WeightUnit::Lb,
          {1, 0, 0, 0, 165, 0, 165, 0, 0, 0, 86649, 86812, 39378}},
         // 33 % of 4536 kg truncates to 1496 kg.
-        {"A320 aft 33 kg", AircraftType::A320, {42412, 0, 0, 0, 33}, kKilogramFactor,
+        {"A320 aft 33 kg", AircraftType::A320, {42412, 0, 0, 0, 33}, WeightUnit::Kg,
          {0, 0, 0, 33, 0, 0, 0, 0, 1496, 1496, 42412, 43908, 43908}},
-        {"A320 aft 33 lb", AircraftType::A320, {42412, 0, 0, 0, 33}, kPoundFactor,
+        {"A320 aft 33 lb", AircraftType::A320, {42412, 0, 0, 0, 33}, WeightUnit::Lb,
          {0, 0, 0, 33, 0, 0, 0, 0, 3298, 3298, 93500, 96797, 43907}},
         // The empty weight is truncated, the ZFW rounded: they differ by one.
-        {"A319 empty lb", AircraftType::A319, {40597, 0, 0, 0, 0}, kPoundFactor,
+        {"A319 empty lb", AircraftType::A319, {40597, 0, 0, 0, 0}, WeightUnit::Lb,
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89499, 89500, 40597}},
         // The total is truncated from the total count, so not the rounded 331.
-        {"A318 pax total lb", AircraftType::A318, {39304, 0, 2, 0, 0}, kPoundFactor,
+        {"A318 pax total lb", AircraftType::A318, {39304, 0, 2, 0, 0}, WeightUnit::Lb,
          {0, 2, 0, 0, 0, 331, 330, 0, 0, 0, 86649, 86978, 39453}},
         // clang-format on
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(Shown(Recalculate(r.load, r.unit, ConstantsFor(r.aircraft))), r.expected)
-            << r.name;
+        EXPECT_EQ(Shown(Recalculate(r.load, r.unit, Aircraft(r.aircraft))), r.expected) << r.name;
     }
 }
 
 // Writing truncates and reading rounds: every slider setting must survive.
 TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
-    for (const PayloadConstants& c : kPayloadConstants) {
+    for (const AircraftSpec& c : kAircraft) {
         for (uint32_t pax = 0; pax <= static_cast<uint32_t>(c.secondClassSeats); ++pax) {
             ASSERT_EQ(PaxFromStationLb(PaxStationLb(pax)), pax);
         }
@@ -88,7 +87,7 @@ const std::string kA320Saved = kHead + "station_load.3=\"9999,   0.0, 0.0, 0.0, 
                                "station_load.4 = \"1984,   26.0, 0.0, 0.0, First\"\r\n" + kGalley +
                                "station_load.5=\"22817,  0.0, 0.0, 0.0, Coach\"\r\n" +
                                "station_load.2=\"3749,   16.0, 0.0, 0.0, Baggage\"\r\n" + kTail;
-const PayloadConstants& kA320 = ConstantsFor(AircraftType::A320);
+const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 auto Fields(const LoadState& s) {
     return std::make_tuple(s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent,

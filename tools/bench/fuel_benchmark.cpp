@@ -20,7 +20,7 @@ BENCHMARK(BM_ComputeFuelPlan);
 void BM_PlanFromFields(benchmark::State& state) {
     const fuel::PlannerInput input{"500", "35000", "50", "132275", "440", "5", "2204"};
     for (auto _ : state) {
-        auto result = fuel::PlanFromFields(AircraftType::A320, input, fuel::kImperialFactor);
+        auto result = fuel::PlanFromFields(AircraftType::A320, input, WeightUnit::Lb);
         benchmark::DoNotOptimize(result);
     }
 }

@@ -25,7 +25,7 @@ void BM_SavePayloadBothVariants(benchmark::State& state) {
         fs::create_directories(native.parent_path());
         std::ofstream(native, std::ios::binary) << cfg;
     }
-    const payload::PayloadConstants& a320 = payload::ConstantsFor(AircraftType::A320);
+    const AircraftSpec& a320 = Aircraft(AircraftType::A320);
     const InstalledVariants installed = FindInstalledVariants(paths);
     uint32_t pax = 0;
     for (auto _ : state) {
@@ -43,12 +43,12 @@ void BM_SavePayloadBothVariants(benchmark::State& state) {
 BENCHMARK(BM_SavePayloadBothVariants)->Unit(benchmark::kMillisecond);
 
 void BM_Recalculate(benchmark::State& state) {
-    const payload::PayloadConstants& a320 = payload::ConstantsFor(AircraftType::A320);
+    const AircraftSpec& a320 = Aircraft(AircraftType::A320);
     uint32_t step = 0;
     for (auto _ : state) {
         payload::LoadState load{42412, step % 13, step % 139, step % 101, 100 - step % 101};
-        benchmark::DoNotOptimize(payload::Recalculate(
-            load, step % 2 ? payload::kPoundFactor : payload::kKilogramFactor, a320));
+        benchmark::DoNotOptimize(
+            payload::Recalculate(load, step % 2 ? WeightUnit::Lb : WeightUnit::Kg, a320));
         ++step;
     }
 }

@@ -11,8 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/tools.h"
+#include "options/configuration_dialog.h"
 #include "res/messages.h"
 #include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
@@ -35,25 +34,27 @@ TEST(AccessDenied, AFolderWithoutWritePermissionIsReportedWithAdvice) {
     for (char& c : windowsFolder) {
         c = c == '/' ? '\\' : c;
     }
-    App().prefsPath = windowsFolder + "\\Prefs.cfg";
-    const std::string before = ReadBytes(App().prefsPath);
+    const std::string prefsPath = windowsFolder + "\\Prefs.cfg";
+    const std::string before = ReadBytes(prefsPath);
     ASSERT_FALSE(before.empty());
 
-    INT_PTR result = 0;
-    auto boxes = testui::AnswerMessageBoxes([&] { result = tools::RunConfiguration(nullptr); },
-                                            [](HWND configuration) {
-                                                testui::Click(configuration, IDC_CFG_IMPERIAL);
-                                                testui::Click(configuration, IDOK);
-                                                // The save failed: the dialog is still open.
-                                                EXPECT_TRUE(IsWindowVisible(configuration));
-                                                testui::Click(configuration, IDCANCEL);
-                                            });
-    EXPECT_EQ(result, IDCANCEL);
+    bool saved = true;
+    options::ConfigurationMemory memory;
+    auto boxes = testui::AnswerMessageBoxes(
+        [&] { saved = options::RunConfiguration(nullptr, prefsPath, memory); },
+        [](HWND configuration) {
+            testui::Click(configuration, IDC_CFG_IMPERIAL);
+            testui::Click(configuration, IDOK);
+            // The save failed: the dialog is still open.
+            EXPECT_TRUE(IsWindowVisible(configuration));
+            testui::Click(configuration, IDCANCEL);
+        });
+    EXPECT_FALSE(saved);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_EQ(boxes[0].text, std::string(msg::kConfigurationNotSaved) + App().prefsPath + "\n\n" +
+    EXPECT_EQ(boxes[0].text, std::string(msg::kConfigurationNotSaved) + prefsPath + "\n\n" +
                                  msg::kOriginalNotKeptAdvice);
-    EXPECT_EQ(ReadBytes(App().prefsPath), before);
+    EXPECT_EQ(ReadBytes(prefsPath), before);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include <string>
 
-#include "app/app_context.h"
 #include "app/locate_files.h"
 #include "platform/win32/controls.h"
 
@@ -52,21 +51,19 @@ class RegistryViews : public testing::Test {
 
 TEST_F(RegistryViews, The32BitViewComesFirstThenTheNativeOne) {
     SetSetupPath(L"64", L"C:\\Sim64");
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, "C:\\Sim64");
+    EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim64");
     // Non-ASCII folders survive the trip through the registry.
     const std::wstring folder32 = L"C:\\Sim\u00e9\u00fc\u0416\u98db\\";
     SetSetupPath(L"32", folder32);
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, ui::Narrow(folder32));
-    EXPECT_EQ(App().prefsPath, ui::Narrow(folder32) + "\\Norvane\\Corvel\\Prefs.cfg");
+    const SimulatorPaths paths = LocateFiles();
+    EXPECT_EQ(paths.simFolder, ui::Narrow(folder32));
+    EXPECT_EQ(paths.prefsPath, ui::Narrow(folder32) + "\\Norvane\\Corvel\\Prefs.cfg");
 }
 
 TEST_F(RegistryViews, WithoutAValueTheFolderTwoLevelsAboveTheCurrentDirectoryIsUsed) {
     wchar_t current[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, current);
-    LocateFiles();
-    EXPECT_EQ(App().simFolder, ui::Narrow(current) + "\\..\\..");
+    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(current) + "\\..\\..");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
 #include "app/main_menu_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
@@ -31,15 +30,13 @@ class MainMenuTest : public testing::Test {
         fs::create_directories(root_ / "Norvane" / "Corvel");
         previous_ = fs::current_path();
         fs::current_path(root_ / "Norvane" / "Corvel");
-        ResetApp();
     }
     void TearDown() override {
         fs::current_path(previous_);
         fs::remove_all(root_);
-        ResetApp();
     }
-    void InstallA320() {
-        fs::path folder = root_ / "SimObjects" / "Airplanes" / "Norvane Zelvia A320";
+    void Install(const char* variant) {
+        fs::path folder = root_ / "SimObjects" / "Airplanes" / variant;
         fs::create_directories(folder);
         std::ofstream(folder / "Aircraft.cfg", std::ios::binary)
             << "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\nstation_load.4=\"1984,   26.0, 0.0, "
@@ -96,7 +93,7 @@ TEST_F(MainMenuTest, TemplateLayoutBannersAndFocus) {
         }
     }
     EXPECT_EQ(GetFocus(), menu.Item(IDCANCEL));
-    EXPECT_FALSE(App().prefsPath.empty());  // located while the menu initialised
+    EXPECT_FALSE(menu.Context().prefsPath.empty());  // located while the menu initialised
 }
 
 TEST_F(MainMenuTest, EnterRightAfterOpeningPressesExit) {
@@ -112,26 +109,28 @@ TEST_F(MainMenuTest, EnterRightAfterOpeningPressesExit) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
-TEST_F(MainMenuTest, TheLastAircraftClickedCountsAndAnUninstalledOneIsRefused) {
+// The menu owns the selector: disabled while it is open, so no second
+// selector or tool can be opened and Exit cannot end the menu under it.
+TEST_F(MainMenuTest, TheSelectorDisablesTheMenuAndTheLastAircraftClickedCounts) {
+    Install("Norvane Zelvia A319");  // the first click would open its load manager
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    AircraftType chosen = AircraftType::None;
     auto boxes =
         testui::AnswerMessageBoxes([&] { menu.OnLoadManager(); },
                                    [&](HWND selector) {
                                        EXPECT_EQ(testui::Text(selector), "Aircraft Selector");
+                                       EXPECT_EQ(GetWindow(selector, GW_OWNER), dialog);
+                                       EXPECT_FALSE(IsWindowEnabled(dialog));
                                        testui::Click(selector, IDC_SEL_A319);
                                        testui::Click(selector, IDC_SEL_A321);
-                                       chosen = App().selectedAircraft;
                                        testui::Click(selector, IDCANCEL);
                                    });
-    EXPECT_EQ(chosen, AircraftType::A321);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, msg::kNotInstalled);
     EXPECT_EQ(boxes[0].caption, "ERROR");
     EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(boxes[0].owner, dialog);
-    EXPECT_EQ(App().selectedAircraft, AircraftType::None);
 }
 
 TEST_F(MainMenuTest, TheSelectorReopensUntilAChoiceAndAlwaysOpensReleased) {
@@ -159,7 +158,7 @@ TEST_F(MainMenuTest, TheSelectorReopensUntilAChoiceAndAlwaysOpensReleased) {
 }
 
 TEST_F(MainMenuTest, ASavedPayloadReachesTheFuelPlanner) {
-    InstallA320();
+    Install("Norvane Zelvia A320");
     CMainMenuDlg menu;
     menu.Create();
     auto selectA320 = [](HWND selector) {
@@ -182,10 +181,10 @@ TEST_F(MainMenuTest, ASavedPayloadReachesTheFuelPlanner) {
     EXPECT_EQ(boxes[0].text, msg::kPayloadSaved);
     EXPECT_EQ(boxes[0].caption, "WARNING");
     EXPECT_EQ(boxes[0].icon, static_cast<UINT>(MB_ICONINFORMATION));
-    const int32_t saved = App().savedZfwKg[AircraftIndex(AircraftType::A320)];
-    EXPECT_GT(saved, 42412);  // the empty weight and a passenger, at least
-    EXPECT_EQ(saved, App().currentZfwKg);
-    EXPECT_EQ(App().savedZfwKg[AircraftIndex(AircraftType::A319)], 0);
+    // 93500 lb empty (42412 kg) and 1984 lb of business passengers (12 x 75 kg).
+    const int32_t saved = menu.Context().savedZfwKg[AircraftIndex(AircraftType::A320)];
+    EXPECT_EQ(saved, 43312);
+    EXPECT_EQ(menu.Context().savedZfwKg[AircraftIndex(AircraftType::A319)], 0);
 
     std::string zfwShown;
     selectorDone = false;
@@ -200,7 +199,6 @@ TEST_F(MainMenuTest, ASavedPayloadReachesTheFuelPlanner) {
                                    }
                                });
     EXPECT_EQ(zfwShown, std::to_string(saved));
-    EXPECT_EQ(App().selectedAircraft, AircraftType::None);
 }
 
 TEST_F(MainMenuTest, ConfigurationAndKeyAssignmentsNeedNoAircraft) {

@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
 #include "app/main_menu_dialog.h"
 #include "platform/files.h"
 #include "res/messages.h"
@@ -49,12 +48,9 @@ class RestoreOriginals : public testing::Test {
         std::ofstream(m_prefs, std::ios::binary) << kPrefs;
         m_menuWindow = m_menu.Create();
         ASSERT_TRUE(m_menuWindow);
-        App().simFolder = m_root.string();  // as LocateFiles would set them
-        App().prefsPath = m_prefs.string();
     }
     void TearDown() override {
         DestroyWindow(m_menuWindow);
-        ResetApp();
         SetFileAttributesW(m_prefs.c_str(), FILE_ATTRIBUTE_NORMAL);
         fs::remove_all(m_root);
     }
@@ -125,7 +121,7 @@ class RestoreOriginals : public testing::Test {
     const fs::path m_a320 = m_root / "SimObjects/Airplanes/Norvane Zelvia A320/Aircraft.cfg";
     const fs::path m_a320iae = m_root / "SimObjects/Airplanes/Norvane Zelvia A320IAE/Aircraft.cfg";
     const fs::path m_prefs = m_root / "Norvane/Corvel/Prefs.cfg";
-    CMainMenuDlg m_menu;
+    CMainMenuDlg m_menu{[this] { return SimulatorPaths{m_root.string(), m_prefs.string()}; }};
     HWND m_menuWindow = nullptr;
 };
 

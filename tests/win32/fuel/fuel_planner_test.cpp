@@ -5,12 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/tools.h"
 #include "fuel/fuel_planner_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
@@ -34,11 +33,11 @@ Texts Read(HWND dialog, std::initializer_list<int> ids = {
 
 class FuelPlannerTest : public testing::Test {
   protected:
-    void SetUp() override { ResetApp(); }
-
+    // No payload saved: the ZFW field opens empty.
     void Open(AircraftType aircraft) {
-        App().selectedAircraft = aircraft;
-        m_dialog = m_planner.Create();
+        m_planner = std::make_unique<fuel::detail::CFuelPlanner>(
+            nullptr, fuel::FuelPlannerInput{aircraft, 0});
+        m_dialog = m_planner->Create();
         ASSERT_NE(m_dialog, nullptr);
     }
 
@@ -74,14 +73,11 @@ class FuelPlannerTest : public testing::Test {
         EXPECT_EQ(Read(m_dialog), shown);
     }
 
-    FuelPlanner m_planner;
+    std::unique_ptr<fuel::detail::CFuelPlanner> m_planner;
     HWND m_dialog = nullptr;
 };
 
 TEST_F(FuelPlannerTest, OpensModallyWithTheDefaultsTheSavedWeightAndTheColours) {
-    App().selectedAircraft = AircraftType::A320;
-    App().savedZfwKg[AircraftIndex(AircraftType::A320)] = 59899;
-    App().savedZfwKg[AircraftIndex(AircraftType::A319)] = 51000;
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
     auto check = [&](HWND planner) {
@@ -119,7 +115,11 @@ TEST_F(FuelPlannerTest, OpensModallyWithTheDefaultsTheSavedWeightAndTheColours) 
                   (Texts{"", "", "0 (0.0%)", "0 (0.0%)", "0 (0.0%)", "0 (0.0%)", "0 (0.0%)"}));
         PostMessageW(planner, WM_KEYDOWN, VK_ESCAPE, 0);
     };
-    testui::RunWithModalHandler([&] { tools::RunFuelPlanner(owner); }, check);
+    testui::RunWithModalHandler(
+        [&] {
+            fuel::RunFuelPlanner(owner, {AircraftType::A320, 59899});
+        },
+        check);
     EXPECT_TRUE(IsWindowEnabled(owner));
     DestroyWindow(owner);
 }

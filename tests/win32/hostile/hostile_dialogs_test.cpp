@@ -11,7 +11,6 @@
 #include <fstream>
 #include <iostream>
 
-#include "app/app_context.h"
 #include "app/main_menu_dialog.h"
 #include "payload/aircraft_files.h"
 #include "platform/files.h"
@@ -109,12 +108,9 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
         fs::create_directories(Wide(PathFor(Tool::Configuration)).parent_path());
         m_menuWindow = m_menu.Create();
         ASSERT_TRUE(m_menuWindow);
-        App().simFolder = m_folder;  // as LocateFiles would set them
-        App().prefsPath = PathFor(Tool::Configuration);
     }
     void TearDown() override {
         DestroyWindow(m_menuWindow);
-        ResetApp();
         fs::remove_all(Wide(m_folder));
     }
     std::string PathFor(Tool tool) const {
@@ -156,7 +152,8 @@ class HostileDialogs : public testing::TestWithParam<std::string> {
                      L"\u0442\u043e\u0440 \u6a21\u62df\u5668-" +
                      std::to_wstring(GetCurrentProcessId())))
                        .wstring());  // no trailing backslash
-    CMainMenuDlg m_menu;
+    // The paths as LocateFiles would find them for m_folder.
+    CMainMenuDlg m_menu{[this] { return LocateFilesFrom(m_folder, "unused"); }};
     HWND m_menuWindow = nullptr;
 };
 
@@ -259,13 +256,12 @@ TEST_F(UnicodeSimulatorFolder, EveryToolWorksThereWhateverTheCodePage) {
     const std::string prefs = hostile::CorpusBytes("prefs_plain_crlf.cfg");
     Put(PathFor(Tool::Configuration), prefs);
     DestroyWindow(m_menuWindow);
-    ResetApp();
     CMainMenuDlg menu;
     m_menuWindow = menu.Create();
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"SetupPath");
     ASSERT_TRUE(m_menuWindow);
-    EXPECT_EQ(App().simFolder, m_folder + "\\");
-    EXPECT_TRUE(files::FileExists(App().prefsPath)) << App().prefsPath;
+    EXPECT_EQ(menu.Context().simFolder, m_folder + "\\");
+    EXPECT_TRUE(files::FileExists(menu.Context().prefsPath)) << menu.Context().prefsPath;
     // Both writers of Prefs.cfg must reach the one file in this folder.
     Expect(Tool::LoadManager, hostile::CorpusBytes("aircraft_plain_crlf.cfg"), files::Error::None);
     Expect(Tool::Configuration, prefs, files::Error::None);

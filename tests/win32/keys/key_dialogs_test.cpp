@@ -11,7 +11,6 @@
 #include <tuple>
 #include <utility>
 
-#include "app/app_context.h"
 #include "keys/key_assigner_dialog.h"
 #include "keys/key_assignments.h"
 #include "keys/key_config_dialog.h"
@@ -49,17 +48,16 @@ void ExpectErrorBox(const Boxes& boxes, const char* caption, const std::string& 
 class KeyDialogsTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetApp();
-        keys::ResetCatalogue();
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        App().prefsPath = m_path = ui::Narrow(temp) + "corvel-keys-test.cfg";
+        m_path = ui::Narrow(temp) + "corvel-keys-test.cfg";
         DeleteFileW(ui::Widen(m_path).c_str());
     }
 
     // Key Assignments, modeless, with list item `item` chosen (0 is "Select a command").
     void Open(int item) {
-        m_config = std::make_unique<CKeyConfig>(nullptr, keys::Catalogue(), m_names);
+        m_config =
+            std::make_unique<keys::detail::CKeyConfig>(nullptr, m_path, m_catalogue, m_names);
         m_dialog = m_config->Create();
         if (item != 0) {
             Select(item);
@@ -83,15 +81,16 @@ class KeyDialogsTest : public testing::Test {
     }
 
     std::string m_path;
+    keys::CommandCatalogue m_catalogue = keys::kDefaultCommands;
     uint16_t m_language = 0x0409;
     keys::CKeyNames m_names{[this] { return m_language; }};
-    std::unique_ptr<CKeyConfig> m_config;
+    std::unique_ptr<keys::detail::CKeyConfig> m_config;
     HWND m_dialog = nullptr;
 };
 
 // Controls where the templates put them, in dialog units: left, top, width, height.
 TEST_F(KeyDialogsTest, ControlsSitWhereTheTemplatesPutThem) {
-    CKeyAssigner assigner(nullptr, keys::Catalogue(), m_names);
+    keys::detail::CKeyAssigner assigner(nullptr, m_catalogue[0], m_names);
     Open(0);
     const HWND dialogs[] = {m_dialog, assigner.Create()};
     // clang-format off
@@ -175,8 +174,8 @@ TEST_F(KeyDialogsTest, CapturedKeyIsStoredAndShownButAltIsRefused) {
             EXPECT_EQ(SendDlgItemMessageW(assigner, IDC_KA_HOTKEY, HKM_GETHOTKEY, 0, 0), 0);
             Type(typed);
         });
-        EXPECT_EQ(keys::Catalogue()[4].modifier, modifier) << shown;
-        EXPECT_EQ(keys::Catalogue()[4].key, key) << shown;
+        EXPECT_EQ(m_catalogue[4].modifier, modifier) << shown;
+        EXPECT_EQ(m_catalogue[4].key, key) << shown;
         EXPECT_EQ(Shown(), shown);
     }
 }
@@ -214,8 +213,8 @@ TEST_F(KeyDialogsTest, CancelThenFailedSaveThenOk) {
         return static_cast<int>(GetPrivateProfileIntA("Keys", key.c_str(), -1, m_path.c_str()));
     };
     for (size_t i = 0; i < keys::kCommandCount; ++i) {
-        EXPECT_EQ(read(keys::ModifierEntryName(i)), keys::Catalogue()[i].modifier) << i;
-        EXPECT_EQ(read(keys::KeyEntryName(i)), keys::Catalogue()[i].key) << i;
+        EXPECT_EQ(read(keys::ModifierEntryName(i)), m_catalogue[i].modifier) << i;
+        EXPECT_EQ(read(keys::KeyEntryName(i)), m_catalogue[i].key) << i;
     }
     EXPECT_EQ(GetPrivateProfileIntA("Common", "UnitSystem", 0, m_path.c_str()), 1u);
     const std::string bytes = FileBytes();

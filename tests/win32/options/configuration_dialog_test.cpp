@@ -9,7 +9,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/app_context.h"
 #include "options/configuration_dialog.h"
 #include "options/option_store.h"
 #include "platform/files.h"
@@ -20,12 +19,16 @@
 
 namespace {
 
+// The run's file and the labels' memory, across openings as in the program.
+std::string g_prefsPath;
+options::ConfigurationMemory g_memory;
+
 // A preferences file holding these [Common] lines; none for "".
 void Prefs(const std::string& lines) {
-    App().prefsPath = (std::filesystem::temp_directory_path() / "corvel-options.cfg").u8string();
-    SetFileAttributesW(ui::Widen(App().prefsPath).c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(ui::Widen(App().prefsPath).c_str());
-    ASSERT_TRUE(lines.empty() || files::ReplaceFile(App().prefsPath, "[Common]\r\n" + lines).ok());
+    g_prefsPath = (std::filesystem::temp_directory_path() / "corvel-options.cfg").u8string();
+    SetFileAttributesW(ui::Widen(g_prefsPath).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(ui::Widen(g_prefsPath).c_str());
+    ASSERT_TRUE(lines.empty() || files::ReplaceFile(g_prefsPath, "[Common]\r\n" + lines).ok());
 }
 
 // Every option in file order, then the Cold & Dark marker, as Windows reads them ("-": none).
@@ -34,11 +37,11 @@ std::string Stored() {
     wchar_t value[64];
     for (const options::CommonOption& option : options::kCommonOptions) {
         GetPrivateProfileStringW(L"Common", ui::Widen(option.key).c_str(), L"-", value, 64,
-                                 ui::Widen(App().prefsPath).c_str());
+                                 ui::Widen(g_prefsPath).c_str());
         all += ui::Narrow(value) + " ";
     }
     GetPrivateProfileStringW(L"Common", L"ColdAndDark", L"-", value, 64,
-                             ui::Widen(App().prefsPath).c_str());
+                             ui::Widen(g_prefsPath).c_str());
     return all + ui::Narrow(value);
 }
 
@@ -66,9 +69,7 @@ std::string Open(const std::vector<int>& ids) {
     HWND opened = nullptr;
     std::string seen;
     auto run = [&] {
-        EXPECT_EQ(DialogBoxParamW(nullptr, MAKEINTRESOURCEW(IDD_CONFIGURATION), nullptr,
-                                  options::ConfigurationDlgProc, 0),
-                  ids.back());
+        EXPECT_EQ(options::RunConfiguration(nullptr, g_prefsPath, g_memory), ids.back() == IDOK);
     };
     auto user = [&](HWND dialog) {
         for (int id : ids) {
@@ -127,9 +128,9 @@ TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoi
     for (files::Error error : {files::Error::AccessDenied, files::Error::NotFound}) {
         // A read-only file, or a missing folder.
         Prefs("Other=1\r\n");
-        App().prefsPath = error == files::Error::NotFound ? (missingFolder / "Prefs.cfg").u8string()
-                                                          : App().prefsPath;
-        SetFileAttributesW(ui::Widen(App().prefsPath).c_str(), FILE_ATTRIBUTE_READONLY);
+        g_prefsPath = error == files::Error::NotFound ? (missingFolder / "Prefs.cfg").u8string()
+                                                      : g_prefsPath;
+        SetFileAttributesW(ui::Widen(g_prefsPath).c_str(), FILE_ATTRIBUTE_READONLY);
         // Access denied adds advice; a missing folder is named by the path alone.
         const files::Status status = files::Status::Fail(error, "");
         EXPECT_EQ(
@@ -137,8 +138,8 @@ TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoi
                   IDC_CFG_COLD_AND_DARK, IDCANCEL}),
             "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "
             "60 60s | \nERROR: " +
-                msg::SaveFailure(msg::kConfigurationNotSaved, App().prefsPath, status) +
-                "\nERROR: " + msg::SaveFailure(msg::kColdAndDarkNotSaved, App().prefsPath, status));
+                msg::SaveFailure(msg::kConfigurationNotSaved, g_prefsPath, status) +
+                "\nERROR: " + msg::SaveFailure(msg::kColdAndDarkNotSaved, g_prefsPath, status));
         EXPECT_EQ(Stored(), "- - - - - - - - - - -");
     }
     EXPECT_FALSE(std::filesystem::exists(missingFolder));

@@ -2,40 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <tuple>
+
 namespace {
 
-TEST(LocateFiles, RegistryValueIsUsedAsStoredWithPlainAppending) {
-    // A trailing backslash stays, giving two in a row: Windows accepts that.
-    SimulatorPaths paths = LocateFilesFrom(std::string("C:\\Sim\\"), "C:\\Elsewhere");
-    EXPECT_EQ(paths.simFolder, "C:\\Sim\\");
-    EXPECT_EQ(paths.prefsPath, "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg");
-}
-
-TEST(LocateFiles, MissingValueFallsBackTwoLevelsAboveTheCurrentDirectory) {
-    SimulatorPaths paths = LocateFilesFrom(std::nullopt, "C:\\Sim\\Norvane\\Corvel");
-    EXPECT_EQ(paths.simFolder, "C:\\Sim\\Norvane\\Corvel\\..\\..");
-    EXPECT_EQ(paths.prefsPath, "C:\\Sim\\Norvane\\Corvel\\..\\..\\Norvane\\Corvel\\Prefs.cfg");
-}
-
-TEST(LocateFiles, EmptyValueGivesAPathFromTheDriveRoot) {
-    SimulatorPaths paths = LocateFilesFrom(std::string(), "C:\\Elsewhere");
-    EXPECT_EQ(paths.simFolder, "");
-    EXPECT_EQ(paths.prefsPath, "\\Norvane\\Corvel\\Prefs.cfg");
-}
-
-TEST(LocateFiles, ValuesLongerThan499CharactersTakeTheFallback) {
-    std::string longest = "C:\\" + std::string(496, 'x');
-    ASSERT_EQ(longest.size(), 499u);
-    EXPECT_EQ(LocateFilesFrom(longest, "D:\\Cur").simFolder, longest);
-    EXPECT_EQ(LocateFilesFrom(longest + "y", "D:\\Cur").simFolder, "D:\\Cur\\..\\..");
-
-    // The limit counts characters, not the bytes of their UTF-8 form.
+// The registry value as stored, with the file names appended plainly; else
+// two levels above the current directory. A trailing backslash stays (two
+// in a row: Windows accepts that); an empty value gives paths from the
+// drive root; a value over 499 characters (not bytes) takes the fallback.
+TEST(LocateFiles, RegistryValueOrTwoLevelsAboveTheCurrentDirectory) {
+    const std::string longest = "C:\\" + std::string(496, 'x');
     std::string cyrillic;
     for (int i = 0; i < 499; ++i) {
         cyrillic += "\xD0\x96";  // U+0416, two bytes
     }
-    EXPECT_EQ(LocateFilesFrom(cyrillic, "D:\\Cur").simFolder, cyrillic);
-    EXPECT_EQ(LocateFilesFrom(cyrillic + "\xD0\x96", "D:\\Cur").simFolder, "D:\\Cur\\..\\..");
+    const std::tuple<std::optional<std::string>, const char*, std::string> rows[] = {
+        {"C:\\Sim\\", "C:\\Elsewhere", "C:\\Sim\\"},
+        {std::nullopt, "C:\\Sim\\Norvane\\Corvel", "C:\\Sim\\Norvane\\Corvel\\..\\.."},
+        {"", "C:\\Elsewhere", ""},
+        {longest, "D:\\Cur", longest},
+        {longest + "y", "D:\\Cur", "D:\\Cur\\..\\.."},
+        {cyrillic, "D:\\Cur", cyrillic},
+        {cyrillic + "\xD0\x96", "D:\\Cur", "D:\\Cur\\..\\.."},
+    };
+    for (const auto& [value, currentDirectory, simFolder] : rows) {
+        SimulatorPaths paths = LocateFilesFrom(value, currentDirectory);
+        EXPECT_EQ(paths.simFolder, simFolder);
+        EXPECT_EQ(paths.prefsPath, simFolder + "\\Norvane\\Corvel\\Prefs.cfg");
+    }
 }
 
 }  // namespace

@@ -4,23 +4,16 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
+
+#include "tests/support/data_rows.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 struct Define {
     std::string name;
@@ -28,7 +21,7 @@ struct Define {
 };
 
 std::vector<Define> Defines() {
-    std::string header = ReadAll(fs::path(CORVEL_SOURCE_DIR) / "res" / "resource.h");
+    std::string header = test_data::FileBytes(CORVEL_SOURCE_DIR "/res/resource.h");
     std::regex define(R"(#define\s+(ID[A-Z]_[A-Z0-9_]+)\s+(0x[0-9A-Fa-f]+|\d+))");
     std::vector<Define> defines;
     for (std::sregex_iterator it(header.begin(), header.end(), define), end; it != end; ++it) {
@@ -69,7 +62,7 @@ TEST(ResourceIds, EveryIdIsUsed) {
             std::string ext = entry.path().extension().string();
             if (entry.path().filename() != "resource.h" &&
                 (ext == ".cpp" || ext == ".h" || ext == ".rc")) {
-                std::string text = ReadAll(entry.path());
+                std::string text = test_data::FileBytes(entry.path());
                 std::string word;
                 for (char c : text + ' ') {
                     if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') {

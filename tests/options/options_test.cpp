@@ -3,68 +3,94 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "options/option_rules.h"
 #include "options/option_store.h"
 #include "options/option_texts.h"
 #include "platform/files.h"
+#include "tests/support/data_rows.h"
 
 namespace {
 
 TEST(OptionStore, StoredTextGivesItsLeadingNumberOrTheDefault) {
-    // clang-format off
-    const std::pair<std::string, int32_t> rows[] = {
-        {"<UNDEFINED>", 100}, {"250", 250}, {"12abc", 12}, {"90s", 90}, {"abc", 100}, {"", 100},
-        {"-9999", 100}, {"-09999", 100}, {" \t-5", -5}, {"+7", 7}, {"-", 100}, {"- 5", 100},
-        {"0x10", 0}, {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN},
-        {std::string(48, '9'), INT32_MAX}, {"-" + std::string(47, '9'), INT32_MIN}};
-    // clang-format on
-    for (const auto& [stored, value] : rows) {
-        EXPECT_EQ(options::OptionFromText(stored, 100), value) << stored;
+    const auto rows = test_data::Rows("option_values.tsv");
+    ASSERT_EQ(rows.size(), 17u);
+    for (const test_data::Row& row : rows) {
+        EXPECT_EQ(options::OptionFromText(row[0], 100), std::stol(row.back())) << row[0];
     }
 }
 
-TEST(OptionStore, CreatesEveryKeyInOrder) {
-    const auto path = (std::filesystem::temp_directory_path() / "corvel-options.cfg").string();
-    std::filesystem::remove(path);
+std::vector<int32_t> All(const OptionValues& v) {
+    return {v.unitSystem,      v.pushbackType,  v.userExperience, v.panelVolume, v.irsAlignmentTime,
+            v.mcduKeyModifier, v.mcduKeyLocker, v.autoPause,      v.fsuipcUsage, v.fmgcSaveMode};
+}
+
+// Defaults for a missing file; a file's values (the pushback type is never
+// read; a value is read through 48 characters); a new file's keys in order;
+// the Cold & Dark marker added and the rest kept; a missing folder refused.
+TEST(OptionStore, ReadWriteAndColdAndDark) {
+    const std::string dir = (std::filesystem::temp_directory_path() / "corvel-options").string();
+    const std::string path = dir + "/Prefs.cfg";
+    std::filesystem::remove_all(dir);
+    OptionValues values{7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
+    options::ReadCommonOptions(values, path);
+    EXPECT_EQ(All(values), (std::vector<int32_t>{0, 0, 1, 100, 60, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(options::RequestColdAndDark(path).error, files::Error::NotFound);
+
+    std::filesystem::create_directory(dir);
     ASSERT_TRUE(options::WriteCommonOptions({1, 0, 2, 250, 600, 3, 0, 1, 0, -7}, path).ok());
-    std::string bytes;
-    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
-    EXPECT_EQ(
-        bytes,
+    const std::string written =
         "[Common]\r\nUnitSystem=1\r\nPushbackType=0\r\nUserExperience=2\r\nPanelVolume=250\r\n"
         "IRSAlignmentTime=600\r\nModifier=3\r\nLocker=0\r\nAutoPause=1\r\nFsuipcUsage=0\r\n"
-        "FMGCSaveMode=-7\r\n");
-    std::filesystem::remove(path);
+        "FMGCSaveMode=-7\r\n";
+    std::string bytes;
+    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
+    EXPECT_EQ(bytes, written);
+    ASSERT_TRUE(options::RequestColdAndDark(path).ok());
+    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
+    EXPECT_EQ(bytes, written + "ColdAndDark=1\r\n");
+
+    std::ofstream(path, std::ios::binary)
+        << "[Common]\nPushbackType=1\nPanelVolume=" << std::string(48, '0') << "5\nLocker=-9999\n"
+        << "UserExperience= 2 \nFMGCSaveMode=x\nunitsystem=1\n";
+    options::ReadCommonOptions(values, path);
+    EXPECT_EQ(All(values), (std::vector<int32_t>{1, 0, 2, 0, 60, 0, 1, 0, 0, 0}));
+    std::filesystem::remove_all(dir);
 }
 
 TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
-    // clang-format off
-    const std::tuple<int32_t, const char*, const char*> rows[] = {  // value, volume, IRS time
-        {0, "No Sound", "0s"}, {1, "Low", "1s"}, {32, "Low", "32s"}, {33, "Medium", "33s"},
-        {60, "Medium", "60s"}, {61, "Medium", "1m01s"}, {66, "Medium", "1m06s"},
-        {67, "High", "1m07s"}, {99, "High", "1m39s"}, {100, "Maximum", "1m40s"},
-        {600, "Maximum", "10m00s"}, {-5, "Low", "-5s"}, {INT32_MIN, "Low", "-2147483648s"},
-        {INT32_MAX, "Maximum", "35791394m07s"}};
-    // clang-format on
-    for (auto [value, volume, irsTime] : rows) {
-        EXPECT_EQ(options::VolumeName(value), volume) << value;
-        EXPECT_EQ(options::IrsTimeText(value), irsTime) << value;
+    const auto rows = test_data::Rows("option_labels.tsv");
+    ASSERT_EQ(rows.size(), 14u);
+    for (const test_data::Row& row : rows) {
+        const auto value = static_cast<int32_t>(std::stol(row[0]));
+        EXPECT_EQ((test_data::Row{row[0], options::VolumeName(value), options::IrsTimeText(value)}),
+                  row);
     }
 }
 
-TEST(OptionRules, LockKeyAndModifierNeverBothApply) {
-    // Lock key, modifier; whether the modifier buttons can be used, the modifier after.
-    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t> rows[] = {
-        {0, 0, true, 3},  {0, 2, true, 2},  {0, 9, true, 9},         {1, 3, false, 0},
-        {2, 2, false, 0}, {3, 4, false, 0}, {7, 2, std::nullopt, 2}, {-1, 0, std::nullopt, 0}};
-    for (auto [locker, modifier, modifiersUsable, modifierAfter] : rows) {
+TEST(OptionRules, LockKeyModifierAndIrsTime) {
+    // Lock key, modifier; whether the modifier buttons can be used, the modifier
+    // after, and the one the buttons show for the stored one (none as Ctrl-Shift).
+    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t, int32_t> rows[] = {
+        {0, 0, true, 3, 3},         {0, 2, true, 2, 2},         {0, 9, true, 9, 9},
+        {1, 3, false, 0, 3},        {2, 1, false, 0, 1},        {3, 4, false, 0, 4},
+        {7, 2, std::nullopt, 2, 2}, {-1, 0, std::nullopt, 0, 3}};
+    for (auto [locker, modifier, modifiersUsable, modifierAfter, shown] : rows) {
         OptionValues values{0, 0, 0, 0, 0, modifier, locker};
+        EXPECT_EQ(options::ShownKeyModifier(modifier), shown) << modifier;
         EXPECT_EQ(options::ApplyKeyLocker(values), modifiersUsable) << locker << "/" << modifier;
         EXPECT_EQ(values.mcduKeyModifier, modifierAfter) << locker << "/" << modifier;
+    }
+    // The IRS time of each experience level, none beyond.
+    const std::pair<int32_t, std::optional<int32_t>> irs[] = {
+        {-1, std::nullopt}, {0, 10}, {1, 60}, {2, 600}, {3, std::nullopt}};
+    for (auto [experience, seconds] : irs) {
+        EXPECT_EQ(options::IrsAlignmentTimeFor(experience), seconds) << experience;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/files.h"
+#include "tests/support/data_rows.h"
 
 namespace payload {
 namespace {
@@ -24,38 +25,18 @@ std::vector<int64_t> Shown(const PayloadFields& f) {
 }
 
 TEST(RecalculateTest, WorkedExamplesShowEveryField) {
-    const struct {
-        const char* name;
-        AircraftType aircraft;
-        LoadState load;
-        WeightUnit unit;
-        std::vector<int64_t> expected;
-    } rows[] = {
-        // clang-format off
-        {"A320 kg", AircraftType::A320, {42412, 12, 138, 50, 100}, WeightUnit::Kg,
-         {12, 138, 50, 100, 900, 10350, 11250, 1701, 4536, 6237, 42412, 59899, 59899}},
-        // The ZFW in kg comes from the rounded pound totals: one kg lower.
-        {"A320 lb", AircraftType::A320, {42412, 12, 138, 50, 100}, WeightUnit::Lb,
-         {12, 138, 50, 100, 1984, 22817, 24801, 3750, 10000, 13750, 93500, 132050, 59898}},
-        {"A321 full kg", AircraftType::A321, {48217, 16, 169, 100, 100}, WeightUnit::Kg,
-         {16, 169, 100, 100, 1200, 12675, 13875, 5670, 5670, 11340, 48217, 73432, 73432}},
-        {"A318 one business lb", AircraftType::A318, {39304, 1, 0, 0, 0}, WeightUnit::Lb,
-         {1, 0, 0, 0, 165, 0, 165, 0, 0, 0, 86649, 86812, 39378}},
-        // 33 % of 4536 kg truncates to 1496 kg.
-        {"A320 aft 33 kg", AircraftType::A320, {42412, 0, 0, 0, 33}, WeightUnit::Kg,
-         {0, 0, 0, 33, 0, 0, 0, 0, 1496, 1496, 42412, 43908, 43908}},
-        {"A320 aft 33 lb", AircraftType::A320, {42412, 0, 0, 0, 33}, WeightUnit::Lb,
-         {0, 0, 0, 33, 0, 0, 0, 0, 3298, 3298, 93500, 96797, 43907}},
-        // The empty weight is truncated, the ZFW rounded: they differ by one.
-        {"A319 empty lb", AircraftType::A319, {40597, 0, 0, 0, 0}, WeightUnit::Lb,
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89499, 89500, 40597}},
-        // The total is truncated from the total count, so not the rounded 331.
-        {"A318 pax total lb", AircraftType::A318, {39304, 0, 2, 0, 0}, WeightUnit::Lb,
-         {0, 2, 0, 0, 0, 331, 330, 0, 0, 0, 86649, 86978, 39453}},
-        // clang-format on
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(Shown(Recalculate(r.load, r.unit, Aircraft(r.aircraft))), r.expected) << r.name;
+    const auto rows = test_data::Rows("payload_fields.tsv");
+    ASSERT_EQ(rows.size(), 8u);
+    for (const test_data::Row& row : rows) {
+        const auto n = test_data::Numbers(row, 2);
+        const LoadState load{static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
+                             static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
+                             static_cast<uint32_t>(n[4])};
+        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
+        EXPECT_EQ(Shown(Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                                    Aircraft(aircraft))),
+                  std::vector<int64_t>(n.begin() + 5, n.end()))
+            << row[0] << " " << row[1] << " " << row[3];
     }
 }
 
@@ -73,20 +54,13 @@ TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
     }
 }
 
-// A section as the simulator ships it; two of our stations carry labels of their own.
-const std::string kHead =
-    "[fltsim.0]\r\ntitle=Zelvia A320 ; a comment\r\n\r\n[WEIGHT_AND_BALANCE]\r\n"
-    "empty_weight = 93500\r\nstation_load.0 = \"170, 40.0, -1.5, 2.0\"   // pilot\r\n";
-const std::string kGalley = "station_load.6 = \"300, 0.0, 0.0, 0.0, Galley\"\r\n";
-const std::string kTail = "\r\n[GeneralEngineData]\r\nengine=1\r\n";
-const std::string kA320Cfg = kHead + "station_load.3=\"2000, -20.0, 0.0, 0.0, Aft hold\"\r\n" +
-                             "station_load.4 = \"1500, 25.0, 0.0, 0.0, Business\"\r\n" + kGalley +
-                             kTail;
-// Saved 12 + 138 pax, 50 + 100 %: two stations replaced in place, two added in write order.
-const std::string kA320Saved = kHead + "station_load.3=\"9999,   0.0, 0.0, 0.0, Cargo\"\r\n" +
-                               "station_load.4 = \"1984,   26.0, 0.0, 0.0, First\"\r\n" + kGalley +
-                               "station_load.5=\"22817,  0.0, 0.0, 0.0, Coach\"\r\n" +
-                               "station_load.2=\"3749,   16.0, 0.0, 0.0, Baggage\"\r\n" + kTail;
+// A section as the simulator ships it (two of our stations carry labels of
+// their own), and saved with 12 + 138 pax, 50 + 100 %: two stations
+// replaced in place, two added in write order.
+const std::string kA320Cfg =
+    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
+const std::string kA320Saved =
+    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
 const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 auto Fields(const LoadState& s) {
@@ -99,10 +73,11 @@ class PayloadFileTest : public testing::Test {
     void SetUp() override { fs::remove_all(m_root); }
     void TearDown() override { fs::remove_all(m_root); }
 
-    void Write(const std::string& bytes) {
-        fs::create_directories(fs::path(files::NativePath(m_path)).parent_path());
-        ASSERT_TRUE(files::ReplaceFile(m_path, bytes).ok()) << m_path;
+    void Write(const std::string& bytes, const std::string& path) {
+        fs::create_directories(fs::path(files::NativePath(path)).parent_path());
+        ASSERT_TRUE(files::ReplaceFile(path, bytes).ok()) << path;
     }
+    void Write(const std::string& bytes) { Write(bytes, m_path); }
 
     const std::string m_root =
         fs::temp_directory_path() / ("corvel-payload-" + std::to_string(getpid()));
@@ -132,6 +107,72 @@ TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
         "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
         "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42411, 12, 138, 0, 0}));
+}
+
+// Each aircraft's row: the unrounded default empty weight, stations far
+// beyond the cabins and holds held at every seat and 100 %, and the pounds
+// written for them (passengers * 75 kg and hold kg * 2.204585537918871,
+// truncated, in the order .4 .5 .2 .3); two passengers, 330.69 lb, are 330.
+TEST_F(PayloadFileTest, EveryAircraftFullAndEmpty) {
+    const std::tuple<AircraftType, LoadState, std::vector<int>> rows[] = {
+        {AircraftType::A318, {39304, 8, 99, 100, 100}, {1322, 16369, 3558, 4697}},
+        {AircraftType::A319, {40597, 8, 116, 100, 100}, {1322, 19179, 4982, 6657}},
+        {AircraftType::A320, {42411, 12, 138, 100, 100}, {1984, 22817, 7499, 9999}},
+        {AircraftType::A321, {48217, 16, 169, 100, 100}, {2645, 27943, 12499, 12499}},
+        {AircraftType::ACJ, {40597, 6, 36, 100, 100}, {992, 5952, 4982, 6657}},
+    };
+    Write(
+        "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
+        "station_load.4=99999\r\nstation_load.5=99999\r\n");
+    for (const auto& [aircraft, full, pounds] : rows) {
+        const AircraftSpec& constants = Aircraft(aircraft);
+        EXPECT_EQ(Fields(ReadPayload(m_path, constants)), Fields(full));
+        std::vector<int> written;  // the formats are checked by the file tests
+        for (const profile::Entry& entry : PayloadEntries(full, constants)) {
+            written.push_back(std::stoi(entry.value.substr(1)));
+        }
+        EXPECT_EQ(written, pounds);
+    }
+    EXPECT_EQ(PayloadEntries({0, 2, 2, 0, 0}, kA320)[1].value, "\"330,  0.0, 0.0, 0.0, Coach\"");
+}
+
+TEST_F(PayloadFileTest, EveryAircraftPathAndWhichFileCounts) {
+    const auto rows = test_data::Rows("aircraft_paths.tsv");
+    ASSERT_EQ(rows.size(), 5u);
+    for (const test_data::Row& row : rows) {
+        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
+        AircraftFiles paths = AircraftFilePaths(aircraft, "C:\\Sim");
+        EXPECT_EQ(paths.base, "C:\\Sim" + row[1]) << row[0];
+        EXPECT_EQ(paths.iae, row[2] == "-" ? "" : "C:\\Sim" + row[2]) << row[0];
+    }
+    EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
+
+    // Only the IAE variant: installed, and its file is the one read.
+    const AircraftFiles a320 = AircraftFilePaths(AircraftType::A320, m_root);
+    EXPECT_FALSE(IsInstalled(a320));
+    Write(kA320Cfg, a320.iae);
+    EXPECT_TRUE(IsInstalled(a320));
+    EXPECT_EQ(PayloadSourceFile(a320), a320.iae);
+    // A folder named like the file does not count; the ACJ does not share the A319's folder.
+    fs::create_directories(files::NativePath(m_path));
+    EXPECT_EQ(PayloadSourceFile(a320), a320.iae);
+    Write("", AircraftFilePaths(AircraftType::A319, m_root).base);
+    EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, m_root)));
+}
+
+// A file installed at opening but gone at saving is a failure and is not
+// created again; a variant never installed is skipped.
+TEST_F(PayloadFileTest, SaveAfterTheFileVanished) {
+    const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
+    const LoadState load{42412, 12, 138, 50, 100};
+    Write(kA320Cfg);
+    EXPECT_TRUE(SavePayload(paths, {true, false}, load, kA320).empty());
+    fs::remove(files::NativePath(m_path));
+    const std::vector<SaveFailure> failures = SavePayload(paths, {true, false}, load, kA320);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(std::make_pair(failures[0].path, failures[0].status.error),
+              std::make_pair(m_path, files::Error::NotFound));
+    EXPECT_FALSE(fs::exists(files::NativePath(m_path)));
 }
 
 }  // namespace

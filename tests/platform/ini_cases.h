@@ -26,13 +26,13 @@ struct ReadFile {
     std::vector<ReadCheck> checks;
 };
 
-// Values and the integers they stand for (-9999 is the default).
+// Values and the integers a read of them gives (-9999 is the default).
 // clang-format off
 inline const std::vector<std::pair<std::string, int>> kIntegers = {
-    {"-42", -42}, {"+7x", 7}, {"", -9999}, {" ", 0}, {"\x01\x1f 5", 5}, {"- 42", 0}, {"0x1F", 31},
+    {"-42", -42}, {"+7x", 7}, {"", -9999}, {" ", -9999}, {"\x01\x1f 5", 5}, {"- 42", 0}, {"0x1F", 31},
     {"0X1F", 0}, {"-0o17", -15}, {"0b101", 5}, {"1.9", 1}, {"2147483648", INT_MIN},
     {"-2147483649", INT_MAX}, {"99999999999999999999", 1661992959},
-    {"000000000000000000000000000009", 9}};  // read through a 30-character buffer: 0
+    {"000000000000000000000000000009", 0}};  // read through a 30-character buffer
 
 inline const std::vector<ReadFile> kReadFiles = {
     {"CaseOfNames", "[Common]\r\nUnitSystem=1\r\n", {{"COMMON", "unitsystem", "1"}}},

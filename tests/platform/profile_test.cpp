@@ -12,16 +12,15 @@
 #include <iterator>
 
 #include "platform/files.h"
-#include "platform/ini_text.h"
 #include "tests/platform/ini_cases.h"
+#include "tests/support/data_rows.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : ini_cases::kMissing;
+    return fs::exists(path) ? test_data::FileBytes(path) : ini_cases::kMissing;
 }
 
 class ProfileFiles : public testing::Test {
@@ -47,8 +46,10 @@ TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
                 << file.name << " [" << c.section << "] " << c.key << " size " << c.size;
         }
     }
+    int i = 0;  // the Integers file holds them as i0, i1, ...
     for (const auto& [text, value] : ini_cases::kIntegers) {
-        EXPECT_EQ(ini::ParseInt(text, -9999), value) << text;
+        EXPECT_EQ(profile::GetInt("S", "i" + std::to_string(i++), -9999, Path("Integers")), value)
+            << text;
     }
     // A missing file reads as the defaults.
     EXPECT_EQ(profile::GetString("S", "k", "abc", 99, Path("none.cfg")), "abc");
@@ -131,6 +132,30 @@ TEST_F(ProfileFiles, OriginalIsKeptOnceOrTheSaveIsRefused) {
     files::Status status = profile::WriteString("Common", "UnitSystem", "1", Path("aircraft.cfg"));
     EXPECT_EQ(status.error, files::Error::OriginalNotKept) << status.reason;
     EXPECT_EQ(Get("aircraft.cfg"), before);
+}
+
+// A write keeps the file's permissions; one that cannot be made says why
+// and leaves the file as it was: read-only (even for root), in a missing
+// folder, too large to read.
+TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    Put("Prefs.cfg", "[S]\r\nk=v\r\n");
+    fs::permissions(Native("Prefs.cfg"), mode);
+    ASSERT_TRUE(profile::WriteString("S", "k", "w", Path("Prefs.cfg")).ok());
+    EXPECT_EQ(fs::status(Native("Prefs.cfg")).permissions(), mode);
+
+    fs::permissions(Native("Prefs.cfg"), fs::perms::owner_read);
+    Put("big.cfg", "");
+    fs::resize_file(Native("big.cfg"), files::kMaxFileBytes + 1);
+    const std::pair<std::string, files::Error> rows[] = {
+        {"Prefs.cfg", files::Error::AccessDenied},
+        {"none\\Prefs.cfg", files::Error::NotFound},
+        {"big.cfg", files::Error::TooLarge}};
+    for (const auto& [name, error] : rows) {
+        EXPECT_EQ(profile::WriteString("S", "k", "x", Path(name)).error, error) << name;
+    }
+    EXPECT_EQ(Get("Prefs.cfg"), "[S]\r\nk=w\r\n");
+    EXPECT_EQ(fs::file_size(Native("big.cfg")), files::kMaxFileBytes + 1);
 }
 
 // A full disk: the new content cannot be written beside the file, so the

@@ -1,67 +1,49 @@
 #include "tests/win32/support/ui_driver.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "platform/win32/controls.h"
 
 namespace testui {
-
 namespace {
 
 struct DriverState {
     std::function<void(HWND)> handler;
     std::set<HWND> seen;
 };
-
 DriverState* g_driver = nullptr;
 
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
-    auto* windows = reinterpret_cast<std::vector<HWND>*>(param);
-    windows->push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> ThreadDialogs() {
-    std::vector<HWND> windows;
-    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
     std::vector<HWND> dialogs;
-    for (HWND window : windows) {
+    auto collect = [](HWND window, LPARAM param) -> BOOL {
         wchar_t className[16] = {};
         GetClassNameW(window, className, 16);
         if (IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-            dialogs.push_back(window);
+            reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
         }
-    }
+        return TRUE;
+    };
+    EnumThreadWindows(GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
 }
 
 VOID CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (!g_driver) {
-        return;
-    }
-    for (HWND window : ThreadDialogs()) {
-        // Only the window that has the input (owners of a modal window are
-        // disabled) is handed over, and each one once.
-        if (!IsWindowEnabled(window) || g_driver->seen.count(window)) {
-            continue;
+    for (HWND window : g_driver ? ThreadDialogs() : std::vector<HWND>{}) {
+        // Only the window with the input (a modal window's owners are disabled), once.
+        if (IsWindowEnabled(window) && g_driver->seen.insert(window).second) {
+            g_driver->handler(window);
+            return;
         }
-        g_driver->seen.insert(window);
-        g_driver->handler(window);
-        return;
     }
 }
 
 }  // namespace
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 void RunWithModalHandler(const std::function<void()>& action,
                          const std::function<void(HWND window)>& handler) {
@@ -69,49 +51,29 @@ void RunWithModalHandler(const std::function<void()>& action,
     for (HWND existing : ThreadDialogs()) {
         state.seen.insert(existing);
     }
-    DriverState* previous = g_driver;
-    g_driver = &state;
+    DriverState* previous = std::exchange(g_driver, &state);
     UINT_PTR timer = SetTimer(nullptr, 0, 10, OnTimer);
     action();
     KillTimer(nullptr, timer);
     g_driver = previous;
-    PumpMessages();
-}
-
-bool IsMessageBox(HWND window) {
-    static const HICON kIcons[] = {LoadIconW(nullptr, IDI_ERROR), LoadIconW(nullptr, IDI_WARNING),
-                                   LoadIconW(nullptr, IDI_INFORMATION),
-                                   LoadIconW(nullptr, IDI_QUESTION)};
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) {
-            continue;
-        }
-        auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-        for (HICON standard : kIcons) {
-            if (icon == standard) {
-                return true;
-            }
-        }
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    return false;
 }
 
 MessageBoxInfo ReadMessageBox(HWND box) {
-    MessageBoxInfo info;
-    info.caption = Text(box);
-    info.owner = GetWindow(box, GW_OWNER);
+    const std::pair<LPCWSTR, UINT> icons[] = {{IDI_ERROR, MB_ICONERROR},
+                                              {IDI_WARNING, MB_ICONEXCLAMATION},
+                                              {IDI_INFORMATION, MB_ICONINFORMATION},
+                                              {IDI_QUESTION, MB_ICONQUESTION}};
+    MessageBoxInfo info{Text(box), "", 0, GetWindow(box, GW_OWNER)};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        LONG style = GetWindowLongW(child, GWL_STYLE);
-        if ((style & SS_TYPEMASK) == SS_ICON) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-            if (icon == LoadIconW(nullptr, IDI_ERROR)) {
-                info.icon = MB_ICONERROR;
-            } else if (icon == LoadIconW(nullptr, IDI_WARNING)) {
-                info.icon = MB_ICONEXCLAMATION;
-            } else if (icon == LoadIconW(nullptr, IDI_INFORMATION)) {
-                info.icon = MB_ICONINFORMATION;
-            } else if (icon == LoadIconW(nullptr, IDI_QUESTION)) {
-                info.icon = MB_ICONQUESTION;
+            for (auto [name, flag] : icons) {
+                info.icon = icon == LoadIconW(nullptr, name) ? flag : info.icon;
             }
         } else if (GetDlgCtrlID(child) == 0xFFFF) {
             info.text = Text(child);
@@ -120,17 +82,40 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     return info;
 }
 
-std::vector<MessageBoxInfo> AnswerMessageBoxes(const std::function<void()>& action,
-                                               const std::function<void(HWND dialog)>& onDialog) {
-    std::vector<MessageBoxInfo> boxes;
+bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b) {
+    return a.caption == b.caption && a.text == b.text && a.icon == b.icon && a.owner == b.owner;
+}
+void PrintTo(const MessageBoxInfo& box, std::ostream* out) {
+    *out << box.caption << " (icon " << box.icon << ", owner " << box.owner << "): " << box.text;
+}
+
+std::string Message(const std::string& name) {
+    std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/win32/messages.txt");
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(name + "=", 0) == 0) {
+            std::string text = line.substr(name.size() + 1);
+            for (size_t at; (at = text.find("\\n")) != std::string::npos;) {
+                text.replace(at, 2, "\n");
+            }
+            return text;
+        }
+    }
+    ADD_FAILURE() << "no message " << name;
+    return {};
+}
+
+Boxes AnswerMessageBoxes(const std::function<void()>& action,
+                         const std::function<void(HWND dialog)>& onDialog) {
+    Boxes boxes;
     RunWithModalHandler(action, [&](HWND window) {
-        if (IsMessageBox(window)) {
-            boxes.push_back(ReadMessageBox(window));
+        MessageBoxInfo box = ReadMessageBox(window);
+        if (box.icon != 0) {
+            boxes.push_back(box);
             PostMessageW(window, WM_COMMAND, IDOK, 0);
         } else if (onDialog) {
             onDialog(window);
         } else {
-            ADD_FAILURE() << "unexpected dialog \"" << Text(window) << "\"";
+            ADD_FAILURE() << "unexpected dialog \"" << box.caption << "\"";
             PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         }
     });
@@ -140,13 +125,40 @@ std::vector<MessageBoxInfo> AnswerMessageBoxes(const std::function<void()>& acti
 void Click(HWND dialog, int id) {
     SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
-
 std::string Text(HWND window) {
     return ui::GetText(window);
 }
-
 std::string ItemText(HWND dialog, int id) {
     return ui::GetItemText(dialog, id);
 }
+HWND MakeOwner() {
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                           nullptr, nullptr, nullptr, nullptr);
+}
+
+std::string Rgb(COLORREF colour) {
+    return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
+           std::to_string(GetBValue(colour)) + " ";
+}
+
+std::string TempPath(const std::string& name) {
+    return ui::Narrow(std::filesystem::temp_directory_path().wstring()) + name;
+}
+std::string Bytes(const std::string& path) {
+    std::ifstream in(std::filesystem::path(ui::Widen(path)), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+void Put(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(ui::Widen(path)).parent_path());
+    std::ofstream(std::filesystem::path(ui::Widen(path)), std::ios::binary) << bytes;
+}
 
 }  // namespace testui
+
+// The common controls set up as the program sets them up, then the tests.
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,48 +1,53 @@
-// Driving the program's windows from a test as a user would: modal dialogs
-// and message boxes that an action opens are handed to a handler from inside
-// their own modal loops, where the handler reads and closes them.
+// Driving the program's windows as a user would: each modal dialog or
+// message box that an action opens is handed to a handler from inside its
+// own modal loop, where the handler reads and closes it.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace testui {
 
-// Dispatches every message waiting on this thread.
-void PumpMessages();
-
-// Runs action. Each top-level dialog or message box that appears on this
-// thread while it runs (and did not exist before) is passed once to
-// handler, from a timer inside the innermost modal loop. The handler is
-// expected to close it, for instance with Click(window, IDOK); it may open
-// further modal windows, which are handled in turn.
+// Runs action; each new top-level dialog or message box of this thread that
+// has the input is passed once to handler, which closes it (and may open
+// further ones, handled in turn).
 void RunWithModalHandler(const std::function<void()>& action,
                          const std::function<void(HWND window)>& handler);
 
 struct MessageBoxInfo {
     std::string caption;
     std::string text;
-    UINT icon = 0;  // MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_ICONQUESTION or 0
+    UINT icon =
+        0;  // MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_ICONQUESTION; 0: no box
     HWND owner = nullptr;
 };
+MessageBoxInfo ReadMessageBox(HWND window);
+bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b);
+void PrintTo(const MessageBoxInfo& box, std::ostream* out);
+using Boxes = std::vector<MessageBoxInfo>;
 
-bool IsMessageBox(HWND window);
-MessageBoxInfo ReadMessageBox(HWND box);
+// A message box text as written in tests/data/win32/messages.txt ("\n": a line break).
+std::string Message(const std::string& name);
 
-// Runs action, answering every message box with OK, and returns them in
-// the order they appeared. Any other modal window is passed to onDialog
-// (which must close it); without onDialog the test fails and the window is
-// cancelled.
-std::vector<MessageBoxInfo> AnswerMessageBoxes(
-    const std::function<void()>& action,
-    const std::function<void(HWND dialog)>& onDialog = nullptr);
+// Runs action, answering every message box with OK; returns them in order.
+// Other dialogs go to onDialog (which closes them); without it they fail the test.
+Boxes AnswerMessageBoxes(const std::function<void()>& action,
+                         const std::function<void(HWND dialog)>& onDialog = nullptr);
 
-// A click on a dialog's button, as a user makes it (BM_CLICK).
-void Click(HWND dialog, int id);
+void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
+HWND MakeOwner();                  // a visible top-level window to run tools over
+std::string Rgb(COLORREF colour);  // "r,g,b "
+
+// Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing);
+// bytes written, with the folders on the way.
+std::string TempPath(const std::string& name);
+std::string Bytes(const std::string& path);
+void Put(const std::string& path, const std::string& bytes);
 
 }  // namespace testui

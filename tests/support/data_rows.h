@@ -1,0 +1,53 @@
+// Expected values kept under tests/data, written out apart from the code
+// they check: tab-separated rows, one a line, '#' starting a comment line.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace test_data {
+
+using Row = std::vector<std::string>;
+
+inline std::vector<Row> Rows(const std::string& name) {
+    std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/" + name);
+    std::vector<Row> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#') {
+            std::istringstream fields(line);
+            rows.emplace_back();
+            for (std::string field; std::getline(fields, field, '\t');) {
+                rows.back().push_back(field);
+            }
+            if (line.back() == '\t') {
+                rows.back().emplace_back();  // an empty last field
+            }
+        }
+    }
+    return rows;
+}
+
+inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
+    std::vector<int64_t> numbers;
+    std::transform(row.begin() + static_cast<std::ptrdiff_t>(from), row.end(),
+                   std::back_inserter(numbers), [](const std::string& s) { return std::stoll(s); });
+    return numbers;
+}
+
+// An aircraft's number (AircraftType) from its name.
+inline int AircraftNumber(const std::string& name) {
+    const std::string names[] = {"A318", "A319", "A320", "A321", "ACJ"};
+    return static_cast<int>(std::find(std::begin(names), std::end(names), name) - names) + 1;
+}
+
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace test_data

@@ -1,0 +1,193 @@
+// Every tool opened from the main menu and saved with OK, as a user would, over what a
+// user or another program could leave in its file's place: the right error box, the file
+// left as it was. Which failure shows which advice is the native tests' part; here each
+// kind of failure goes once through a real dialog.
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "app/main_menu_dialog.h"
+#include "platform/win32/controls.h"
+#include "res/resource.h"
+#include "tests/hostile/tool_files.h"
+#include "tests/win32/support/ui_driver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using hostile::Tool;
+
+// Each tool (in Tool order): its menu button, its file under the simulator folder, a line
+// its save writes into an empty file, the box after a save, its failures' first paragraph
+// and icon.
+struct ToolUi {
+    int menuButton;
+    const char* file;
+    const char* written;
+    const char* saved;
+    const char* notSaved;
+    UINT failureIcon;
+};
+constexpr ToolUi kUi[] = {
+    {IDC_MENU_LOAD_MANAGER, "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+     "\r\nstation_load.4=\"0,   26.0, 0.0, 0.0, First\"\r\n", "payload_saved", "payload_not_saved",
+     MB_ICONEXCLAMATION},
+    {IDC_MENU_CONFIGURATION, "\\Norvane\\Corvel\\Prefs.cfg", "\r\nUnitSystem=0\r\n",
+     "configuration_note", "configuration_not_saved", MB_ICONERROR},
+    {IDC_MENU_KEY_ASSIGNMENTS, "\\Norvane\\Corvel\\Prefs.cfg", "\r\nCommand.00-Key=20\r\n", nullptr,
+     "keys_not_saved", MB_ICONERROR},  // saved silently
+};
+
+// What stands in the file's place.
+enum class Content { Empty, Utf16, NulBytes, Huge, Folder, DeadWritersTemporary };
+
+// A scratch simulator folder whose name has accented Latin, Cyrillic and CJK letters: no
+// ANSI code page holds them all, so any use of the ANSI API breaks the tests.
+class HostileDialogs : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(m_window = m_menu.Create()); }
+    void TearDown() override {
+        DestroyWindow(m_window);
+        fs::remove_all(ui::Widen(m_folder));
+    }
+    // Opens the tool from the menu (choosing the A320) over content and presses OK, then
+    // Cancel if a failed save kept it open. Expects the box named (a failure's advice, or
+    // "saved"), the file as it was (or with the tool's lines, and its original kept) and no
+    // temporary left.
+    void Expect(Tool tool, Content content, const char* box) {
+        SCOPED_TRACE(hostile::ToolName(tool));
+        const ToolUi& ui = kUi[int(tool)];
+        const std::string path = m_folder + ui.file;
+        const fs::path wide = ui::Widen(path);
+        const char* const corpus[] = {"", "aircraft_utf16le_bom.cfg", "prefs_nul_bytes.cfg"};
+        const std::string bytes = content <= Content::NulBytes && content != Content::Empty
+                                      ? hostile::CorpusBytes(corpus[int(content)])
+                                      : "";
+        fs::remove_all(wide);  // a folder left by the row before
+        fs::remove(ui::Widen(path + ".original"));
+        testui::Put(path, bytes);
+        if (content == Content::Huge) {  // aircraft and key lines
+            std::string chunk;
+            while (chunk.size() < 1 << 20) {
+                chunk +=
+                    "[WEIGHT_AND_BALANCE]\r\nstation_load.4 = \"1984, 26.0, 0.0, 0.0, First\"\r\n"
+                    "[Keys]\r\nCommand.00-Key=84\r\n";
+            }
+            std::ofstream out(wide, std::ios::binary);
+            for (int i = 0; i < 200; ++i) {
+                out.write(chunk.data(), 1 << 20);
+            }
+        }
+        if (content == Content::Folder) {
+            fs::remove(wide);
+            fs::create_directory(wide);
+        }
+        const std::string dead = path + ".~99999996-0.tmp",
+                          ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
+        for (const std::string& file : {dead, ours, path + ".bak"}) {
+            if (content == Content::DeadWritersTemporary) {
+                testui::Put(file, "[Keys]\r\nCommand.00-");  // ours perhaps in progress
+            }
+        }
+        const auto files = std::distance(fs::directory_iterator(wide.parent_path()), {});
+        const auto written = fs::last_write_time(wide);
+        PROCESS_MEMORY_COUNTERS memory{};
+        GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+        const SIZE_T peakBefore = memory.PeakWorkingSetSize;
+
+        bool opened = false;
+        testui::Boxes boxes = testui::AnswerMessageBoxes(
+            [&] { testui::Click(m_window, ui.menuButton); },
+            [&](HWND dialog) {
+                const bool selector = testui::Text(dialog) == "Aircraft Selector";
+                opened = opened || !selector;
+                testui::Click(dialog, selector ? IDC_SEL_A320 : IDOK);
+                if (IsWindow(dialog) && IsWindowVisible(dialog)) {
+                    testui::Click(dialog, IDCANCEL);
+                }
+            });
+        for (testui::MessageBoxInfo& b : boxes) {
+            b.owner = nullptr;  // the menu's or the tool's: the dialogs' own tests tell
+        }
+        const std::string name = box;
+        testui::Boxes want;
+        if (name == "not_installed") {
+            want = {{"ERROR", testui::Message(box), MB_ICONEXCLAMATION, nullptr}};
+        } else if (name != "saved") {
+            want = {{"ERROR", testui::Message(ui.notSaved) + path + "\n\n" + testui::Message(box),
+                     ui.failureIcon, nullptr}};
+        } else if (ui.saved) {
+            want = {{"WARNING", testui::Message(ui.saved), MB_ICONINFORMATION, nullptr}};
+        }
+        EXPECT_EQ(boxes, want);
+        EXPECT_EQ(opened, name != "not_installed");
+        GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+        EXPECT_LT(memory.PeakWorkingSetSize - peakBefore, SIZE_T{64} << 20) << "read whole";
+        // A save keeps the file as it was before, byte for byte; a refusal keeps nothing.
+        const bool kept = name == "saved";
+        EXPECT_EQ(fs::exists(ui::Widen(path + ".original")), kept);
+        EXPECT_TRUE(!kept || testui::Bytes(path + ".original") == bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(wide.parent_path()), {}),
+                  files - (content == Content::DeadWritersTemporary) + kept)
+            << "a temporary";
+        if (name == "saved") {
+            EXPECT_NE(testui::Bytes(path).find(ui.written), std::string::npos);
+            EXPECT_TRUE(content != Content::DeadWritersTemporary ||
+                        (!fs::exists(ui::Widen(dead)) && fs::exists(ui::Widen(ours))));
+        } else {
+            EXPECT_EQ(fs::last_write_time(wide), written);
+            EXPECT_TRUE(content == Content::Folder || content == Content::Huge ||
+                        testui::Bytes(path) == bytes);
+        }
+    }
+
+    const std::string m_folder = testui::TempPath(ui::Narrow(
+        L"corvel-hostile \u00e9\u00fc \u0421\u0438\u043c\u0443\u043b\u044f\u0442\u043e\u0440 "
+        L"\u6a21\u62df\u5668-" +
+        std::to_wstring(GetCurrentProcessId())));
+    // The paths as LocateFiles would find them for m_folder.
+    CMainMenuDlg m_menu{[this] { return LocateFilesFrom(m_folder, "unused"); }};
+    HWND m_window = nullptr;
+};
+
+// Files the save cannot replace: UTF-16, NUL bytes, 200 MB (never read into memory), a
+// folder in the file's place (for the load manager: no aircraft). A dead writer's
+// temporary is removed by the next save, and nothing of anyone else's.
+TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
+    Expect(Tool::LoadManager, Content::Utf16, "unsupported_file_advice");
+    Expect(Tool::Configuration, Content::NulBytes, "unsupported_file_advice");
+    Expect(Tool::KeyAssignments, Content::Huge, "too_large_file_advice");
+    Expect(Tool::LoadManager, Content::Huge, "too_large_file_advice");
+    Expect(Tool::Configuration, Content::Folder, "folder_in_the_way_advice");
+    Expect(Tool::LoadManager, Content::Folder, "not_installed");
+    Expect(Tool::KeyAssignments, Content::DeadWritersTemporary, "saved");
+}
+
+// The folder found through the registry, in the 32-bit view where the simulator's
+// installer writes it. CTest runs this (and the refusals, which name the file) under
+// several ANSI code pages.
+TEST_F(HostileDialogs, EveryToolWorksInAUnicodeFolderWhateverTheCodePage) {
+    std::cout << "[ figures  ] ANSI code page " << GetACP() << "\n";
+    constexpr wchar_t kSimulatorKey[] =
+        L"SOFTWARE\\WOW6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+    const std::wstring setupPath = ui::Widen(m_folder + "\\");
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"SetupPath", REG_SZ,
+                              setupPath.c_str(), (setupPath.size() + 1) * sizeof(wchar_t)),
+              ERROR_SUCCESS);
+    testui::Put(m_folder + kUi[int(Tool::Configuration)].file, "");
+    DestroyWindow(m_window);
+    CMainMenuDlg menu;
+    m_window = menu.Create();
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"SetupPath");
+    EXPECT_EQ(menu.Context().simFolder, m_folder + "\\");
+    for (Tool tool : hostile::kFileTools) {  // both writers of Prefs.cfg reach the one file
+        Expect(tool, Content::Empty, "saved");
+    }
+}
+
+}  // namespace

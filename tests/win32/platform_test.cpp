@@ -1,0 +1,232 @@
+// Our profile functions against the platform's own (GetPrivateProfileStringA, ...IntA,
+// WritePrivateProfileStringA) on the same files: the same values and bytes, but for the named
+// divergences of tests/platform/ini_cases.h; then what only Windows file systems do, and
+// the pictures.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+#include "platform/files.h"
+#include "platform/ini_text.h"
+#include "platform/profile.h"
+#include "platform/win32/controls.h"
+#include "platform/win32/dialog.h"
+#include "res/resource.h"
+#include "tests/platform/ini_cases.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// This run's folder (ASCII, in Wine's temp folder), removed at the end.
+const struct Folder {
+    std::string path = ui::Narrow(fs::temp_directory_path().wstring()) + "corvel-profile-" +
+                       std::to_string(GetCurrentProcessId());
+    mutable std::error_code ignored;
+    Folder() { CreateDirectoryA(path.c_str(), nullptr); }
+    ~Folder() { fs::remove_all(path, ignored); }
+} kFolder;
+
+// Every file gets a name of its own: the platform caches profile files by name.
+std::string NewFile(const std::string& tag, const std::string& bytes = ini_cases::kMissing) {
+    static int count = 0;
+    const std::string path = kFolder.path + "\\" + tag + "-" + std::to_string(++count) + ".ini";
+    if (bytes != ini_cases::kMissing) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    return path;
+}
+std::string Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : ini_cases::kMissing;
+}
+std::string Theirs(const char* section, const char* key, const std::string& path,
+                   const char* defaultValue = "-", size_t size = 128) {
+    char buffer[512];
+    return std::string(buffer, GetPrivateProfileStringA(section, key, defaultValue, buffer,
+                                                        static_cast<DWORD>(size), path.c_str()));
+}
+
+// Named divergence: the platform's A functions hand out the ANSI code page, ours UTF-8.
+std::string Ansi(const std::string& utf8) {
+    const std::wstring wide = ui::Widen(utf8);
+    char ansi[512];
+    return std::string(
+        ansi, WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi,
+                                  sizeof ansi, nullptr, nullptr));
+}
+
+// What to ask of a file: every run of text between line breaks, brackets and '=', as written
+// and in upper case, cut at 100 characters (the platform never finds a key of 70,000).
+std::set<std::string> Names(std::string_view text) {
+    std::set<std::string> names;
+    for (size_t pos = 0, end = 0; pos <= text.size(); pos = end + 1) {
+        end = std::min(text.find_first_of(std::string_view("\r\n[]=\0", 6), pos), text.size());
+        std::string name(text.substr(pos, std::min<size_t>(end - pos, 100)));
+        names.insert(name);
+        for (char& c : name) {
+            c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        }
+        names.insert(name);
+    }
+    return names;
+}
+
+TEST(ProfileDifferential, ReadsGiveThePlatformsValues) {
+    int cases = 0;
+    for (const ini_cases::ReadFile& file : ini_cases::kReadFiles) {
+        std::vector<ini_cases::ReadCheck> queries = file.checks;
+        std::string storage;
+        const std::set<std::string> names = Names(ini::ReadableText(file.bytes, storage));
+        for (const std::string& section : names) {
+            for (const std::string& key : names) {
+                queries.push_back({section.c_str(), key.c_str(), ""});
+            }
+        }
+        const std::string path = NewFile(file.name, file.bytes);
+        for (const ini_cases::ReadCheck& q : queries) {
+            SCOPED_TRACE(std::string(file.name) + " [" + q.section + "] " + q.key);
+            const std::string theirs = Theirs(q.section, q.key, path, q.defaultValue, q.size);
+            const std::string ours =
+                profile::GetString(q.section, q.key, q.defaultValue, q.size, path);
+            EXPECT_EQ(Ansi(ours) == theirs, !q.platformDiffers) << ours << " / " << theirs;
+            EXPECT_EQ(
+                profile::GetInt(q.section, q.key, -9999, path),
+                static_cast<int>(GetPrivateProfileIntA(q.section, q.key, -9999, path.c_str())));
+            cases += 2;
+        }
+    }
+    std::cout << "[ INFO     ] " << cases << " read cases compared\n";
+}
+
+TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
+    int counts[3] = {};
+    for (const ini_cases::WriteRow& row : ini_cases::kWriteRows) {
+        SCOPED_TRACE(row.name);
+        const std::string theirs = NewFile(row.name, row.before);
+        const std::string ours = NewFile(row.name, row.before);
+        const char *section = row.section.c_str(), *key = row.key.c_str();
+        ASSERT_TRUE(WritePrivateProfileStringA(section, key, row.value.c_str(), theirs.c_str()));
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, theirs.c_str());  // flush its cache
+        const files::Status status = profile::WriteString(row.section, row.key, row.value, ours);
+        ++counts[row.platform];
+        if (row.platform == ini_cases::kOursRefuses) {
+            EXPECT_EQ(status.error, files::Error::Unsupported);
+            EXPECT_EQ(Get(ours), row.before);
+            EXPECT_NE(Get(theirs), row.before) << "the platform no longer writes it";
+            continue;
+        }
+        ASSERT_TRUE(status.ok()) << status.reason;
+        EXPECT_EQ(Get(ours) == Get(theirs), row.platform == ini_cases::kSame)
+            << testing::PrintToString(Get(ours)) << " / " << testing::PrintToString(Get(theirs));
+        // Either way the platform reads our file as it reads its own.
+        EXPECT_EQ(Theirs(section, key, ours), Theirs(section, key, theirs));
+    }
+    std::cout << "[ INFO     ] " << counts[ini_cases::kSame] << " write cases equal, "
+              << counts[ini_cases::kDiffers] << " named cases where ours differs, "
+              << counts[ini_cases::kOursRefuses] << " where ours refuses\n";
+}
+
+// What only Windows file systems have: attributes. A read-only file is refused
+// (no temporary left), a hidden one written and kept hidden.
+TEST(Win32Files, ReadOnlyIsRefusedAndHiddenKept) {
+    const auto count = std::distance(fs::directory_iterator(kFolder.path), {});
+    for (DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
+        const std::string path = NewFile("Attribute", "[Common]\r\nUnitSystem=0\r\n");
+        SetFileAttributesA(path.c_str(), attribute);
+        const files::Status status = profile::WriteString("Common", "UnitSystem", "1", path);
+        EXPECT_EQ(status.error, attribute == FILE_ATTRIBUTE_HIDDEN ? files::Error::None
+                                                                   : files::Error::AccessDenied);
+        EXPECT_EQ(Get(path),
+                  status.ok() ? "[Common]\r\nUnitSystem=1\r\n" : "[Common]\r\nUnitSystem=0\r\n");
+        EXPECT_TRUE(GetFileAttributesA(path.c_str()) & attribute);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    // The two files and the original kept of the one written.
+    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 3) << "a temporary";
+}
+
+// The pictures, decoded once (their sizes and depth: the golden templates), pixel for
+// pixel: res/bitmaps/load_manager_header.png has bands at the top and bottom and the
+// title's white underline.
+TEST(Pictures, DecodedOnceColourForColour) {
+    EXPECT_EQ(ui::CachedBitmap(IDB_A320_SIDE), ui::CachedBitmap(IDB_A320_SIDE));
+    EXPECT_EQ(ui::CachedBitmap(IDD_MAIN_MENU), nullptr) << "not a picture";
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, ui::CachedBitmap(IDB_LOAD_MANAGER_HEADER));
+    EXPECT_EQ(
+        std::vector<COLORREF>({GetPixel(dc, 2, 2), GetPixel(dc, 2, 97), GetPixel(dc, 320, 50)}),
+        std::vector<COLORREF>({RGB(95, 65, 49), RGB(62, 25, 5), RGB(255, 255, 255)}));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+}
+
+// A template's dialog units from pixels: the one that the dialog manager maps to px.
+int Dlu(int px, int base, int units) {
+    for (int dlu = MulDiv(px, units, base) - 1; dlu <= MulDiv(px, units, base) + 1; ++dlu) {
+        if (MulDiv(dlu, base, units) == px) {
+            return dlu;
+        }
+    }
+    return -1;
+}
+
+// Every template as the dialog layer alone shows it, control by control in tab order:
+// id, class, place and size in dialog units, flags (Tab stop, Disabled, Hidden), the
+// picture's size, the text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
+TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
+    std::ostringstream shown;
+    for (int id : {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
+                   IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER,
+                   IDD_FUEL_PLANNER, IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION}) {
+        ui::CDialog dialog(id);
+        const HWND window = dialog.Create();
+        RECT base{0, 0, 4, 8}, client;
+        MapDialogRect(window, &base);
+        GetClientRect(window, &client);
+        shown << id << " " << Dlu(client.right, base.right, 4) << "x"
+              << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r;
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            wchar_t type[32];
+            GetClassNameW(c, type, 32);
+            const LONG style = GetWindowLongW(c, GWL_STYLE);
+            shown << "  " << GetDlgCtrlID(c) << " " << ui::Narrow(type) << " "
+                  << Dlu(r.left, base.right, 4) << "," << Dlu(r.top, base.bottom, 8) << " "
+                  << Dlu(r.right - r.left, base.right, 4) << "x"
+                  << Dlu(r.bottom - r.top, base.bottom, 8) << " " << (style & WS_TABSTOP ? "T" : "")
+                  << (style & WS_DISABLED ? "D" : "") << (style & WS_VISIBLE ? "" : "H");
+            BITMAP picture{};
+            if ((style & SS_TYPEMASK) == SS_BITMAP &&
+                GetObjectW(
+                    reinterpret_cast<HBITMAP>(SendMessageW(c, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                    sizeof picture, &picture)) {
+                shown << " picture " << picture.bmWidth << "x" << picture.bmHeight << "x"
+                      << picture.bmBitsPixel << "\n";
+                continue;  // its text is the picture's resource number
+            }
+            std::string text = ui::GetText(c);
+            for (size_t at; (at = text.find('\n')) != std::string::npos;) {
+                text.replace(at, 1, "\\n");
+            }
+            shown << " \"" << text << "\"\n";
+        }
+    }
+    const std::string golden = CORVEL_SOURCE_DIR "/tests/data/win32/templates.txt";
+    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+        std::ofstream(golden, std::ios::binary) << shown.str();
+    }
+    EXPECT_EQ(shown.str(), Get(golden));
+}
+
+}  // namespace

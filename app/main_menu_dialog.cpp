@@ -123,7 +123,9 @@ void CMainMenuDlg::OnLoadManager() {
 void CMainMenuDlg::OnFuelPlanner() {
     const AircraftType aircraft = SelectAircraft();
     if (IsAircraftInstalled(aircraft)) {
-        fuel::RunFuelPlanner(GetHwnd(), {aircraft, m_context.savedZfwKg[AircraftIndex(aircraft)]});
+        fuel::RunFuelPlanner(GetHwnd(),
+                             {aircraft, m_context.savedZfwKg[AircraftIndex(aircraft)],
+                              PayloadSourceFile(AircraftFilePaths(aircraft, m_context.simFolder))});
     }
 }
 

@@ -141,6 +141,7 @@ PlannerResult PlanFromFields(AircraftType aircraft, const PlannerInput& input, W
 
     result.outcome = PlanOutcome::Shown;
     result.plan = *plan;
+    result.taxiKg = *taxiKg;
     result.tripText = Format(ShownWeight(plan->tripKg, unit));
     result.fobText = Format(ShownWeight(plan->fobKg, unit));
     result.innerText = TankText(plan->innerKg, plan->innerFill, unit);

@@ -72,6 +72,7 @@ struct PlannerResult {
     int32_t costIndex = 0;
     int32_t zfwKg = 0;
     // Only for Shown:
+    int32_t taxiKg = 0;
     FuelPlan plan;
     std::string tripText;
     std::string fobText;

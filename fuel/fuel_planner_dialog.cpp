@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fuel/fuel_balance.h"
 #include "fuel/fuel_fields.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
@@ -17,6 +18,13 @@ constexpr int kConvertedFields[] = {IDC_FP_ZFW, IDC_FP_TAXI, IDC_FP_TRIP, IDC_FP
 constexpr int kWeightUnitLabels[] = {IDC_FP_ZFW_UNIT, IDC_FP_TAXI_UNIT, IDC_FP_TRIP_UNIT,
                                      IDC_FP_FINAL_UNIT, IDC_FP_FOB_UNIT};
 
+// The balance line, dialog units: from the left margin to just left of
+// Close, from below the Fuel Management box to the dialog's foot.
+constexpr int kBalanceLineLeft = 7;
+constexpr int kBalanceLineGap = 4;
+constexpr int kBalanceLineAboveClose = 8;
+constexpr int kBalanceLineBelowClose = 3;
+
 }  // namespace
 
 void RunFuelPlanner(HWND owner, const FuelPlannerInput& input) {
@@ -27,7 +35,7 @@ void RunFuelPlanner(HWND owner, const FuelPlannerInput& input) {
 namespace detail {
 
 CFuelPlanner::CFuelPlanner(HWND owner, const FuelPlannerInput& input)
-    : CDialog(IDD_FUEL_PLANNER, owner), m_input(input) {}
+    : CDialog(IDD_FUEL_PLANNER, owner), m_input(input), m_balanceLine(colors::kWarningText) {}
 
 BOOL CFuelPlanner::OnInitDialog() {
     HWND dialog = GetHwnd();
@@ -60,6 +68,15 @@ BOOL CFuelPlanner::OnInitDialog() {
     ui::SetItemText(dialog, IDC_FP_TAXI, fields.taxi);
     ui::SetItemText(dialog, IDC_FP_RESERVE, fields.reserve);
     ui::SetItemText(dialog, IDC_FP_FINAL, fields.finalFuel);
+
+    if (IsAircraft(m_input.aircraft)) {
+        if (!m_input.aircraftFile.empty()) {
+            m_balance = balance::ReadBalanceFile(m_input.aircraftFile);
+        }
+        m_limits = balance::LimitsOf(Aircraft(m_input.aircraft), m_balance);
+        CreateBalanceLine();
+        ShowBalanceLine();
+    }
     return TRUE;
 }
 
@@ -107,9 +124,11 @@ void CFuelPlanner::OnValidate() {
     }
 
     m_plan = result.plan;
+    m_shown = result;
     ui::SetItemText(dialog, IDC_FP_TRIP, result.tripText);
     m_fobEdit.SetText(result.fobText);
     ShowTanks(result.innerText, result.outerText, result.centerText);
+    ShowBalanceLine();
 
     // The plan stays on show, tanks full, behind the refusal.
     if (m_plan.excessKg > 0) {
@@ -128,6 +147,7 @@ void CFuelPlanner::ChangeUnit(WeightUnit unit) {
     }
     ui::SetItemText(dialog, IDC_FP_COST_INDEX_UNIT, CostIndexUnitLabel(m_unit));
     ApplyUnitChange();
+    ShowBalanceLine();
 }
 
 void CFuelPlanner::ApplyUnitChange() {
@@ -154,6 +174,27 @@ void CFuelPlanner::ShowTanks(const std::string& inner, const std::string& outer,
         m_rightOuterEdit.SetText(outer);
     }
     m_centerEdit.SetText(center);
+}
+
+void CFuelPlanner::CreateBalanceLine() {
+    RECT close{};
+    GetWindowRect(Item(IDCANCEL), &close);
+    MapWindowPoints(nullptr, GetHwnd(), reinterpret_cast<POINT*>(&close), 2);
+    RECT units{kBalanceLineLeft, kBalanceLineAboveClose, kBalanceLineGap, kBalanceLineBelowClose};
+    MapDialogRect(GetHwnd(), &units);
+    const RECT line{units.left, close.top - units.top, close.left - units.right,
+                    close.bottom + units.bottom};
+    m_balanceLine.Create(GetHwnd(), IDC_FP_BALANCE_LINE, line);
+}
+
+void CFuelPlanner::ShowBalanceLine() {
+    if (!IsAircraft(m_input.aircraft)) {
+        return;
+    }
+    const balance::StatusLine line =
+        m_shown ? TakeOffLine(m_input.aircraft, *m_shown, m_balance, m_limits, m_unit)
+                : balance::LimitsStatus(m_limits, m_unit);
+    m_balanceLine.Show(line.text, line.warning);
 }
 
 void CFuelPlanner::ShowError(const char* text) {

@@ -7,18 +7,27 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "balance/balance_file.h"
+#include "balance/weight_limits.h"
 #include "core/aircraft.h"
 #include "core/units.h"
 #include "fuel/fuel_computation.h"
+#include "fuel/fuel_fields.h"
 #include "platform/win32/color_edit.h"
 #include "platform/win32/dialog.h"
+#include "platform/win32/status_line.h"
 
 namespace fuel {
 
 struct FuelPlannerInput {
     AircraftType aircraft = AircraftType::None;  // A318 to ACJ
     int32_t savedZfwKg = 0;                      // 0: none saved in this run
+    // The aircraft.cfg whose limits, payload, wing and tanks give the
+    // weight-and-balance line (UTF-8); empty: the type's limits only.
+    std::string aircraftFile = {};
 };
 
 // Runs the Fuel Planner modally over owner.
@@ -42,12 +51,21 @@ class CFuelPlanner : public ui::CDialog {
     void ApplyUnitChange();
     void ShowTanks(const std::string& inner, const std::string& outer, const std::string& center);
     void ShowError(const char* text);
+    // The weight-and-balance line, left of Close: the limits until a plan
+    // is shown, then the plan's weights and CG.
+    void CreateBalanceLine();
+    void ShowBalanceLine();
 
     const FuelPlannerInput m_input;
     WeightUnit m_unit = WeightUnit::Kg;
     // The last plan shown (all zero before the first); a unit change shows
     // its tanks again.
     FuelPlan m_plan;
+    // The last plan shown, as Validate read it (for the balance line).
+    std::optional<PlannerResult> m_shown;
+    balance::BalanceFile m_balance;
+    balance::WeightLimits m_limits;
+    ui::CStatusLine m_balanceLine;
 
     ui::CColorEdit m_fobEdit;
     ui::CColorEdit m_centerEdit;

@@ -2,12 +2,16 @@
 // the load read stays within the aircraft, its numbers compute without
 // overflow, and saving it back either writes exactly the four station
 // lines and reads back the same load, or is refused with the file untouched.
+// Its weight and balance reads too: a CG is a finite number or a reason.
 // The whole input is the file; its size picks the aircraft.
 #include <cstddef>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
+#include "balance/balance_file.h"
 #include "fuzz/fuzz_support.h"
+#include "payload/payload_balance.h"
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/ini_text.h"
@@ -32,8 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Check(SameLoad(load, payload::ClampToAircraft(load, aircraft)),
                 "a load read beyond the aircraft's seats or holds");
     fuzz::Check(load.emptyWeightKg >= 0, "a negative empty weight");
+    const balance::BalanceFile balanceFile = balance::ReadBalanceFile(path);
+    const balance::WeightLimits limits = balance::LimitsOf(aircraft, balanceFile);
+    const balance::CgResult cg = balance::ZeroFuelCg(balanceFile);
+    fuzz::Check(cg.percentMac ? std::isfinite(*cg.percentMac) && std::fabs(*cg.percentMac) <= 999
+                              : !cg.whyNot.empty(),
+                "a CG that is neither a number on the wing nor a reason");
     for (WeightUnit unit : {WeightUnit::Kg, WeightUnit::Lb}) {
-        (void)payload::Recalculate(load, unit, aircraft);
+        const payload::PayloadFields fields = payload::Recalculate(load, unit, aircraft);
+        (void)payload::ZeroFuelLine(load, fields.currentZfwKg, balanceFile, limits, unit, aircraft);
     }
 
     const files::Status saved = payload::WritePayload(path, load, aircraft);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "payload/payload_balance.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
@@ -36,6 +37,12 @@ constexpr int kSliders[] = {IDC_LM_FIRST_SLIDER, IDC_LM_SECOND_SLIDER, IDC_LM_FO
                             IDC_LM_AFT_SLIDER};
 
 constexpr int kZfwFontTenthsOfPoint = 90;
+
+// The balance line's band, dialog units: as wide as the Weight Unit box
+// (which ends where Cancel ends), between that box and the buttons.
+constexpr int kBalanceLineWidth = 181;
+constexpr int kBalanceLineAboveButtons = 27;
+constexpr int kBalanceLineGap = 2;
 
 uint32_t SliderPos(HWND dialog, int id) {
     return static_cast<uint32_t>(std::max(0, ui::GetTrackbarPos(GetDlgItem(dialog, id))));
@@ -86,7 +93,8 @@ CLoadManager::CLoadManager(HWND owner, const LoadManagerInput& input)
     : ui::CDialog(Aircraft(input.aircraft).loadManagerTemplate, owner),
       m_aircraft(Aircraft(input.aircraft)),
       m_files(AircraftFilePaths(input.aircraft, input.simFolder)),
-      m_installed(FindInstalledVariants(m_files)) {}
+      m_installed(FindInstalledVariants(m_files)),
+      m_balanceLine(colors::kWarningText) {}
 
 CLoadManager::~CLoadManager() {
     // The window goes before the font and the field brushes it uses.
@@ -112,6 +120,9 @@ BOOL CLoadManager::OnInitDialog() {
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.
     m_load = ReadPayload(PayloadSourceFile(m_files), m_aircraft);
+    m_balance = balance::ReadBalanceFile(PayloadSourceFile(m_files));
+    m_limits = balance::LimitsOf(m_aircraft, m_balance);
+    CreateBalanceLine();
     ui::SetTrackbarPos(Item(IDC_LM_FIRST_SLIDER), ToInt(m_load.businessPax));
     ui::SetTrackbarPos(Item(IDC_LM_SECOND_SLIDER), ToInt(m_load.economyPax));
     ui::SetTrackbarPos(Item(IDC_LM_FORWARD_SLIDER), ToInt(m_load.forwardCargoPercent));
@@ -193,6 +204,24 @@ void CLoadManager::ShowLoad() {
     ShowNumber(dialog, IDC_LM_AIRCRAFT_WEIGHT, fields.aircraftWeight);
     ShowNumber(dialog, IDC_LM_ZFW, fields.zfw);
     m_zfwKg = fields.currentZfwKg;
+    const balance::StatusLine line =
+        ZeroFuelLine(m_load, m_zfwKg, m_balance, m_limits, m_unit, m_aircraft);
+    m_balanceLine.Show(line.text, line.warning);
+}
+
+void CLoadManager::CreateBalanceLine() {
+    RECT ok{}, cancel{};
+    GetWindowRect(Item(IDOK), &ok);
+    GetWindowRect(Item(IDCANCEL), &cancel);
+    MapWindowPoints(nullptr, GetHwnd(), reinterpret_cast<POINT*>(&ok), 2);
+    MapWindowPoints(nullptr, GetHwnd(), reinterpret_cast<POINT*>(&cancel), 2);
+    RECT units{0, 0, kBalanceLineWidth, kBalanceLineAboveButtons};
+    RECT gap{0, 0, 0, kBalanceLineGap};
+    MapDialogRect(GetHwnd(), &units);
+    MapDialogRect(GetHwnd(), &gap);
+    const RECT line{cancel.right - units.right, ok.top - units.bottom, cancel.right,
+                    ok.top - gap.bottom};
+    m_balanceLine.Create(GetHwnd(), IDC_LM_BALANCE_LINE, line);
 }
 
 bool CLoadManager::OnCommand(int id, int code, HWND /*control*/) {

@@ -13,11 +13,14 @@
 
 #include "core/aircraft.h"
 #include "core/units.h"
+#include "balance/balance_file.h"
+#include "balance/weight_limits.h"
 #include "payload/aircraft_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
 #include "platform/win32/color_edit.h"
 #include "platform/win32/dialog.h"
+#include "platform/win32/status_line.h"
 
 namespace payload {
 
@@ -65,6 +68,9 @@ class CLoadManager : public ui::CDialog {
     // Shows the load state: counts, fill bars and weights.
     void ShowLoad();
     void CenterOnOwner();
+    // The weight-and-balance line, in the free band above OK and Cancel,
+    // below the Weight Unit box.
+    void CreateBalanceLine();
 
     // Coloured fields, in the order of kFieldColors, then the ZFW.
     static constexpr int kColoredFieldCount = 10;
@@ -79,6 +85,10 @@ class CLoadManager : public ui::CDialog {
 
     AircraftFiles m_files;
     InstalledVariants m_installed;
+    // The aircraft file's weight and balance, read when the dialog opens.
+    balance::BalanceFile m_balance;
+    balance::WeightLimits m_limits;
+    ui::CStatusLine m_balanceLine;
     bool m_bControlsReady = false;
 };
 

@@ -15,5 +15,6 @@ constexpr COLORREF kKeyFigure = RGB(0, 0, 150);            // dark blue: ZFW and
 constexpr COLORREF kKeyFigureText = RGB(255, 255, 255);
 constexpr COLORREF kText = RGB(0, 0, 0);
 constexpr COLORREF kBarBackground = RGB(255, 255, 255);
+constexpr COLORREF kWarningText = RGB(192, 0, 0);  // a weight-and-balance line over a limit
 
 }  // namespace colors

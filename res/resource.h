@@ -85,6 +85,7 @@
 #define IDC_LM_FORWARD_BAR 1033
 #define IDC_LM_AFT_BAR 1034
 #define IDC_LM_AIRCRAFT_WEIGHT 1035
+#define IDC_LM_BALANCE_LINE 1036  // created at run time
 
 // Fuel Planner (142); Close is IDCANCEL
 #define IDC_FP_DISTANCE 1009
@@ -110,6 +111,7 @@
 #define IDC_FP_TRIP_UNIT 1035
 #define IDC_FP_FINAL_UNIT 1036
 #define IDC_FP_FOB_UNIT 1037
+#define IDC_FP_BALANCE_LINE 1038  // created at run time
 
 // Configuration (145)
 #define IDC_CFG_VOLUME 1003

@@ -95,7 +95,7 @@ HBITMAP CachedBitmap(int resourceId) {
 }
 
 void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap) {
-    SendDlgItemMessageW(dialog, id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    ShowPicture(GetDlgItem(dialog, id), bitmap);
 }
 
 }  // namespace ui

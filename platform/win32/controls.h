@@ -47,7 +47,8 @@ void MoveFocus(HWND dialog, HWND control);
 // nullptr when there is no such picture.
 HBITMAP CachedBitmap(int resourceId);
 
-// Gives a bitmap push button (or radio button drawn as one) its image.
+// Gives a bitmap push button (or radio button drawn as one) its image,
+// scaled to the dialog's layout (ShowPicture).
 void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap);
 
 }  // namespace ui

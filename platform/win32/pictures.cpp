@@ -3,11 +3,14 @@
 #include <wincodec.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/dialog_template.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/dpi_change.h"
 
 namespace ui {
 
@@ -74,19 +77,11 @@ Com<IWICBitmapSource> Decode(const void* bytes, DWORD size) {
     return Take(bgr);
 }
 
-}  // namespace
-
-HBITMAP DecodePicture(HMODULE module, int resourceId) {
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) {
-        return nullptr;
-    }
-    Com<IWICBitmapSource> picture = Decode(bytes, SizeofResource(module, found));
+// A 24-bit top-down DIB section with the pixels of a 24-bit BGR source.
+HBITMAP ToBitmap(IWICBitmapSource* picture) {
     UINT width = 0;
     UINT height = 0;
-    if (!picture || FAILED(picture->GetSize(&width, &height)) || width == 0 || height == 0 ||
+    if (FAILED(picture->GetSize(&width, &height)) || width == 0 || height == 0 ||
         width > kMaxSidePixels || height > kMaxSidePixels) {
         return nullptr;
     }
@@ -108,6 +103,199 @@ HBITMAP DecodePicture(HMODULE module, int resourceId) {
         return nullptr;
     }
     return bitmap;
+}
+
+// The best filter the system has: high-quality cubic from Windows 10 on,
+// Fant (area averaging) before.
+constexpr auto kHighQualityCubic = static_cast<WICBitmapInterpolationMode>(4);
+
+HBITMAP Resample(HBITMAP picture, int width, int height) {
+    IWICImagingFactory* factory = Factory();
+    IWICBitmap* source = nullptr;
+    if (!factory ||
+        FAILED(factory->CreateBitmapFromHBITMAP(picture, nullptr, WICBitmapIgnoreAlpha, &source))) {
+        return nullptr;
+    }
+    Com<IWICBitmap> sourceOwner = Take(source);
+    IWICBitmapScaler* scaler = nullptr;
+    if (FAILED(factory->CreateBitmapScaler(&scaler))) {
+        return nullptr;
+    }
+    Com<IWICBitmapScaler> scalerOwner = Take(scaler);
+    const UINT w = static_cast<UINT>(width);
+    const UINT h = static_cast<UINT>(height);
+    if (FAILED(scaler->Initialize(source, w, h, kHighQualityCubic)) &&
+        FAILED(scaler->Initialize(source, w, h, WICBitmapInterpolationModeFant))) {
+        return nullptr;
+    }
+    IWICBitmapSource* bgr = nullptr;
+    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat24bppBGR, scaler, &bgr))) {
+        return nullptr;
+    }
+    Com<IWICBitmapSource> bgrOwner = Take(bgr);
+    return ToBitmap(bgr);
+}
+
+// The layouts and the pictures are made for this DPI.
+constexpr UINT kDesignDpi = 96;
+
+// The base units the dialog manager would give this dialog's font at 96
+// DPI: the average width of the letters and the height of the font.
+SIZE BaseUnitsAtDesignDpi(HWND dialog, UINT dpi) {
+    auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    LOGFONTW description{};
+    if (!font || !GetObjectW(font, sizeof description, &description) || description.lfHeight == 0) {
+        return {0, 0};
+    }
+    // The dialog manager makes the font -MulDiv(points, dpi, 72) high.
+    const int pixels = description.lfHeight < 0 ? -description.lfHeight : description.lfHeight;
+    const int points = MulDiv(pixels, 72, static_cast<int>(dpi));
+    description.lfHeight = -MulDiv(points, static_cast<int>(kDesignDpi), 72);
+    HFONT designFont = CreateFontIndirectW(&description);
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!designFont || !dc) {
+        if (designFont) {
+            DeleteObject(designFont);
+        }
+        if (dc) {
+            DeleteDC(dc);
+        }
+        return {0, 0};
+    }
+    HGDIOBJ previous = SelectObject(dc, designFont);
+    TEXTMETRICW metrics{};
+    SIZE letters{};
+    static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE units{0, 0};
+    if (GetTextMetricsW(dc, &metrics) && GetTextExtentPoint32W(dc, kLetters, 52, &letters)) {
+        units = {(letters.cx / 26 + 1) / 2, metrics.tmHeight};  // the dialog manager's rounding
+    }
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(designFont);
+    return units;
+}
+
+// How much a picture scaled with its dialog may outgrow its frame by
+// rounding: a pixel each for the picture, the frame and its edge.
+constexpr int kRoundingPixels = 3;
+
+// The property of a picture control that holds the picture at its own size.
+constexpr wchar_t kPictureProperty[] = L"Corvel.Picture";
+
+bool IsButton(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"Button") == 0;
+}
+
+BOOL CALLBACK ShowPictureAgain(HWND child, LPARAM dialog) {
+    HANDLE picture = GetPropW(child, kPictureProperty);
+    if (picture && GetParent(child) == reinterpret_cast<HWND>(dialog)) {
+        ShowPicture(child, static_cast<HBITMAP>(picture));
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK ForgetPicture(HWND child, LPARAM /*unused*/) {
+    RemovePropW(child, kPictureProperty);
+    return TRUE;
+}
+
+}  // namespace
+
+HBITMAP DecodePicture(HMODULE module, int resourceId) {
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes) {
+        return nullptr;
+    }
+    Com<IWICBitmapSource> picture = Decode(bytes, SizeofResource(module, found));
+    return picture ? ToBitmap(picture.get()) : nullptr;
+}
+
+LayoutScale DialogLayoutScale(HWND dialog) {
+    const UINT dpi = WindowDpi(dialog);
+    if (dpi == kDesignDpi) {
+        return {};
+    }
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    const SIZE designUnits = BaseUnitsAtDesignDpi(dialog, dpi);
+    if (units.right <= 0 || units.bottom <= 0 || designUnits.cx <= 0 || designUnits.cy <= 0) {
+        // No font to measure: the layout grows with the DPI.
+        return {static_cast<int>(dpi), static_cast<int>(kDesignDpi), static_cast<int>(dpi),
+                static_cast<int>(kDesignDpi)};
+    }
+    return {units.right, designUnits.cx, units.bottom, designUnits.cy};
+}
+
+HBITMAP ScaledBitmap(HBITMAP picture, int width, int height) {
+    BITMAP own{};
+    if (!picture || !GetObjectW(picture, sizeof own, &own) || width <= 0 || height <= 0 ||
+        width > static_cast<int>(kMaxSidePixels) || height > static_cast<int>(kMaxSidePixels) ||
+        (width == own.bmWidth && height == own.bmHeight)) {
+        return picture;
+    }
+    // Kept for the process, as the pictures themselves are: a dialog at a
+    // given scale reopens with the same sizes.
+    static std::map<std::tuple<HBITMAP, int, int>, HBITMAP> cache;
+    const auto key = std::make_tuple(picture, width, height);
+    auto found = cache.find(key);
+    if (found != cache.end()) {
+        return found->second;
+    }
+    HBITMAP scaled = Resample(picture, width, height);
+    if (!scaled) {
+        return picture;  // shown at its own size rather than not at all
+    }
+    cache[key] = scaled;
+    return scaled;
+}
+
+void ShowPicture(HWND control, HBITMAP picture) {
+    HWND dialog = control ? GetParent(control) : nullptr;
+    if (!dialog) {
+        return;
+    }
+    SetPropW(control, kPictureProperty, picture);
+    HBITMAP shown = picture;
+    BITMAP own{};
+    if (picture && GetObjectW(picture, sizeof own, &own)) {
+        const LayoutScale scale = DialogLayoutScale(dialog);
+        int width = MulDiv(own.bmWidth, scale.numeratorX, scale.denominatorX);
+        int height = MulDiv(own.bmHeight, scale.numeratorY, scale.denominatorY);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        if (!IsButton(control) && (style & SS_CENTERIMAGE)) {
+            // A picture that fills its frame must not outgrow it by the
+            // rounding of the layout; one larger than its frame by design
+            // (a banner cut at the sides) stays so.
+            RECT client{};
+            GetClientRect(control, &client);
+            if (width > client.right && width - client.right <= kRoundingPixels) {
+                width = client.right;
+            }
+            if (height > client.bottom && height - client.bottom <= kRoundingPixels) {
+                height = client.bottom;
+            }
+        }
+        shown = ScaledBitmap(picture, width, height);
+    }
+    if (IsButton(control)) {
+        SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+    } else {
+        SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
+    }
+    FollowDpiChanges(dialog);
+}
+
+void ShowPicturesAgain(HWND dialog) {
+    EnumChildWindows(dialog, ShowPictureAgain, reinterpret_cast<LPARAM>(dialog));
+}
+
+void ForgetPictures(HWND dialog) {
+    EnumChildWindows(dialog, ForgetPicture, 0);
 }
 
 void ShowTemplatePictures(HWND dialog, int templateId) {
@@ -135,8 +323,7 @@ void ShowTemplatePictures(HWND dialog, int templateId) {
         // not the one expected, or that already shows a bitmap.
         if (LOWORD(GetDlgCtrlID(child)) == LOWORD(picture.controlId) &&
             !SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
-            SendMessageW(child, STM_SETIMAGE, IMAGE_BITMAP,
-                         reinterpret_cast<LPARAM>(CachedBitmap(picture.bitmapId)));
+            ShowPicture(child, CachedBitmap(picture.bitmapId));
         }
     }
 }

@@ -18,14 +18,26 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
         ASSERT_TRUE(IsAircraft(type));
         const AircraftSpec& a = Aircraft(type);
         using std::to_string;
-        EXPECT_EQ((test_data::Row{row[0], to_string(a.loadManagerTemplate), a.loadManagerTitle,
-                                  to_string(a.selectorButton), to_string(a.selectorPicture),
-                                  to_string(a.topView), to_string(a.sideView), a.baseFolder,
-                                  a.iaeFolder ? a.iaeFolder : "-", to_string(a.firstClassSeats),
-                                  to_string(a.secondClassSeats), to_string(a.defaultEmptyWeightLb),
-                                  to_string(a.forwardHoldKg), to_string(a.aftHoldKg),
-                                  to_string(a.innerTankKg), to_string(a.outerTankKg),
-                                  to_string(a.centerTankKg)}),
+        EXPECT_EQ((test_data::Row{row[0],
+                                  to_string(a.loadManagerTemplate),
+                                  a.loadManagerTitle,
+                                  to_string(a.selectorButton),
+                                  to_string(a.selectorPicture),
+                                  to_string(a.topView),
+                                  to_string(a.sideView),
+                                  a.baseFolder,
+                                  a.iaeFolder ? a.iaeFolder : "-",
+                                  to_string(a.firstClassSeats),
+                                  to_string(a.secondClassSeats),
+                                  to_string(a.defaultEmptyWeightLb),
+                                  to_string(a.forwardHoldKg),
+                                  to_string(a.aftHoldKg),
+                                  to_string(a.innerTankKg),
+                                  to_string(a.outerTankKg),
+                                  to_string(a.centerTankKg),
+                                  to_string(a.mtowKg),
+                                  to_string(a.mlwKg),
+                                  to_string(a.mzfwKg)}),
                   row);
         EXPECT_EQ(a.type, type);
     }

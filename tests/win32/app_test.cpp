@@ -153,8 +153,9 @@ TEST(LocateFiles, The32BitViewComesFirstThenTheNativeOneThenTheCurrentDirectory)
     }
 }
 
-// Run as invoker (writes never virtualised), on Windows 7 to 11, without common controls 6;
-// the version information names the product.
+// Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor
+// where Windows can, system-wide before) with common controls 6; the version information
+// names the product.
 TEST(ProgramResources, ManifestAndVersionInformation) {
     std::string utf8 = "Z:" CORVEL_PROGRAM_PATH;  // through Wine's Z: drive
     std::replace(utf8.begin(), utf8.end(), '/', '\\');
@@ -166,10 +167,11 @@ TEST(ProgramResources, ManifestAndVersionInformation) {
                                SizeofResource(program, found));
     FreeLibrary(program);
     for (const char* part : {"level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">true</dpiAware>",
+                             ">PerMonitorV2, System</dpiAwareness>",
+                             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
-    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
     std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
     ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(data.size()), data.data()));
     std::string values;

@@ -496,7 +496,7 @@ done
 
 # ---------------------------------------------------------------------------
 # Icon: a white airliner climbing across a blue disc, drawn large and scaled
-# down to 48, 32 and 16 px.
+# down.
 
 convert -size 256x256 xc:none -draw "
     fill '#0a3a8f' circle 128,128 128,4
@@ -513,12 +513,16 @@ convert -size 256x256 xc:none -draw "
     roundrectangle 38,-10 52,24 5,5 roundrectangle -52,-10 -38,24 5,5
     pop graphic-context
 " "$tmp/icon256.png"
-for size in 48 32 16; do
+for size in 64 48 40 32 24 20 16; do
     convert "$tmp/icon256.png" -filter Lanczos -resize "${size}x${size}" "$tmp/icon$size.png"
 done
-convert "$tmp/icon48.png" "$tmp/icon32.png" "$tmp/icon16.png" "$res/app.ico"
+# Every size Windows asks for at 100 % to 200 % scaling (16 to 32 small, 32
+# to 64 large), and 256 for the shell's largest views.
+convert "$tmp/icon256.png" "$tmp/icon64.png" "$tmp/icon48.png" "$tmp/icon40.png" "$tmp/icon32.png" \
+    "$tmp/icon24.png" "$tmp/icon20.png" "$tmp/icon16.png" "$res/app.ico"
 if [ -n "$preview" ]; then
-    convert "$tmp/icon48.png" "$tmp/icon32.png" "$tmp/icon16.png" -background none +append "$preview/app_ico.png"
+    convert "$tmp/icon64.png" "$tmp/icon48.png" "$tmp/icon40.png" "$tmp/icon32.png" "$tmp/icon24.png" \
+        "$tmp/icon20.png" "$tmp/icon16.png" -background none +append "$preview/app_ico.png"
 fi
 
 # ---------------------------------------------------------------------------

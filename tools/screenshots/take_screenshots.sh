@@ -3,15 +3,34 @@
 # under Wine, in a private Xvfb, as a user would (mouse clicks and keys
 # through xdotool), on a fresh copy of the demo simulator folder.
 #
-#   tools/screenshots/take_screenshots.sh                   builds the program first
-#   tools/screenshots/take_screenshots.sh CorvelConfig.exe  uses that program
+#   tools/screenshots/take_screenshots.sh [--dpi N]                   builds the program first
+#   tools/screenshots/take_screenshots.sh [--dpi N] CorvelConfig.exe  uses that program
+#
+# --dpi N takes them on a screen of N dots per inch (96, 120, 144 or 192;
+# 96 by default) into docs/screenshots/Ndpi/; those at 96 DPI go to
+# docs/screenshots/.
 #
 # WINEPREFIX, when set, is the prefix to use; otherwise build/screenshots/
-# wineprefix, so that no simulator registered in another prefix gets in
-# the way.
+# wineprefix (wineprefix-dpiN), so that no simulator registered in another
+# prefix gets in the way.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD
+
+dpi=96
+if [ "${1:-}" = "--dpi" ]; then
+    dpi=${2:?--dpi needs a number}
+    shift 2
+fi
+# The base units of "MS Shell Dlg" 8 (Wine's Tahoma) at each DPI, in pixels
+# across and down: where a control of the resource script lies.
+case $dpi in
+    96) unit_x=6 unit_y=13 ;;
+    120) unit_x=7 unit_y=16 ;;
+    144) unit_x=9 unit_y=19 ;;
+    192) unit_x=12 unit_y=25 ;;
+    *) echo "screenshots: no base units known for $dpi DPI" >&2; exit 2 ;;
+esac
 
 if [ $# -gt 0 ]; then
     program=$(realpath "$1")
@@ -24,15 +43,23 @@ fi
 
 work=$repo/build/screenshots
 out=$repo/docs/screenshots
+prefix=$work/wineprefix
+if [ "$dpi" != 96 ]; then
+    out=$out/${dpi}dpi
+    prefix=$work/wineprefix-dpi$dpi
+fi
 sim=$work/sim
 rm -rf "$sim"
 mkdir -p "$sim" "$out"
 cp -r demo/. "$sim/"
 cp "$program" "$sim/Norvane/Corvel/CorvelConfig.exe"
 
-export WINEPREFIX=${WINEPREFIX:-$work/wineprefix}
+export WINEPREFIX=${WINEPREFIX:-$prefix}
+export CORVEL_DPI=$dpi
 export WINEDEBUG=-all
 unset DISPLAY
+# Room for the tallest dialog (436 dialog units) at this DPI.
+[ "$dpi" = 96 ] || export CORVEL_SCREEN=2560x2048x24
 source ./scripts/xvfb-session
 ./scripts/wine-run # makes the prefix on first use
 
@@ -62,13 +89,24 @@ wait_closed() {
     fail "window \"$1\" did not close"
 }
 
+# Where the client area of a dialog starts in its window (frame and
+# caption), measured on the main menu (319 x 227 dialog units): the same
+# frame and caption for every dialog.
+frame_x=3 frame_y=22
+measure_frame() {
+    local width height
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+    width=$WIDTH height=$HEIGHT
+    frame_x=$(((width - 319 * unit_x / 4) / 2))
+    frame_y=$((height - 227 * unit_y / 8 - frame_x))
+}
+
 # A click in the middle of a control, given by its rectangle in dialog
-# units (x y width height) as in the resource script. Under Wine "MS Shell
-# Dlg" 8 is Tahoma, whose base units are 6 x 13 pixels; the window's frame
-# and caption put the client area 3 pixels right and 22 pixels down.
+# units (x y width height) as in the resource script.
 click() {
     local window=$1 x=$2 y=$3 w=$4 h=$5
-    xdotool mousemove --window "$window" $((3 + (2 * x + w) * 6 / 8)) $((22 + (2 * y + h) * 13 / 16))
+    xdotool mousemove --window "$window" $((frame_x + (2 * x + w) * unit_x / 8)) \
+        $((frame_y + (2 * y + h) * unit_y / 16))
     xdotool click 1
     sleep 0.3
 }
@@ -95,6 +133,7 @@ shot() {
 program_pid=$!
 
 menu=$(wait_window "FSX Corvel Config")
+measure_frame "$menu"
 shot "$menu" main-menu
 
 # Load Manager: the selector, then the A320 with a day's payload.
@@ -125,7 +164,21 @@ shot "$note" message-payload-saved
 keys "$note" Return
 wait_closed "WARNING"
 
-# Fuel Planner for the same aircraft: its ZFW comes from the saved payload.
+# The other load managers with the demo folder's payloads: their pictures
+# centred in their frames, the fill bars over the cabins and the holds.
+for aircraft in "A318 7" "A319 56" "A321 155" "ACJ 205"; do
+    set -- $aircraft
+    click "$menu" 7 55 305 42
+    selector=$(wait_window "Aircraft Selector")
+    click "$selector" 7 "$2" 140 46
+    click "$selector" 7 256 140 14
+    other=$(wait_window "$1 Load Manager")
+    shot "$other" "load-manager-${1,,}"
+    keys "$other" Escape
+    wait_closed "$1 Load Manager"
+done
+
+# Fuel Planner for the A320: its ZFW comes from the payload saved above.
 click "$menu" 7 104 305 42
 selector=$(wait_window "Aircraft Selector")
 click "$selector" 7 105 140 46
@@ -138,6 +191,16 @@ type_text 35000
 click "$planner" 133 198 73 14 # Validate
 sleep 0.5
 shot "$planner" fuel-planner
+# A heavier aircraft on a long flight: above its MTOW, the line warns.
+click "$planner" 92 127 40 14 # Zero Fuel Weight
+keys "$planner" Home shift+End
+type_text 61000
+click "$planner" 92 73 40 14 # Flying Distance
+keys "$planner" Home shift+End
+type_text 2100
+click "$planner" 133 198 73 14 # Validate
+sleep 0.5
+shot "$planner" fuel-planner-above-mtow
 keys "$planner" Escape
 wait_closed "Fuel Planner"
 

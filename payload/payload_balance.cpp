@@ -1,0 +1,39 @@
+#include "payload/payload_balance.h"
+
+#include "payload/station_values.h"
+
+namespace payload {
+
+namespace {
+
+// Where saving puts a station, read back from the very text it writes.
+double StationArmFt(Station station) {
+    std::string value = StationValue(station, 0);
+    value = value.substr(1, value.size() - 2);  // the quotes
+    return balance::ParseStation(value).value_or(balance::Mass{}).armFt;
+}
+
+}  // namespace
+
+balance::StatusLine ZeroFuelLine(const LoadState& load, int32_t zfwKg,
+                                 const balance::BalanceFile& file,
+                                 const balance::WeightLimits& limits, WeightUnit unit,
+                                 const AircraftSpec& aircraft) {
+    balance::BalanceFile loaded = file;
+    loaded.emptyWeightKg = load.emptyWeightKg;
+    const double stationKg[] = {
+        static_cast<double>(load.businessPax) * kPassengerKg,
+        static_cast<double>(load.economyPax) * kPassengerKg,
+        static_cast<double>(HoldLoadKg(load.forwardCargoPercent, aircraft.forwardHoldKg)),
+        static_cast<double>(HoldLoadKg(load.aftCargoPercent, aircraft.aftHoldKg)),
+    };
+    for (size_t i = 0; i < std::size(kStationFormats); ++i) {
+        const StationFormat& format = kStationFormats[i];
+        // "station_load.N": the number after the dot.
+        const int index = std::stoi(std::string(format.key).substr(sizeof "station_load." - 1));
+        balance::SetStation(loaded, index, {stationKg[i], StationArmFt(format.station)});
+    }
+    return balance::ZeroFuelStatus(balance::ZeroFuelCg(loaded), file.cgLimits, zfwKg, limits, unit);
+}
+
+}  // namespace payload

@@ -13,9 +13,12 @@
 #include "options/option_texts.h"
 
 struct AppContext {
-    // UTF-8 paths, set once by LocateFiles when the main menu opens.
+    // UTF-8 paths, set by LocateFiles when the main menu opens and whenever
+    // the user changes the simulator folder.
     std::string simFolder;
     std::string prefsPath;
+    // How LocateFiles found simFolder, in words (for the About text).
+    std::string simFolderFoundBy;
     // Zero-fuel weight of the payload last saved in this run, per aircraft
     // (A318 first); 0 when none was saved.
     int32_t savedZfwKg[kAircraftCount] = {};

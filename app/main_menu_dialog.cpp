@@ -5,6 +5,7 @@
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/restore_originals_dialog.h"
+#include "app/system_menu.h"
 #include "fuel/fuel_planner_dialog.h"
 #include "keys/key_config_dialog.h"
 #include "options/configuration_dialog.h"
@@ -47,11 +48,17 @@ BOOL CMainMenuDlg::OnInitDialog() {
     for (const MenuButton& button : kButtons) {
         ui::SetButtonBitmap(GetHwnd(), button.id, ui::CachedBitmap(button.bitmap));
     }
+    Locate();
+    system_menu::AddEntries(GetHwnd());
+    AddRestoreOriginalsMenuItem(GetHwnd());
+    return TRUE;  // the focus goes to the first tab stop, Exit
+}
+
+void CMainMenuDlg::Locate() {
     const SimulatorPaths paths = m_locate();
     m_context.simFolder = paths.simFolder;
     m_context.prefsPath = paths.prefsPath;
-    AddRestoreOriginalsMenuItem(GetHwnd());
-    return TRUE;  // the focus goes to the first tab stop, Exit
+    m_context.simFolderFoundBy = paths.foundBy;
 }
 
 void CMainMenuDlg::OnOK() {
@@ -142,10 +149,6 @@ void CMainMenuDlg::OnKeyAssignments() {
 
 bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT_PTR* result) {
     switch (message) {
-        case WM_SYSCOMMAND:
-            *result = TRUE;
-            return HandleRestoreOriginalsCommand(GetHwnd(), wParam, m_context.simFolder,
-                                                 m_context.prefsPath);
         case WM_PAINT:
             if (IsIconic(GetHwnd())) {
                 OnPaint();
@@ -156,6 +159,11 @@ bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT
         case WM_QUERYDRAGICON:
             *result = reinterpret_cast<INT_PTR>(m_hIcon);
             return true;
+        case WM_SYSCOMMAND:
+            *result = TRUE;  // used only when the entry was ours
+            return system_menu::OnSysCommand(GetHwnd(), wParam, m_context, [this] { Locate(); }) ||
+                   HandleRestoreOriginalsCommand(GetHwnd(), wParam, m_context.simFolder,
+                                                 m_context.prefsPath);
         default:
             return false;
     }

@@ -31,6 +31,8 @@ class CMainMenuDlg : public ui::CDialog {
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 
   private:
+    // Finds the simulator's files (again) into the context.
+    void Locate();
     // Runs the aircraft selector until an aircraft has been chosen.
     AircraftType SelectAircraft();
     // True when a variant of the aircraft is installed; otherwise says so.

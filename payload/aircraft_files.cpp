@@ -23,6 +23,17 @@ AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder)
     return files;
 }
 
+bool IsUsableSimulatorFolder(const std::string& simFolder) {
+    const std::string airplanes = simFolder + "\\SimObjects\\Airplanes\\";
+    for (const AircraftSpec& aircraft : kAircraft) {
+        if (files::FolderExists(airplanes + aircraft.baseFolder) ||
+            (aircraft.iaeFolder && files::FolderExists(airplanes + aircraft.iaeFolder))) {
+            return true;
+        }
+    }
+    return files::FolderExists(simFolder + "\\Norvane\\Corvel");
+}
+
 bool IsInstalled(const AircraftFiles& files) {
     if (!files.base.empty() && files::FileExists(files.base)) {
         return true;

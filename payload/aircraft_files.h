@@ -15,6 +15,11 @@ struct AircraftFiles {
 // folder, "\Aircraft.cfg". Empty paths for AircraftType::None.
 AircraftFiles AircraftFilePaths(AircraftType type, const std::string& simFolder);
 
+// A simulator folder the program can work with: it holds the folder of at
+// least one of the eight aircraft files, or the add-on's Norvane\Corvel
+// folder.
+bool IsUsableSimulatorFolder(const std::string& simFolder);
+
 // The base file exists, or else the IAE file exists.
 bool IsInstalled(const AircraftFiles& files);
 

@@ -21,6 +21,9 @@ constexpr uint64_t kMaxFileBytes = 64u * 1024 * 1024;
 // at once. A folder does not count.
 bool FileExists(const std::string& path);
 
+// True when a folder stands at the path.
+bool FolderExists(const std::string& path);
+
 // The program builds paths by plain appending with backslashes. On POSIX
 // this maps them to native paths ('\' becomes '/'); on Windows it returns
 // the path unchanged.

@@ -229,6 +229,11 @@ std::string NativePath(const std::string& path) {
     return native;
 }
 
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return stat(NativePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 bool FileExists(const std::string& path) {
     std::string native = NativePath(path);
     struct stat info {};

@@ -212,6 +212,11 @@ std::string NativePath(const std::string& path) {
     return path;
 }
 
+bool FolderExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(text::Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool FileExists(const std::string& path) {
     Handle file(CreateFileW(text::Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

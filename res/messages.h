@@ -22,6 +22,26 @@ constexpr const char kConfigurationNote[] =
     "NOTE: Any change made in the configuration window will be taken into account\n"
     "           only next time the aircraft is loaded in Flight Simulator.";
 
+// Main menu's window menu: its entries, and what choosing a folder can say
+constexpr const char kMenuSimulatorFolder[] = "Simulator folder...";
+constexpr const char kMenuFindAutomatically[] = "Find automatically";
+constexpr const char kMenuAbout[] = "About Corvel Config...";
+constexpr const char kChooseFolderTitle[] =
+    "Choose the simulator folder (the one that holds SimObjects)";
+constexpr const char kNotASimulatorFolder[] =
+    "This folder holds no SimObjects\\Airplanes folder, so it is not a simulator folder:\n";
+constexpr const char kNotASimulatorFolderAdvice[] =
+    "\n\nChoose the folder the simulator is installed in: the one that holds SimObjects.";
+constexpr const char kFolderPathTooLong[] =
+    "The folder's path is longer than 499 characters, more than the program can use:\n";
+constexpr const char kChoiceNotStored[] =
+    "Windows refused to store your choice in the registry (HKEY_CURRENT_USER\\Software\\Norvane"
+    "\\Corvel Config), so nothing was changed.";
+constexpr const char kChoiceNotRemoved[] =
+    "Windows refused to remove your choice from the registry (HKEY_CURRENT_USER\\Software\\"
+    "Norvane\\Corvel Config), so the chosen folder is still used.";
+constexpr const char kFolderPickerFailed[] = "The folder picker could not be opened.";
+
 // Load Manager (followed by the file's path)
 constexpr const char kPayloadNotSaved[] =
     "The new payload could not be saved in the aircraft file (aircraft.cfg):\n";

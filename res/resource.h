@@ -20,6 +20,7 @@
 #define IDD_KEY_CONFIG 144
 #define IDD_CONFIGURATION 145
 #define IDD_RESTORE_ORIGINALS 146
+#define IDD_ABOUT 180
 
 // Icon
 #define IDI_APP 135
@@ -52,6 +53,17 @@
 #define IDC_MENU_LOAD_MANAGER 1001
 #define IDC_MENU_FUEL_PLANNER 1002
 #define IDC_MENU_KEY_ASSIGNMENTS 1003
+
+// Main menu's window menu (system menu) entries. Their low four bits are
+// zero, as WM_SYSCOMMAND requires.
+#define IDM_SIMULATOR_FOLDER 0x0010
+#define IDM_FIND_AUTOMATICALLY 0x0020
+#define IDM_ABOUT 0x0030
+#define IDM_RESTORE_ORIGINALS 0x0040
+
+// About (180); Close is IDCANCEL
+#define IDC_ABOUT_TEXT 1000
+#define IDC_ABOUT_COPY 1001
 
 // Aircraft selector (129); "Select an aircraft..." is IDCANCEL
 #define IDC_SEL_A318 1008
@@ -155,6 +167,3 @@
 #define IDC_RO_PROMPT 1000
 #define IDC_RO_FILES 1001
 #define IDC_RO_RESTORE 1002
-
-// The main menu's system menu (below 0xF000, multiples of 16)
-#define IDM_RESTORE_ORIGINALS 0x0040

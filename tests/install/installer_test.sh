@@ -26,8 +26,11 @@ step() { echo "-- $*"; }
 step "packing the installer"
 rm -rf "$work/package"
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$work/package" >/dev/null
+cpack --config "$build/CPackConfig.cmake" -G ZIP -B "$work/package" >/dev/null
 installer=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-setup.exe' | head -n1)
+zip=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-win32.zip' | head -n1)
 [ -n "$installer" ] || fail "cpack made no installer"
+[ -n "$zip" ] || fail "cpack made no zip"
 
 export WINEPREFIX=$work/wineprefix
 export WINEDEBUG=-all
@@ -55,7 +58,9 @@ int main(void) {
     return fclose(log) != 0;
 }
 EOF_C
+# The installer is 32-bit: its system folder is syswow64 in this 64-bit prefix.
 x86_64-w64-mingw32-gcc -O2 -o "$drive_c/windows/system32/icacls.exe" "$work/icacls.c"
+i686-w64-mingw32-gcc -O2 -o "$drive_c/windows/syswow64/icacls.exe" "$work/icacls.c"
 # The calls recorded since the last look, without the program's own path.
 icacls_calls_made() {
     [ -f "$icacls_calls" ] && sed -E 's/^("[^"]*"|[^ ]*) //' "$icacls_calls"
@@ -66,6 +71,9 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelCo
 shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
 installed=(CorvelConfig.exe Uninstall.exe README.md LICENSE.txt docs/user-guide.md)
+# The installer registers its uninstaller in the 64-bit view; a 32-bit
+# prefix has one view only.
+uninstall_view=/reg:64
 
 reg() { wine reg "$@" >/dev/null 2>&1; }
 
@@ -100,7 +108,7 @@ check_installed() {
         [ -f "$dir/$f" ] || fail "$f is not in $dir"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut"
-    reg query "$uninstall_key" /reg:64 || fail "no uninstall entry"
+    reg query "$uninstall_key" $uninstall_view || fail "no uninstall entry"
 }
 
 check_uninstalled() {
@@ -109,7 +117,36 @@ check_uninstalled() {
         [ ! -e "$dir/$f" ] || fail "$f is still in $dir after uninstalling"
     done
     [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
-    ! reg query "$uninstall_key" /reg:64 || fail "the uninstall entry is still there"
+    ! reg query "$uninstall_key" $uninstall_view || fail "the uninstall entry is still there"
+}
+
+# Starts the program (the rest of the line is the command, run from /) and
+# checks that its main menu appears, that it runs from folder $1 with that
+# working folder, and that it ends on Escape.
+start_and_close() {
+    local dir=$1 window= pid= pattern starter
+    shift
+    (cd / && "$@") &
+    starter=$!
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --name '^FSX Corvel Config$' 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        sleep 0.25
+    done
+    [ -n "$window" ] || fail "the main menu did not appear"
+    pattern="$(basename "$(dirname "$(dirname "$dir")")").Norvane.Corvel.CorvelConfig\.exe"
+    pid=$(pgrep -f "$pattern" | head -n1 || true)
+    [ -n "$pid" ] || fail "no CorvelConfig.exe process from $dir"
+    # Wine keeps a process's Unix working folder on its Windows one.
+    [ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
+        fail "the program started in $(readlink -f "/proc/$pid/cwd"), not in $dir"
+    xdotool windowfocus --sync "$window" key Escape
+    for _ in $(seq 40); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.25
+    done
+    ! kill -0 "$pid" 2>/dev/null || fail "the program did not end on Escape"
+    wait "$starter" || true
 }
 
 # Leftovers of an earlier run that stopped half-way.
@@ -136,25 +173,7 @@ check_installed "$dir"
 [ -z "$(icacls_calls_made)" ] || fail "rights changed on a folder outside Program Files"
 
 step "start from the Start-menu shortcut, close with Escape"
-(cd / && wine start "$shortcut_win")
-window=
-for _ in $(seq 120); do
-    window=$(xdotool search --onlyvisible --name '^FSX Corvel Config$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.25
-done
-[ -n "$window" ] || fail "the main menu did not appear"
-pid=$(pgrep -f 'Corvel Test Sim.Norvane.Corvel.CorvelConfig\.exe' | head -n1 || true)
-[ -n "$pid" ] || fail "no CorvelConfig.exe process from the installed folder"
-# Wine keeps a process's Unix working folder on its Windows one.
-[ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
-    fail "the shortcut started the program in $(readlink -f "/proc/$pid/cwd"), not in $dir"
-xdotool windowfocus --sync "$window" key Escape
-for _ in $(seq 40); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.25
-done
-! kill -0 "$pid" 2>/dev/null || fail "the program did not end on Escape"
+start_and_close "$dir" wine start "$shortcut_win"
 wineserver -w
 
 step "uninstall: the program goes, Prefs.cfg and the aircraft files stay"
@@ -199,4 +218,34 @@ check_uninstalled "$simpf/Norvane/Corvel"
 [ -z "$(icacls_calls_made)" ] || fail "the uninstaller changed rights"
 
 rm -rf "$sim" "$sim64" "$decoy" "$simpf"
+
+# The simulator is usually run in a 32-bit prefix; the program must start
+# there too, installed and from the zip.
+step "32-bit prefix: install, start from the shortcut, uninstall"
+wineserver -w
+export WINEPREFIX=$work/wineprefix32 WINEARCH=win32
+"$repo/scripts/wine-run"
+drive_c=$WINEPREFIX/drive_c
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
+[ ! -d "$drive_c/windows/syswow64" ] || fail "$WINEPREFIX is not a 32-bit prefix"
+uninstall_view=
+rm -f "$shortcut"
+reg delete "$uninstall_key" /f || true
+sim32="$drive_c/Corvel Test Sim32"
+make_sim "$sim32"
+before=$(user_files "$sim32")
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim32' /f
+install_silently
+check_installed "$sim32/Norvane/Corvel"
+start_and_close "$sim32/Norvane/Corvel" wine start "$shortcut_win"
+uninstall_silently "$sim32/Norvane/Corvel"
+check_uninstalled "$sim32/Norvane/Corvel"
+[ "$(user_files "$sim32")" = "$before" ] || fail "the aircraft files changed"
+
+step "32-bit prefix: the zip's program, extracted into the simulator folder"
+(cd "$sim32" && cmake -E tar xf "$zip")
+[ -f "$sim32/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
+start_and_close "$sim32/Norvane/Corvel" wine start /d 'C:\Corvel Test Sim32\Norvane\Corvel' \
+    'C:\Corvel Test Sim32\Norvane\Corvel\CorvelConfig.exe'
+rm -rf "$sim32"
 echo "installer: all checks passed"

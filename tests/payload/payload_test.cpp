@@ -160,6 +160,31 @@ TEST_F(PayloadFileTest, EveryAircraftPathAndWhichFileCounts) {
     EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, m_root)));
 }
 
+// A usable simulator folder holds one of the eight aircraft folders or the
+// add-on's Norvane\Corvel; a file in a folder's place does not count.
+TEST_F(PayloadFileTest, UsableSimulatorFolder) {
+    const std::tuple<const char*, bool> rows[] = {
+        {"SimObjects/Airplanes/Norvane Zelvia A320IAE/", true},
+        {"SimObjects/Airplanes/Norvane Zelvia A319CJ/", true},
+        {"SimObjects/Airplanes/Norvane Zelvia A318/", true},
+        {"Norvane/Corvel/", true},
+        {"Norvane/", false},
+        {"SimObjects/Airplanes/", false},
+        {"SimObjects/Airplanes/Norvane Zelvia A322/", false},
+        {"SimObjects/Airplanes/Norvane Zelvia A321", false},  // a file
+    };
+    for (const auto& [made, usable] : rows) {
+        fs::remove_all(m_root);
+        const std::string path = m_root + "/" + made;
+        if (path.back() == '/') {
+            fs::create_directories(path);
+        } else {
+            Write("", path);
+        }
+        EXPECT_EQ(IsUsableSimulatorFolder(m_root), usable) << made;
+    }
+}
+
 // A file installed at opening but gone at saving is a failure and is not
 // created again; a variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveAfterTheFileVanished) {

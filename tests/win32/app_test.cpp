@@ -1,6 +1,6 @@
 // The shell: the main menu and the aircraft selector driven as a user would,
-// the flows from one tool to the next, the simulator folder found through
-// the registry, and the program's manifest and version information.
+// the flows from one tool to the next, and the program's manifest and
+// version information (the simulator folder: locate_files_test.cpp).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -128,29 +128,6 @@ TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen
     EXPECT_EQ(opened, "Configuration|Key Assignments|");
     EXPECT_EQ(boxes, (testui::Boxes{{"WARNING", testui::Message("configuration_note"),
                                      MB_ICONINFORMATION, m_window}}));
-}
-
-// The simulator folder: the registry's 32-bit view first (a 32-bit simulator's key on 64-bit
-// Windows), then the native view, then two levels above the current directory.
-TEST(LocateFiles, The32BitViewComesFirstThenTheNativeOneThenTheCurrentDirectory) {
-    const std::wstring native = L"SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0",
-                       wow = L"SOFTWARE\\WOW6432Node" + native.substr(8);
-    auto set = [](const std::wstring& key, const std::wstring& folder) {
-        RegSetKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath", REG_SZ, folder.c_str(),
-                        static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    };
-    for (const std::wstring& key : {wow, native}) {
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath");
-    }
-    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(fs::current_path().wstring()) + "\\..\\..");
-    set(native, L"C:\\Sim64");
-    EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim64");
-    set(wow, L"C:\\Sim\u00e9\u00fc\u0416\u98db\\");  // survives the trip
-    EXPECT_EQ(LocateFiles().prefsPath,
-              u8"C:\\Sim\u00e9\u00fc\u0416\u98db\\\\Norvane\\Corvel\\Prefs.cfg");
-    for (const std::wstring& key : {wow, native}) {
-        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), L"SetupPath");
-    }
 }
 
 // Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor

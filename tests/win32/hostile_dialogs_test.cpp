@@ -151,7 +151,9 @@ class HostileDialogs : public testing::Test {
         L"\u6a21\u62df\u5668-" +
         std::to_wstring(GetCurrentProcessId())));
     // The paths as LocateFiles would find them for m_folder.
-    CMainMenuDlg m_menu{[this] { return LocateFilesFrom(m_folder, "unused"); }};
+    CMainMenuDlg m_menu{[this] {
+        return SimulatorPaths{m_folder, m_folder + "\\Norvane\\Corvel\\Prefs.cfg", ""};
+    }};
     HWND m_window = nullptr;
 };
 

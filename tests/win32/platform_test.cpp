@@ -184,9 +184,10 @@ int Dlu(int px, int base, int units) {
 // picture's size, the text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
 TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     std::ostringstream shown;
-    for (int id : {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
-                   IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER,
-                   IDD_FUEL_PLANNER, IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION}) {
+    for (int id :
+         {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
+          IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER, IDD_FUEL_PLANNER,
+          IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION, IDD_ABOUT}) {
         ui::CDialog dialog(id);
         const HWND window = dialog.Create();
         RECT base{0, 0, 4, 8}, client;

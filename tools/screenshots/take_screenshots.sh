@@ -228,6 +228,20 @@ wait_closed "Key Assignment"
 keys "$keyconfig" Escape
 wait_closed "Key Assignments"
 
+# The window menu's own entries, then the About text.
+keys "$menu" alt+space
+sleep 0.6
+import -window root -crop 330x260+0+0 "$out/window-menu.png"
+echo "screenshots: $out/window-menu.png"
+keys "$menu" Escape
+sleep 0.3
+xdotool windowfocus --sync "$menu"
+xdotool key alt+space Up Up Return # above Restore original files...
+about=$(wait_window "About Corvel Config")
+shot "$about" about
+keys "$about" Escape
+wait_closed "About Corvel Config"
+
 # Restore Original Files, from the main menu's system menu: the Load
 # Manager's save above kept both A320 files' originals.
 keys "$menu" alt+space

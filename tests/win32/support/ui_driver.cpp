@@ -19,17 +19,19 @@ struct DriverState {
 };
 DriverState* g_driver = nullptr;
 
+// A function of its own rather than a lambda: the 32-bit callback is __stdcall.
+BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (IsWindowVisible(window) && std::wstring(className) == L"#32770") {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    }
+    return TRUE;
+}
+
 std::vector<HWND> ThreadDialogs() {
     std::vector<HWND> dialogs;
-    auto collect = [](HWND window, LPARAM param) -> BOOL {
-        wchar_t className[16] = {};
-        GetClassNameW(window, className, 16);
-        if (IsWindowVisible(window) && std::wstring(className) == L"#32770") {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-        }
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&dialogs));
+    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
 }
 

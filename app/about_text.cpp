@@ -1,0 +1,22 @@
+#include "app/about_text.h"
+
+namespace {
+
+const char* Presence(bool exists) {
+    return exists ? "found" : "missing";
+}
+
+}  // namespace
+
+std::string AboutText(const AboutFacts& facts) {
+    std::string text = "Corvel Config " + facts.version + "\r\n\r\n";
+    text += "Simulator folder: " + facts.simFolder + "\r\n";
+    text += "Found: " + facts.foundBy + "\r\n\r\n";
+    text += "Preferences file (" + std::string(Presence(facts.prefsExists)) +
+            "): " + facts.prefsPath + "\r\n\r\n";
+    text += "Aircraft files:\r\n";
+    for (const AircraftFileFact& file : facts.aircraftFiles) {
+        text += file.aircraft + " (" + Presence(file.exists) + "): " + file.path + "\r\n";
+    }
+    return text;
+}

@@ -1,0 +1,131 @@
+#include "app/system_menu.h"
+
+#include <shobjidl.h>
+
+#include "app/about_dialog.h"
+#include "app/locate_files.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/win32/controls.h"
+#include "res/messages.h"
+#include "res/resource.h"
+
+namespace system_menu {
+
+namespace {
+
+bool HasChosenFolder() {
+    return registry::ReadString(kChosenFolder.root, registry::View::Bits32, kChosenFolder.key,
+                                kChosenFolder.name)
+        .has_value();
+}
+
+// A check mark on the entry that says how the folder is found now.
+void UpdateChecks(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    bool chosen = HasChosenFolder();
+    CheckMenuItem(menu, IDM_SIMULATOR_FOLDER, MF_BYCOMMAND | (chosen ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_FIND_AUTOMATICALLY,
+                  MF_BYCOMMAND | (chosen ? MF_UNCHECKED : MF_CHECKED));
+}
+
+void ShowError(HWND owner, const std::string& text) {
+    ui::ShowMessage(owner, text, msg::kCaptionError, MB_ICONEXCLAMATION);
+}
+
+// The folder picker, opened on the folder in use. False when the user
+// cancelled or the picker could not be shown (then after a message).
+bool PickFolder(HWND owner, const std::string& current, std::string* folder) {
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    bool picked = false;
+    IFileOpenDialog* dialog = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&dialog)))) {
+        ShowError(owner, msg::kFolderPickerFailed);
+    } else {
+        DWORD options = 0;
+        dialog->GetOptions(&options);
+        dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+        dialog->SetTitle(ui::Widen(msg::kChooseFolderTitle).c_str());
+        IShellItem* start = nullptr;
+        if (files::FolderExists(current) &&
+            SUCCEEDED(SHCreateItemFromParsingName(ui::Widen(current).c_str(), nullptr,
+                                                  IID_PPV_ARGS(&start)))) {
+            dialog->SetFolder(start);
+            start->Release();
+        }
+        IShellItem* result = nullptr;
+        if (SUCCEEDED(dialog->Show(owner)) && SUCCEEDED(dialog->GetResult(&result))) {
+            PWSTR path = nullptr;
+            if (SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+                *folder = ui::Narrow(path);
+                picked = true;
+                CoTaskMemFree(path);
+            }
+            result->Release();
+        }
+        dialog->Release();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return picked;
+}
+
+}  // namespace
+
+void AddEntries(HWND window) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_SIMULATOR_FOLDER,
+                ui::Widen(msg::kMenuSimulatorFolder).c_str());
+    AppendMenuW(menu, MF_STRING, IDM_FIND_AUTOMATICALLY,
+                ui::Widen(msg::kMenuFindAutomatically).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, IDM_ABOUT, ui::Widen(msg::kMenuAbout).c_str());
+    UpdateChecks(window);
+}
+
+bool OnSysCommand(HWND window, WPARAM command, const AppContext& context,
+                  const std::function<void()>& relocate) {
+    switch (command & 0xFFF0) {  // the system uses the low four bits
+        case IDM_SIMULATOR_FOLDER: {
+            std::string folder;
+            if (PickFolder(window, context.simFolder, &folder) && UseChosenFolder(window, folder)) {
+                relocate();
+                UpdateChecks(window);
+            }
+            return true;
+        }
+        case IDM_FIND_AUTOMATICALLY:
+            if (!registry::DeleteUserValue(kChosenFolder.key, kChosenFolder.name)) {
+                ShowError(window, msg::kChoiceNotRemoved);
+            }
+            relocate();
+            UpdateChecks(window);
+            return true;
+        case IDM_ABOUT:
+            ShowAbout(window, context);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool UseChosenFolder(HWND owner, const std::string& folder) {
+    if (!FitsFolderLimit(folder)) {
+        ShowError(owner, msg::kFolderPathTooLong + folder);
+        return false;
+    }
+    if (!files::FolderExists(folder + "\\SimObjects\\Airplanes")) {
+        ShowError(owner, msg::kNotASimulatorFolder + folder + msg::kNotASimulatorFolderAdvice);
+        return false;
+    }
+    if (!registry::WriteUserString(kChosenFolder.key, kChosenFolder.name, folder)) {
+        ShowError(owner, msg::kChoiceNotStored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace system_menu

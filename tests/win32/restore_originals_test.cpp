@@ -118,7 +118,9 @@ class RestoreOriginals : public testing::Test {
     const fs::path m_a320 = m_root / "SimObjects/Airplanes/Norvane Zelvia A320/Aircraft.cfg";
     const fs::path m_a320iae = m_root / "SimObjects/Airplanes/Norvane Zelvia A320IAE/Aircraft.cfg";
     const fs::path m_prefs = m_root / "Norvane/Corvel/Prefs.cfg";
-    CMainMenuDlg m_menu{[this] { return SimulatorPaths{m_root.string(), m_prefs.string()}; }};
+    CMainMenuDlg m_menu{[this] {
+        return SimulatorPaths{m_root.string(), m_prefs.string(), "the test"};
+    }};
     HWND m_menuWindow = nullptr;
 };
 

@@ -1,10 +1,13 @@
 // The simulator folder from the registry, read as the program reads it:
-// each source set alone with reg.exe (as an installer or a user would) in
-// the view named, REG_EXPAND_SZ values, and the user's choice through the
-// main menu's window menu.
+// each source of tests/data/win32/registry_sources.tsv set alone with
+// reg.exe (as an installer or a user would) in the view named, REG_EXPAND_SZ
+// values, and the user's choice through the main menu's window menu. The
+// order of the sources is proved by the native tests.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <process.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,58 +18,31 @@
 #include "app/system_menu.h"
 #include "platform/win32/controls.h"
 #include "res/resource.h"
+#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-int RunReg(std::wstring arguments) {
-    std::wstring command = L"reg.exe " + arguments + L" /f";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &process)) {
-        return -1;
-    }
-    WaitForSingleObject(process.hProcess, 60000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
+const std::string kBoxed = "HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+const std::string kChoiceKey = "HKCU\\Software\\Norvane\\Corvel Config";
 
-const std::wstring kBoxed = L"HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
-const std::wstring kChoiceKey = L"HKCU\\Software\\Norvane\\Corvel Config";
+// Read at start, before a test leaves the source tree's drive.
+const std::vector<test_data::Row> kSources = test_data::Rows("win32/registry_sources.tsv");
+const std::vector<test_data::Row> kAboutLines = test_data::Rows("win32/about_chosen.txt");
 
-// Every value a case may set, removed before and after each case.
-const struct {
-    const wchar_t* key;
-    const wchar_t* name;
-} kValues[] = {
-    {kBoxed.c_str(), L"SetupPath"},
-    {L"HKCU\\Software\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0", L"AppPath"},
-    {L"HKLM\\SOFTWARE\\Dovetail Games\\FSX\\10.0", L"Install_Path"},
-    {L"HKCU\\Software\\Microsoft\\Microsoft Games\\Flight Simulator - Steam Edition\\10.0",
-     L"AppPath"},
-    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D", L"AppPath"},
-    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D", L"SetupPath"},
-    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D v2", L"AppPath"},
-    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D v2", L"SetupPath"},
-    {L"HKCU\\Software\\Lockheed Martin\\Prepar3D v3", L"AppPath"},
-    {L"HKLM\\SOFTWARE\\Lockheed Martin\\Prepar3D v3", L"SetupPath"},
-    {kChoiceKey.c_str(), L"SimulatorFolder"},
-};
-
-void SetValue(const std::wstring& key, const std::wstring& name, const wchar_t* view,
+// With reg.exe, as an installer or a user sets it.
+void SetValue(const std::string& key, const std::string& name, const std::string& view,
               std::wstring data, const wchar_t* type = L"REG_SZ") {
     if (!data.empty() && data.back() == L'\\') {
         data += L'\\';  // a backslash before the closing quote is doubled
     }
-    ASSERT_EQ(RunReg(L"add \"" + key + L"\" /v " + name + L" /t " + type + L" /d \"" + data +
-                     L"\" /reg:" + view),
+    const std::wstring quotedKey = L"\"" + ui::Widen(key) + L"\"",
+                       quotedData = L"\"" + data + L"\"";
+    EXPECT_EQ(_wspawnlp(_P_WAIT, L"reg.exe", L"reg.exe", L"add", quotedKey.c_str(), L"/v",
+                        ui::Widen(name).c_str(), L"/t", type, L"/d", quotedData.c_str(),
+                        ui::Widen("/reg:" + view).c_str(), L"/f", nullptr),
               0);
 }
 
@@ -88,18 +64,15 @@ class RegistrySources : public testing::Test {
         fs::current_path(previous_);
         fs::remove_all(root_);
     }
-    // With the API: a reg.exe run per value and view would take minutes.
+    // The keys (none has subkeys) with the API: a reg.exe run per value and
+    // view would take minutes.
     static void ClearRegistry() {
-        for (const auto& value : kValues) {
-            std::wstring key = value.key;
-            HKEY root = key.rfind(L"HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        std::vector<test_data::Row> keys = kSources;
+        keys.push_back({kChoiceKey});
+        for (const test_data::Row& key : keys) {
+            HKEY root = key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
             for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-                HKEY handle = nullptr;
-                if (RegOpenKeyExW(root, key.substr(5).c_str(), 0, KEY_SET_VALUE | view, &handle) ==
-                    ERROR_SUCCESS) {
-                    RegDeleteValueW(handle, value.name);
-                    RegCloseKey(handle);
-                }
+                RegDeleteKeyExW(root, ui::Widen(key[0].substr(5)).c_str(), view, 0);
             }
         }
     }
@@ -115,93 +88,42 @@ class RegistrySources : public testing::Test {
     fs::path previous_;
 };
 
-TEST_F(RegistrySources, EachSourceAloneInItsViewThenBehindAUsableSetupPath) {
-    const struct {
-        const wchar_t* key;
-        const wchar_t* name;
-        const wchar_t* view;
-        const char* foundBy;
-    } kRows[] = {
-        {kBoxed.c_str(), L"SetupPath", L"64",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight "
-         "Simulator\\10.0\\SetupPath (64-bit view)"},
-        {kValues[1].key, L"AppPath", L"64",
-         "the registry value HKEY_CURRENT_USER\\Software\\Microsoft\\Microsoft Games\\Flight "
-         "Simulator\\10.0\\AppPath"},
-        {kValues[2].key, L"Install_Path", L"32",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Dovetail Games\\FSX\\10.0\\Install_Path "
-         "(32-bit view)"},
-        {kValues[2].key, L"Install_Path", L"64",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Dovetail Games\\FSX\\10.0\\Install_Path "
-         "(64-bit view)"},
-        {kValues[3].key, L"AppPath", L"32",
-         "the registry value HKEY_CURRENT_USER\\Software\\Microsoft\\Microsoft Games\\Flight "
-         "Simulator - Steam Edition\\10.0\\AppPath"},
-        {kValues[4].key, L"AppPath", L"64",
-         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D\\AppPath"},
-        {kValues[5].key, L"SetupPath", L"32",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D\\SetupPath "
-         "(32-bit view)"},
-        {kValues[6].key, L"AppPath", L"32",
-         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D v2\\AppPath"},
-        {kValues[7].key, L"SetupPath", L"64",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D "
-         "v2\\SetupPath (64-bit view)"},
-        {kValues[8].key, L"AppPath", L"64",
-         "the registry value HKEY_CURRENT_USER\\Software\\Lockheed Martin\\Prepar3D v3\\AppPath"},
-        {kValues[9].key, L"SetupPath", L"32",
-         "the registry value HKEY_LOCAL_MACHINE\\SOFTWARE\\Lockheed Martin\\Prepar3D "
-         "v3\\SetupPath (32-bit view)"},
-    };
+TEST_F(RegistrySources, EachSourceAloneInItsView) {
+    ASSERT_EQ(kSources.size(), 11u);
     // Non-ASCII folders survive the trip through the registry.
     const std::wstring sim = MakeSim(L"Sim \u00e9\u0416\u98db") + L"\\";
-    const std::wstring boxed = MakeSim(L"Boxed");
-    for (const auto& row : kRows) {
-        SCOPED_TRACE(row.foundBy);
-        SetValue(row.key, row.name, row.view, sim);
+    for (const test_data::Row& row : kSources) {
+        SCOPED_TRACE(row[3]);
+        SetValue(row[0], row[1], row[2], sim);
         SimulatorPaths paths = LocateFiles();
         EXPECT_EQ(paths.simFolder, ui::Narrow(sim));
-        EXPECT_EQ(paths.foundBy, row.foundBy);
-        // A usable SetupPath in the 32-bit view comes first.
-        SetValue(kBoxed, L"SetupPath", L"32", boxed);
-        EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(boxed));
+        EXPECT_EQ(paths.foundBy, row[3]);
         ClearRegistry();
     }
-    // An unusable SetupPath gives way; with nothing usable it stands.
-    SetValue(kBoxed, L"SetupPath", L"32", (root_ / L"NoSim").wstring());
-    SimulatorPaths paths = LocateFiles();
-    EXPECT_EQ(paths.simFolder, (root_ / "NoSim").string());
-    EXPECT_EQ(paths.prefsPath, (root_ / "NoSim").string() + "\\Norvane\\Corvel\\Prefs.cfg");
-    SetValue(kValues[2].key, L"Install_Path", L"64", sim);
-    EXPECT_EQ(LocateFiles().simFolder, ui::Narrow(sim));
 }
 
 TEST_F(RegistrySources, ExpandableValuesAreExpandedBeforeTheLengthLimit) {
     // "%SystemDrive%\" is 14 characters, "C:\" three.
     const std::wstring tail(480, L'x');
-    SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Games\\FSX\\", L"REG_EXPAND_SZ");
-    SimulatorPaths paths = LocateFiles();
-    EXPECT_EQ(paths.simFolder, "C:\\Games\\FSX\\");
-    EXPECT_EQ(paths.prefsPath, "C:\\Games\\FSX\\\\Norvane\\Corvel\\Prefs.cfg");
+    SetValue(kBoxed, "SetupPath", "32", L"%SystemDrive%\\Games\\FSX\\", L"REG_EXPAND_SZ");
+    EXPECT_EQ(LocateFiles().simFolder, "C:\\Games\\FSX\\");
     // 505 characters as stored, 494 expanded: taken.
-    SetValue(kBoxed, L"SetupPath", L"32", L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
+    SetValue(kBoxed, "SetupPath", "32", L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
              L"REG_EXPAND_SZ");
     EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz");
     // 498 characters as stored, 501 expanded ("%WINDIR%" is C:\windows): the
     // working folder instead.
-    SetValue(kBoxed, L"SetupPath", L"32", L"%WINDIR%\\" + std::wstring(489, L'y'),
-             L"REG_EXPAND_SZ");
+    SetValue(kBoxed, "SetupPath", "32", L"%WINDIR%\\" + std::wstring(489, L'y'), L"REG_EXPAND_SZ");
     EXPECT_EQ(LocateFiles().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
 }
 
-std::wstring MenuText(HWND window, UINT id) {
+// A window menu item's text, and whether it is checked.
+std::wstring MenuItem(HWND window, UINT id) {
     wchar_t text[100] = {};
-    GetMenuStringW(GetSystemMenu(window, FALSE), id, text, 100, MF_BYCOMMAND);
-    return text;
-}
-
-bool MenuChecked(HWND window, UINT id) {
-    return GetMenuState(GetSystemMenu(window, FALSE), id, MF_BYCOMMAND) & MF_CHECKED;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
+    return text +
+           std::wstring(GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED ? L" (checked)" : L"");
 }
 
 BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
@@ -227,14 +149,13 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
     const std::wstring registered = MakeSim(L"Registered");
     const std::wstring chosen = MakeSim(L"Chosen");
     fs::create_directories(root_ / "NotASim" / "SimObjects");
-    SetValue(kBoxed, L"SetupPath", L"32", registered);
+    SetValue(kBoxed, "SetupPath", "32", registered);
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuText(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
-    EXPECT_EQ(MenuText(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
-    EXPECT_EQ(MenuText(dialog, IDM_ABOUT), L"About Corvel Config...");
-    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
+    EXPECT_EQ(MenuItem(dialog, IDM_ABOUT), L"About Corvel Config...");
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // A folder without SimObjects\Airplanes is refused and changes nothing.
@@ -251,8 +172,8 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
         [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
         [&](HWND picker) { PickInFolderDialog(picker, chosen); });
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
-    EXPECT_TRUE(MenuChecked(dialog, IDM_SIMULATOR_FOLDER));
-    EXPECT_FALSE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder... (checked)");
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
     DestroyWindow(dialog);
 
     // The next start finds it again, and the About text says so.
@@ -265,19 +186,19 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
                                     about = testui::ItemText(window, IDC_ABOUT_TEXT);
                                     testui::Click(window, IDCANCEL);
                                 });
-    const std::string planes = ui::Narrow(chosen) + "\\SimObjects\\Airplanes\\Norvane Zelvia ";
-    for (const std::string& line :
-         {"Simulator folder: " + ui::Narrow(chosen) + "\r\n",
-          std::string("Found: chosen by you (\"Simulator folder...\" in the window menu)\r\n"),
-          "Preferences file (missing): " + ui::Narrow(chosen) + "\\Norvane\\Corvel\\Prefs.cfg\r\n",
-          "A320 CFM (found): " + planes + "A320\\Aircraft.cfg\r\n",
-          "A320 IAE (missing): " + planes + "A320IAE\\Aircraft.cfg\r\n"}) {
-        EXPECT_NE(about.find(line), std::string::npos) << line << " not in\n" << about;
+    ASSERT_EQ(kAboutLines.size(), 5u);
+    for (const test_data::Row& row : kAboutLines) {
+        std::string line = row[0];
+        const size_t at = line.find("{chosen}");
+        if (at != std::string::npos) {
+            line.replace(at, 8, ui::Narrow(chosen));
+        }
+        EXPECT_NE(about.find(line + "\r\n"), std::string::npos) << line << " not in\n" << about;
     }
 
     SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
     EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
-    EXPECT_TRUE(MenuChecked(dialog, IDM_FIND_AUTOMATICALLY));
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
     DestroyWindow(dialog);
 }
 

@@ -1,7 +1,8 @@
 // Writes into any bytes: each write changes only its own line or adds one,
 // reads back as written, and keeps the file writable; a batch on a real
 // file gives exactly the bytes of the writes one by one, or is refused and
-// leaves the file untouched; no write leaves a temporary behind.
+// leaves the file untouched; no write leaves a temporary behind; a changed
+// file has its original kept beside it.
 // Fields: section, key, value, repeated; one field more means no file yet.
 #include <cstddef>
 #include <cstdint>
@@ -64,10 +65,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string singlePath = fuzz::ScratchPath("single.cfg");
     fuzz::PutFile(batchPath, original, fileExists);
     fuzz::PutFile(singlePath, original, fileExists);
+    fuzz::PutFile(files::OriginalPath(batchPath), "", false);
+    fuzz::PutFile(files::CreatedPath(batchPath), "", false);
     const size_t filesBefore = FilesInScratchFolder(batchPath);
     const files::Status batch = profile::WriteBatch(entries, batchPath);
-    fuzz::Check(FilesInScratchFolder(batchPath) ==
-                    filesBefore + (!fileExists && batch.ok() && !entries.empty()),
+    // An existing file that changed has its original beside it, byte for
+    // byte; a created one has the marker that it was created instead.
+    const bool changed = batch.ok() && fileExists && fuzz::GetFile(batchPath) != original;
+    const bool created = batch.ok() && !fileExists && !entries.empty();
+    fuzz::Check(files::FileExists(files::OriginalPath(batchPath)) == changed &&
+                    (!changed || fuzz::GetFile(files::OriginalPath(batchPath)) == original),
+                "the original is missing, not the file as it was, or kept without a change");
+    fuzz::Check(files::FileExists(files::CreatedPath(batchPath)) == created,
+                "a created file is not marked so, or an existing one is");
+    fuzz::Check(FilesInScratchFolder(batchPath) == filesBefore + 2 * created + changed,
                 "a write left a temporary or lost the file");
     if (!allWritable && !entries.empty()) {
         fuzz::Check(batch.error == files::Error::Unsupported,

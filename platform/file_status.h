@@ -10,9 +10,10 @@ enum class Error {
     AccessDenied,  // read-only file or folder, locked by another program
     NotFound,      // the folder (or, where it must exist, the file) is missing
     DiskFull,
-    Unsupported,  // content the program will not rewrite (e.g. UTF-16 text)
-    TooLarge,     // larger than the program agrees to rewrite
-    IsDirectory,  // a folder stands where the file should be
+    Unsupported,      // content the program will not rewrite (e.g. UTF-16 text)
+    TooLarge,         // larger than the program agrees to rewrite
+    IsDirectory,      // a folder stands where the file should be
+    OriginalNotKept,  // the copy of the file before its first change could not be made
     Other,
 };
 

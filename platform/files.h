@@ -46,6 +46,35 @@ Status ReadFile(const std::string& path, std::string& bytes);
 // an administrator replace it), a file another program holds open without
 // letting others write, or a folder that cannot be written; DiskFull when
 // the new content does not fit.
-Status ReplaceFile(const std::string& path, const std::string& bytes);
+// With keepAsOriginal (the file's content as the caller read it), an
+// existing file without an original gets one first (OriginalPath): written
+// like the file itself (temporary, flush, rename) but with a rename that
+// never replaces, so it is never overwritten and a killed writer leaves none
+// or a whole one. A file this call creates gets an empty marker instead
+// (CreatedPath), and no original ever after: there was nothing before it.
+// When the original cannot be made, the replace is refused with
+// Error::OriginalNotKept (the marker fails like the file would); when the
+// replace then fails, what this call made is removed again, so a failed
+// save leaves nothing behind.
+Status ReplaceFile(const std::string& path, const std::string& bytes,
+                   const std::string* keepAsOriginal = nullptr);
+
+// The copy of a file as it was before this program first changed it, kept
+// beside it under a name the simulator does not read: "<name>.original".
+std::string OriginalPath(const std::string& path);
+
+// The marker of a file this program created: "<name>.created", empty.
+std::string CreatedPath(const std::string& path);
+
+// The time of the file's last change, local time; false when it cannot be
+// read (a missing file, for one).
+struct LocalTime {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+};
+bool LastWriteTime(const std::string& path, LocalTime& time);
 
 }  // namespace files

@@ -1,7 +1,16 @@
 // The parts of the file layer that are the same on every system.
 #include "platform/file_status.h"
+#include "platform/files.h"
 
 namespace files {
+
+std::string OriginalPath(const std::string& path) {
+    return path + ".original";
+}
+
+std::string CreatedPath(const std::string& path) {
+    return path + ".created";
+}
 
 const char* ErrorName(Error error) {
     switch (error) {
@@ -19,6 +28,8 @@ const char* ErrorName(Error error) {
             return "TooLarge";
         case Error::IsDirectory:
             return "IsDirectory";
+        case Error::OriginalNotKept:
+            return "OriginalNotKept";
         case Error::Other:
             break;
     }

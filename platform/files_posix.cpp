@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <system_error>
 
 #include "platform/files.h"
@@ -122,6 +123,37 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// Writes bytes to a new temporary next to target and flushes it to disk;
+// with the old file's owner and mode when keep is given. On failure the
+// temporary is gone again.
+Status WriteTemporary(const std::string& target, const std::string& bytes, const struct stat* keep,
+                      const std::string& path, std::string& temporary) {
+    Descriptor file(CreateTemporary(target, temporary));
+    if (file.get() < 0) {
+        return FromErrno(errno, "cannot create a file in the folder of " + path);
+    }
+    auto fail = [&](const Status& status) {
+        file.Close();
+        unlink(temporary.c_str());
+        return status;
+    };
+    if (keep) {
+        // Owner and mode as they were; the set-id bits only where the owner is kept too.
+        const bool owned = fchown(file.get(), keep->st_uid, keep->st_gid) == 0;
+        fchmod(file.get(), keep->st_mode & (owned ? 07777 : 0777));
+    }
+    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
+        return fail(written);
+    }
+    if (fsync(file.get()) != 0) {
+        return fail(FromErrno(errno, "cannot flush " + path));
+    }
+    if (file.Close() != 0) {
+        return fail(FromErrno(errno, "cannot write " + path));
+    }
+    return Status::Ok();
+}
+
 // Temporaries that a writer killed before its rename left next to target:
 // only names of our own pattern whose process is gone. A live writer's
 // temporary is never touched, so this cannot disturb a write in progress.
@@ -142,6 +174,47 @@ void RemoveStaleTemporaries(const std::string& target) {
         }
     }
     closedir(listing);
+}
+
+// Keeps bytes as the original of the file at path unless one exists; made
+// tells whether this call made it.
+Status KeepOriginal(const std::string& path, const std::string& bytes, bool& made) {
+    made = false;
+    const std::string target = NativePath(path);
+    const std::string original = OriginalPath(target);
+    if (FileExists(CreatedPath(path))) {
+        return Status::Ok();  // this program created the file: it has no original
+    }
+    auto notKept = [](const Status& why) {
+        return Status::Fail(Error::OriginalNotKept, why.reason);
+    };
+    struct stat info {};
+    if (lstat(original.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            return Status::Fail(Error::OriginalNotKept, OriginalPath(path) + " is a folder");
+        }
+        // A writer killed between its link and its unlink left a second name.
+        RemoveStaleTemporaries(original);
+        return Status::Ok();
+    }
+    const bool keepMode = stat(target.c_str(), &info) == 0;
+    std::string temporary;
+    if (Status written = WriteTemporary(original, bytes, keepMode ? &info : nullptr,
+                                        OriginalPath(path), temporary);
+        !written.ok()) {
+        return notKept(written);
+    }
+    // A hard link never replaces a file: an original made meanwhile stays.
+    const int linked = link(temporary.c_str(), original.c_str());
+    const int linkError = errno;
+    unlink(temporary.c_str());
+    if (linked != 0 && linkError != EEXIST) {
+        return notKept(FromErrno(linkError, "cannot keep " + OriginalPath(path)));
+    }
+    made = linked == 0;
+    SyncFolder(FolderOf(original));
+    RemoveStaleTemporaries(original);
+    return Status::Ok();
 }
 
 }  // namespace
@@ -224,7 +297,8 @@ Status ReadFile(const std::string& path, std::string& bytes) {
     return Status::Ok();
 }
 
-Status ReplaceFile(const std::string& path, const std::string& bytes) {
+Status ReplaceFile(const std::string& path, const std::string& bytes,
+                   const std::string* keepAsOriginal) {
     const std::string target = ResolveLink(NativePath(path));
     struct stat info {};
     const bool exists = stat(target.c_str(), &info) == 0;
@@ -246,37 +320,56 @@ Status ReplaceFile(const std::string& path, const std::string& bytes) {
             return FromErrno(errno, "cannot write " + path);
         }
     }
-
-    std::string temporary;
-    Descriptor file(CreateTemporary(target, temporary));
-    if (file.get() < 0) {
-        return FromErrno(errno, "cannot create a file in the folder of " + path);
+    bool madeOriginal = false;
+    bool madeMarker = false;
+    if (exists && keepAsOriginal) {
+        if (Status kept = KeepOriginal(path, *keepAsOriginal, madeOriginal); !kept.ok()) {
+            return kept;
+        }
+    } else if (keepAsOriginal) {
+        const std::string marker = CreatedPath(NativePath(path));
+        const int fd = open(marker.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return FromErrno(errno, "cannot create a file in the folder of " + path);
+        }
+        madeMarker = fd >= 0;
+        if (madeMarker) {
+            close(fd);
+        }
     }
     auto fail = [&](const Status& status) {
-        file.Close();
-        unlink(temporary.c_str());
+        if (madeOriginal) {
+            unlink(OriginalPath(NativePath(path)).c_str());
+        }
+        if (madeMarker) {
+            unlink(CreatedPath(NativePath(path)).c_str());
+        }
         return status;
     };
-    if (exists) {
-        // Owner and mode as they were; the set-id bits only where the owner is kept too.
-        const bool owned = fchown(file.get(), info.st_uid, info.st_gid) == 0;
-        fchmod(file.get(), info.st_mode & (owned ? 07777 : 0777));
-    }
-    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
+
+    std::string temporary;
+    if (Status written = WriteTemporary(target, bytes, exists ? &info : nullptr, path, temporary);
+        !written.ok()) {
         return fail(written);
     }
-    if (fsync(file.get()) != 0) {
-        return fail(FromErrno(errno, "cannot flush " + path));
-    }
-    if (file.Close() != 0) {
-        return fail(FromErrno(errno, "cannot write " + path));
-    }
     if (rename(temporary.c_str(), target.c_str()) != 0) {
-        return fail(FromErrno(errno, "cannot replace " + path));
+        Status failed = FromErrno(errno, "cannot replace " + path);
+        unlink(temporary.c_str());
+        return fail(failed);
     }
     SyncFolder(FolderOf(target));
     RemoveStaleTemporaries(target);
     return Status::Ok();
+}
+
+bool LastWriteTime(const std::string& path, LocalTime& time) {
+    struct stat info {};
+    struct tm local {};
+    if (stat(NativePath(path).c_str(), &info) != 0 || !localtime_r(&info.st_mtime, &local)) {
+        return false;
+    }
+    time = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
+    return true;
 }
 
 }  // namespace files

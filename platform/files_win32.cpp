@@ -117,6 +117,28 @@ HANDLE CreateTemporary(const std::wstring& target, std::wstring& temporary) {
     return INVALID_HANDLE_VALUE;
 }
 
+// Writes bytes to a new temporary next to target and flushes it to disk.
+// On failure the temporary is gone again.
+Status WriteTemporary(const std::wstring& target, const std::string& bytes, const std::string& path,
+                      std::wstring& temporary) {
+    Handle file(CreateTemporary(target, temporary));
+    if (!file.valid()) {
+        return FromError(GetLastError(), "cannot create a file in the folder of " + path);
+    }
+    auto fail = [&](const Status& status) {
+        file.Close();
+        DeleteFileW(temporary.c_str());
+        return status;
+    };
+    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
+        return fail(written);
+    }
+    if (!FlushFileBuffers(file.get())) {
+        return fail(FromError(GetLastError(), "cannot flush " + path));
+    }
+    return Status::Ok();
+}
+
 bool ProcessIsGone(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     if (!process) {
@@ -148,6 +170,40 @@ void RemoveStaleTemporaries(const std::wstring& target) {
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);
+}
+
+// Keeps bytes as the original of the file at path unless one exists; made
+// tells whether this call made it.
+Status KeepOriginal(const std::string& path, const std::string& bytes, bool& made) {
+    made = false;
+    if (FileExists(CreatedPath(path))) {
+        return Status::Ok();  // this program created the file: it has no original
+    }
+    const std::string originalPath = OriginalPath(path);
+    const std::wstring original = text::Widen(originalPath);
+    const DWORD attributes = GetFileAttributesW(original.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                   ? Status::Fail(Error::OriginalNotKept, originalPath + " is a folder")
+                   : Status::Ok();
+    }
+    std::wstring temporary;
+    if (Status written = WriteTemporary(original, bytes, originalPath, temporary); !written.ok()) {
+        return Status::Fail(Error::OriginalNotKept, written.reason);
+    }
+    // Without MOVEFILE_REPLACE_EXISTING: an original made meanwhile stays.
+    if (!MoveFileExW(temporary.c_str(), original.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary.c_str());
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
+            return Status::Fail(Error::OriginalNotKept,
+                                FromError(error, "cannot keep " + originalPath).reason);
+        }
+    } else {
+        made = true;
+    }
+    RemoveStaleTemporaries(original);
+    return Status::Ok();
 }
 
 }  // namespace
@@ -216,7 +272,8 @@ Status ReadFile(const std::string& path, std::string& bytes) {
     return Status::Ok();
 }
 
-Status ReplaceFile(const std::string& path, const std::string& bytes) {
+Status ReplaceFile(const std::string& path, const std::string& bytes,
+                   const std::string* keepAsOriginal) {
     const std::wstring target = text::Widen(path);
     DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
@@ -239,33 +296,59 @@ Status ReplaceFile(const std::string& path, const std::string& bytes) {
             return FromError(GetLastError(), "cannot write " + path);
         }
     }
-
-    std::wstring temporary;
-    Handle file(CreateTemporary(target, temporary));
-    if (!file.valid()) {
-        return FromError(GetLastError(), "cannot create a file in the folder of " + path);
+    bool madeOriginal = false;
+    bool madeMarker = false;
+    if (exists && keepAsOriginal) {
+        if (Status kept = KeepOriginal(path, *keepAsOriginal, madeOriginal); !kept.ok()) {
+            return kept;
+        }
+    } else if (keepAsOriginal) {
+        Handle marker(CreateFileW(text::Widen(CreatedPath(path)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const DWORD error = GetLastError();
+        if (!marker.valid() && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            return FromError(error, "cannot create a file in the folder of " + path);
+        }
+        madeMarker = marker.valid();
     }
     auto fail = [&](const Status& status) {
-        file.Close();
-        DeleteFileW(temporary.c_str());
+        if (madeOriginal) {
+            DeleteFileW(text::Widen(OriginalPath(path)).c_str());
+        }
+        if (madeMarker) {
+            DeleteFileW(text::Widen(CreatedPath(path)).c_str());
+        }
         return status;
     };
-    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
+
+    std::wstring temporary;
+    if (Status written = WriteTemporary(target, bytes, path, temporary); !written.ok()) {
         return fail(written);
     }
-    if (!FlushFileBuffers(file.get())) {
-        return fail(FromError(GetLastError(), "cannot flush " + path));
-    }
-    file.Close();
     if (exists && (attributes & kKeptAttributes) != 0) {
         SetFileAttributesW(temporary.c_str(), attributes & kKeptAttributes);
     }
     if (!MoveFileExW(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return fail(FromError(GetLastError(), "cannot replace " + path));
+        Status failed = FromError(GetLastError(), "cannot replace " + path);
+        DeleteFileW(temporary.c_str());
+        return fail(failed);
     }
     RemoveStaleTemporaries(target);
     return Status::Ok();
+}
+
+bool LastWriteTime(const std::string& path, LocalTime& time) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    SYSTEMTIME utc;
+    SYSTEMTIME local;
+    if (!GetFileAttributesExW(text::Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        !FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+        return false;
+    }
+    time = {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute};
+    return true;
 }
 
 }  // namespace files

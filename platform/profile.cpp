@@ -83,6 +83,7 @@ files::Status WriteBatch(const std::vector<Entry>& entries, const std::string& p
     if (std::string why = ini::CheckContent(bytes); !why.empty()) {
         return Refused(path, why);
     }
+    const std::string before = bytes;
     bool changed = false;
     for (const Entry& entry : entries) {
         changed = ini::SetValue(bytes, entry.section, entry.key, entry.value) || changed;
@@ -90,7 +91,8 @@ files::Status WriteBatch(const std::vector<Entry>& entries, const std::string& p
     if (exists && !changed) {
         return files::Status::Ok();  // nothing to do: the file is left as it is
     }
-    return files::ReplaceFile(path, bytes);
+    // The file as it was before this program's first change is kept beside it.
+    return files::ReplaceFile(path, bytes, &before);
 }
 
 }  // namespace profile

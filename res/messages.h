@@ -65,6 +65,25 @@ constexpr const char kAltNotAuthorized[] = "ALT modifier is not authorized, plea
 constexpr const char kKeysNotSaved[] =
     "The key assignments could not be saved in the preferences file:\n";
 
+// Restore Original Files (the lists are of the files' names, one a line;
+// the failure is followed by the file's path)
+constexpr const char kCaptionRestore[] = "Restore Original Files";
+constexpr const char kRestorePrompt[] =
+    "Before its first change to each of these files, this program kept a copy of the file as it "
+    "was. Tick the files to put back as they were, then press Restore.";
+constexpr const char kNoOriginals[] =
+    "No original is kept: this program has not changed an aircraft file or the preferences file "
+    "yet, so there is nothing to restore.";
+constexpr const char kTickFilesFirst[] = "Please tick the files to restore first.";
+constexpr const char kRestoreConfirmation[] =
+    "The files below will be put back as they were before this program first changed them. "
+    "Every change made to them since will be lost:\n\n";
+constexpr const char kRestoreQuestion[] = "\n\nRestore them?";
+constexpr const char kRestored[] =
+    "The files below are back as they were before this program first changed them. This will be "
+    "taken into account next time the aircraft is loaded in FS:\n\n";
+constexpr const char kNotRestored[] = "This file could not be restored, and was left as it was:\n";
+
 // Second paragraph of a save failure when Windows denied access to the file.
 constexpr const char kAccessDeniedAdvice[] =
     "Windows refused to let this program change the file. Run it as administrator, or give your "
@@ -83,6 +102,14 @@ constexpr const char kFolderInTheWayAdvice[] =
     "A folder stands where the file should be. Rename or remove that folder, and try again.";
 constexpr const char kDiskFullAdvice[] =
     "The disk is full; the file was left as it was. Free some space on it, and try again.";
+// Second paragraph of a save failure when the copy of the file as it was
+// before this program's first change could not be made beside it.
+constexpr const char kOriginalNotKeptAdvice[] =
+    "Before its first change to a file, this program keeps a copy of the file as it was (its name "
+    "followed by \".original\"), so that it can be restored. That copy could not be made, so "
+    "nothing was saved and the file was left as it was. Make sure your user account may create "
+    "files in the file's folder (run the program as administrator, or give your account write "
+    "access to the simulator folder) and that the disk has free space, and try again.";
 
 // The text of a save failure: the tool's first paragraph, the file's path,
 // and the advice for what went wrong, where there is any.
@@ -105,6 +132,9 @@ inline std::string SaveFailure(const char* firstParagraph, const std::string& pa
             break;
         case files::Error::DiskFull:
             advice = kDiskFullAdvice;
+            break;
+        case files::Error::OriginalNotKept:
+            advice = kOriginalNotKeptAdvice;
             break;
         case files::Error::None:
         case files::Error::NotFound:  // the path says which file or folder is missing

@@ -67,6 +67,7 @@ class HostileFiles : public testing::TestWithParam<std::string> {
         for (Tool tool : hostile::kFileTools) {
             SCOPED_TRACE(hostile::ToolName(tool));
             std::ofstream(m_dir / "file.cfg", std::ios::binary) << bytes;
+            fs::remove(m_dir / "file.cfg.original");
             const files::Status status = OpenAndSave(tool, m_path);
             const std::string after = hostile::ReadBytes(m_dir / "file.cfg");
             if (hostile::Refused(bytes)) {
@@ -81,7 +82,11 @@ class HostileFiles : public testing::TestWithParam<std::string> {
                 EXPECT_TRUE(hostile::ReadBytes(m_dir / "file.cfg") == after)
                     << "a second opening shows other values";
             }
-            EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 1)
+            // The file before the first save is kept byte for byte, and only then.
+            const bool changed = after != bytes;
+            EXPECT_TRUE(hostile::ReadBytes(m_dir / "file.cfg.original") ==
+                        (changed ? bytes : std::string()));
+            EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), changed ? 2 : 1)
                 << "a temporary was left";
         }
     }

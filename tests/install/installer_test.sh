@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The installer as a user meets it, under Wine: a silent install into the
 # simulator folder that the registry names, the program started from its
-# Start-menu shortcut, a silent uninstall that leaves the user's files.
+# Start-menu shortcut, a silent uninstall that leaves the user's files; the
+# write access given to the Users group below Program Files, through a
+# stand-in icacls.exe that records its command lines (Wine's does nothing).
 #
 #   installer_test.sh <Windows build folder>
 #
@@ -33,7 +35,7 @@ zip=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-win32.zip' | head -
 export WINEPREFIX=$work/wineprefix
 export WINEDEBUG=-all
 # No Mono or Gecko, and no menu entries on the desktop of whoever runs this.
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=;icacls.exe=n"
 unset DISPLAY
 source "$repo/scripts/xvfb-session"
 # The prefix is this test's alone, so ending its processes touches nobody else.
@@ -41,6 +43,29 @@ trap 'wineserver -k 2>/dev/null || true; kill "$_xvfb_pid" 2>/dev/null || true' 
 "$repo/scripts/wine-run" # makes the prefix on first use
 
 drive_c=$WINEPREFIX/drive_c
+
+# The stand-in icacls.exe: appends its command line to C:\icacls-calls.txt.
+icacls_calls=$drive_c/icacls-calls.txt
+cat >"$work/icacls.c" <<'EOF_C'
+#include <windows.h>
+#include <stdio.h>
+int main(void) {
+    char line[8192];
+    FILE *log = _wfopen(L"C:\\icacls-calls.txt", L"ab");
+    if (!log || !WideCharToMultiByte(CP_UTF8, 0, GetCommandLineW(), -1, line, sizeof line, 0, 0))
+        return 1;
+    fprintf(log, "%s\n", line);
+    return fclose(log) != 0;
+}
+EOF_C
+# The installer is 32-bit: its system folder is syswow64 in this 64-bit prefix.
+x86_64-w64-mingw32-gcc -O2 -o "$drive_c/windows/system32/icacls.exe" "$work/icacls.c"
+i686-w64-mingw32-gcc -O2 -o "$drive_c/windows/syswow64/icacls.exe" "$work/icacls.c"
+# The calls recorded since the last look, without the program's own path.
+icacls_calls_made() {
+    [ -f "$icacls_calls" ] && sed -E 's/^("[^"]*"|[^ ]*) //' "$icacls_calls"
+    rm -f "$icacls_calls"
+}
 sim_key='HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\10.0'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelConfig'
 shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
@@ -145,6 +170,7 @@ install_silently
 check_installed "$dir"
 [ -z "$(ls -A "$decoy")" ] || fail "installed below the 64-bit view's folder"
 [ "$(user_files "$sim")" = "$before" ] || fail "installing changed the user's files"
+[ -z "$(icacls_calls_made)" ] || fail "rights changed on a folder outside Program Files"
 
 step "start from the Start-menu shortcut, close with Escape"
 start_and_close "$dir" wine start "$shortcut_win"
@@ -170,7 +196,28 @@ check_uninstalled "$sim64/Norvane/Corvel"
 [ ! -e "$sim64/Norvane" ] || fail "the empty Norvane folder is still there"
 [ "$(user_files "$sim64")" = "$before" ] || fail "the aircraft files changed"
 
-rm -rf "$sim" "$sim64" "$decoy"
+step "install below Program Files: Users may modify exactly the folders the program writes to"
+simpf="$drive_c/Program Files (x86)/Corvel Test PF Sim"
+make_sim "$simpf"
+rm -rf "$simpf/SimObjects/Airplanes/Norvane Zelvia A321IAE"
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Program Files (x86)\Corvel Test PF Sim' /f /reg:64
+install_silently
+check_installed "$simpf/Norvane/Corvel"
+expected=
+for folder in 'Norvane\Corvel' A318 A319 A319IAE A320 A320IAE A321 A319CJ; do
+    [[ $folder == Norvane* ]] || folder="SimObjects\Airplanes\Norvane Zelvia $folder"
+    expected+="\"C:\\Program Files (x86)\\Corvel Test PF Sim\\$folder\" /grant *S-1-5-32-545:(OI)(CI)M"$'\n'
+done
+calls=$(icacls_calls_made)
+[ "$calls" = "${expected%$'\n'}" ] || fail "icacls calls below Program Files:
+$calls
+expected:
+$expected"
+uninstall_silently "$simpf/Norvane/Corvel"
+check_uninstalled "$simpf/Norvane/Corvel"
+[ -z "$(icacls_calls_made)" ] || fail "the uninstaller changed rights"
+
+rm -rf "$sim" "$sim64" "$decoy" "$simpf"
 
 # The simulator is usually run in a 32-bit prefix; the program must start
 # there too, installed and from the zip.

@@ -3,7 +3,9 @@
 // delay, hundreds of times over files of several sizes. After each kill the
 // file must hold exactly the content before the interrupted write or
 // exactly the content after it, and the next successful write must leave
-// no temporary file in the folder, not even the killed writer's.
+// no temporary file in the folder, not even the killed writer's. Each round
+// starts without an original, so kills also land between the copy of the
+// original and the replace: a changed file always has its whole original.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -140,7 +142,10 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::uniform_int_distribution<int64_t> delayUs(0,
                                                    std::max<int64_t>(3 * writeTime.count(), 3000));
 
+    int originalOnly = 0;  // killed between the copy of the original and the replace
+    const fs::path original = m_dir / "aircraft.cfg.original";
     for (int kill = 0; kill < row.kills; ++kill) {
+        fs::remove(original);
         const std::string before = test_data::FileBytes(file);
         const bool batch = kill % 2 == 1;
         const Round round = KillAWriter(path, batch, std::chrono::microseconds(delayUs(random)));
@@ -151,11 +156,22 @@ TEST_P(CrashSafety, KilledWriterLeavesOldOrNewFile) {
         ASSERT_TRUE(after == old || after == next)
             << "kill " << kill << ": the file is neither write " << round.finished << " nor write "
             << round.started << " (" << after.size() << " bytes)";
+        // A changed file always has its whole original, even when the kill
+        // came between the copy of the original and the replace.
+        if (fs::exists(original)) {
+            ASSERT_TRUE(test_data::FileBytes(original) == before) << "kill " << kill;
+            originalOnly += after == before ? 1 : 0;
+        } else {
+            ASSERT_TRUE(after == before) << "kill " << kill << ": changed without an original";
+        }
 
         // A killed writer may leave its temporary behind; the next write removes it.
         ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill + 1), path).ok());
-        ASSERT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 1) << "after kill " << kill;
+        ASSERT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 2) << "after kill " << kill;
+        ASSERT_TRUE(test_data::FileBytes(original) == before) << "after kill " << kill;
     }
+    std::cout << "[ figures  ] " << row.bytes << " bytes: " << originalOnly << " of " << row.kills
+              << " kills between the copy of the original and the replace\n";
 }
 
 // Only our own pattern, and only of a process that is gone, is removed: a
@@ -176,6 +192,7 @@ TEST_F(CrashSafety, OnlyDeadWritersTemporariesAreRemoved) {
         std::ofstream(m_dir / name) << "[Common]\r\nUnitSystem=0\r\n";
     }
     std::ofstream(m_dir / "Prefs.cfg.~99999999-3.tmp") << "[Common]\r\nUnitSystem=";
+    std::ofstream(m_dir / "Prefs.cfg.original.~99999999-4.tmp") << "[Common]\r\n";
     ASSERT_TRUE(
         profile::WriteString("Common", "UnitSystem", "1", m_dir.string() + "\\Prefs.cfg").ok());
     std::vector<std::string> names;
@@ -184,6 +201,7 @@ TEST_F(CrashSafety, OnlyDeadWritersTemporariesAreRemoved) {
     }
     std::sort(names.begin(), names.end());
     std::vector<std::string> expected = kept;
+    expected.push_back("Prefs.cfg.original");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);
 }

@@ -64,6 +64,12 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         }
         const auto status = profile::WriteString(row.section, row.key, row.value, Path(row.name));
         std::string bytes = Get(row.name);
+        // The file as it was before its first change is kept beside it; a
+        // file the write created, or did not change, has no original.
+        const bool changed = row.before != ini_cases::kMissing && bytes != row.before;
+        EXPECT_EQ(Get(std::string(row.name) + ".original"),
+                  changed ? row.before : ini_cases::kMissing);
+        EXPECT_EQ(fs::exists(Native(row.name) + ".created"), row.before == ini_cases::kMissing);
         if (row.platform == ini_cases::kOursRefuses) {
             EXPECT_EQ(status.error, files::Error::Unsupported);
             EXPECT_EQ(bytes, row.before);
@@ -78,8 +84,9 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()),
-              static_cast<long>(ini_cases::kWriteRows.size()));
+    for (const auto& entry : fs::directory_iterator(m_dir)) {
+        EXPECT_EQ(entry.path().filename().string().find(".~"), std::string::npos) << entry.path();
+    }
 
     // A batch with one entry that cannot be written writes none.
     Put("Prefs.cfg", "[Common]\r\nUnitSystem=0\r\n");
@@ -107,6 +114,24 @@ TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
     }
     EXPECT_EQ(Get("batch.cfg"), Slurp(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_after.cfg"));
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
+}
+
+// The original is the file before the first change, and stays so through
+// later writes; where it cannot be made, nothing is saved.
+TEST_F(ProfileFiles, OriginalIsKeptOnceOrTheSaveIsRefused) {
+    const std::string before = "; by hand\n[Common]\r\nUnitSystem=0";
+    Put("Prefs.cfg", before);
+    for (const char* value : {"1", "2"}) {
+        ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", value, Path("Prefs.cfg")).ok());
+    }
+    EXPECT_EQ(Get("Prefs.cfg"), "; by hand\n[Common]\r\nUnitSystem=2");
+    EXPECT_EQ(Get("Prefs.cfg.original"), before);
+
+    Put("aircraft.cfg", before);
+    fs::create_directory(Native("aircraft.cfg.original"));
+    files::Status status = profile::WriteString("Common", "UnitSystem", "1", Path("aircraft.cfg"));
+    EXPECT_EQ(status.error, files::Error::OriginalNotKept) << status.reason;
+    EXPECT_EQ(Get("aircraft.cfg"), before);
 }
 
 // A write keeps the file's permissions; one that cannot be made says why
@@ -148,7 +173,7 @@ TEST_F(ProfileFiles, FullDiskLeavesTheFile) {
     umount(Native("small").c_str());
     EXPECT_EQ(status.error, files::Error::DiskFull) << status.reason;
     EXPECT_EQ(after, "[Common]\r\nUnitSystem=0\r\n");
-    EXPECT_EQ(entries, 1);  // no temporary left behind
+    EXPECT_EQ(entries, 1);  // no temporary, and no original of a save that failed
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
 
 // A read-only file, a missing folder, and (run through locked_folder.sh) a folder nobody
 // may write in, not even root: each failed save reported, the dialog kept open with the
-// choices, the file kept. Access denied adds advice; a missing folder is named by the path.
+// choices, the file kept. Each adds its advice; a missing folder is named by the path.
 TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoices) {
     const std::string missing = testui::TempPath("corvel-missing\\Prefs.cfg");
     const char* locked = std::getenv("CORVEL_LOCKED_FOLDER");
@@ -137,8 +137,11 @@ TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoi
                                    : "Z:" + std::string(locked ? locked : "") + "/Prefs.cfg";
         std::replace(g_prefsPath.begin(), g_prefsPath.end(), '/', '\\');
         const std::string before = testui::Bytes(g_prefsPath);
+        // In the locked folder the original cannot be kept, which refuses the save first.
         const std::string advice =
-            place == 1 ? "" : "\n\n" + testui::Message("access_denied_advice");
+            place == 1 ? ""
+                       : "\n\n" + testui::Message(place == 2 ? "original_not_kept_advice"
+                                                             : "access_denied_advice");
         EXPECT_EQ(Open({IDC_CFG_IMPERIAL, IDC_CFG_BEGINNER, IDC_CFG_INTERMEDIATE, IDC_CFG_VOLUME,
                         IDOK, IDC_CFG_COLD_AND_DARK, IDCANCEL}),
                   "Imperial | 99 High | Intermediate Control-Shift(grey) Scroll Standard(grey) | "

@@ -57,7 +57,8 @@ class HostileDialogs : public testing::Test {
     }
     // Opens the tool from the menu (choosing the A320) over content and presses OK, then
     // Cancel if a failed save kept it open. Expects the box named (a failure's advice, or
-    // "saved"), the file as it was (or with the tool's lines) and no temporary left.
+    // "saved"), the file as it was (or with the tool's lines, and its original kept) and no
+    // temporary left.
     void Expect(Tool tool, Content content, const char* box) {
         SCOPED_TRACE(hostile::ToolName(tool));
         const ToolUi& ui = kUi[int(tool)];
@@ -68,6 +69,7 @@ class HostileDialogs : public testing::Test {
                                       ? hostile::CorpusBytes(corpus[int(content)])
                                       : "";
         fs::remove_all(wide);  // a folder left by the row before
+        fs::remove(ui::Widen(path + ".original"));
         testui::Put(path, bytes);
         if (content == Content::Huge) {  // aircraft and key lines
             std::string chunk;
@@ -126,8 +128,12 @@ class HostileDialogs : public testing::Test {
         EXPECT_EQ(opened, name != "not_installed");
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         EXPECT_LT(memory.PeakWorkingSetSize - peakBefore, SIZE_T{64} << 20) << "read whole";
+        // A save keeps the file as it was before, byte for byte; a refusal keeps nothing.
+        const bool kept = name == "saved";
+        EXPECT_EQ(fs::exists(ui::Widen(path + ".original")), kept);
+        EXPECT_TRUE(!kept || testui::Bytes(path + ".original") == bytes);
         EXPECT_EQ(std::distance(fs::directory_iterator(wide.parent_path()), {}),
-                  files - (content == Content::DeadWritersTemporary))
+                  files - (content == Content::DeadWritersTemporary) + kept)
             << "a temporary";
         if (name == "saved") {
             EXPECT_NE(testui::Bytes(path).find(ui.written), std::string::npos);

@@ -236,11 +236,22 @@ echo "screenshots: $out/window-menu.png"
 keys "$menu" Escape
 sleep 0.3
 xdotool windowfocus --sync "$menu"
-xdotool key alt+space Up Return
+xdotool key alt+space Up Up Return # above Restore original files...
 about=$(wait_window "About Corvel Config")
 shot "$about" about
 keys "$about" Escape
 wait_closed "About Corvel Config"
+
+# Restore Original Files, from the main menu's system menu: the Load
+# Manager's save above kept both A320 files' originals.
+keys "$menu" alt+space
+xdotool key Up Return # the last entry
+restore=$(wait_window "Restore Original Files")
+xdotool key --delay 15 Down Down space # tick A320 IAE
+sleep 0.3
+shot "$restore" restore-originals
+xdotool key Escape
+wait_closed "Restore Original Files"
 
 keys "$menu" Escape
 wait "$program_pid" || true

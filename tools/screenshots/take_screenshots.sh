@@ -36,7 +36,7 @@ if [ $# -gt 0 ]; then
     program=$(realpath "$1")
 else
     ./scripts/setup
-    cmake --preset windows >/dev/null
+    ./scripts/configure-windows
     cmake --build --preset windows --target CorvelConfig
     program=$repo/build/windows/CorvelConfig.exe
 fi

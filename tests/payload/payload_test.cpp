@@ -84,15 +84,24 @@ class PayloadFileTest : public testing::Test {
     const std::string m_path = AircraftFilePaths(AircraftType::A320, m_root).base;
 };
 
+// The save changes only the four stations and reads back. A file installed
+// at opening but gone at saving is a failure and is not created again; a
+// variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
     Write(kA320Cfg);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
-    ASSERT_TRUE(WritePayload(m_path, example, kA320).ok());
-    std::string bytes;
-    EXPECT_TRUE(files::ReadFile(m_path, bytes).ok());
-    EXPECT_EQ(bytes, kA320Saved);
+    const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
+    EXPECT_TRUE(SavePayload(paths, {true, false}, example, kA320).empty());
+    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)), kA320Saved);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
+
+    fs::remove(files::NativePath(m_path));
+    const std::vector<SaveFailure> failures = SavePayload(paths, {true, false}, example, kA320);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(std::make_pair(failures[0].path, failures[0].status.error),
+              std::make_pair(m_path, files::Error::NotFound));
+    EXPECT_FALSE(fs::exists(files::NativePath(m_path)));
 }
 
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
@@ -109,44 +118,35 @@ TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42411, 12, 138, 0, 0}));
 }
 
-// Each aircraft's row: the unrounded default empty weight, stations far
-// beyond the cabins and holds held at every seat and 100 %, and the pounds
-// written for them (passengers * 75 kg and hold kg * 2.204585537918871,
-// truncated, in the order .4 .5 .2 .3); two passengers, 330.69 lb, are 330.
-TEST_F(PayloadFileTest, EveryAircraftFullAndEmpty) {
-    const std::tuple<AircraftType, LoadState, std::vector<int>> rows[] = {
-        {AircraftType::A318, {39304, 8, 99, 100, 100}, {1322, 16369, 3558, 4697}},
-        {AircraftType::A319, {40597, 8, 116, 100, 100}, {1322, 19179, 4982, 6657}},
-        {AircraftType::A320, {42411, 12, 138, 100, 100}, {1984, 22817, 7499, 9999}},
-        {AircraftType::A321, {48217, 16, 169, 100, 100}, {2645, 27943, 12499, 12499}},
-        {AircraftType::ACJ, {40597, 6, 36, 100, 100}, {992, 5952, 4982, 6657}},
-    };
+TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
     Write(
         "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
         "station_load.4=99999\r\nstation_load.5=99999\r\n");
-    for (const auto& [aircraft, full, pounds] : rows) {
-        const AircraftSpec& constants = Aircraft(aircraft);
-        EXPECT_EQ(Fields(ReadPayload(m_path, constants)), Fields(full));
-        std::vector<int> written;  // the formats are checked by the file tests
-        for (const profile::Entry& entry : PayloadEntries(full, constants)) {
-            written.push_back(std::stoi(entry.value.substr(1)));
-        }
-        EXPECT_EQ(written, pounds);
-    }
-    EXPECT_EQ(PayloadEntries({0, 2, 2, 0, 0}, kA320)[1].value, "\"330,  0.0, 0.0, 0.0, Coach\"");
-}
-
-TEST_F(PayloadFileTest, EveryAircraftPathAndWhichFileCounts) {
     const auto rows = test_data::Rows("aircraft_paths.tsv");
     ASSERT_EQ(rows.size(), 5u);
     for (const test_data::Row& row : rows) {
+        SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
         AircraftFiles paths = AircraftFilePaths(aircraft, "C:\\Sim");
-        EXPECT_EQ(paths.base, "C:\\Sim" + row[1]) << row[0];
-        EXPECT_EQ(paths.iae, row[2] == "-" ? "" : "C:\\Sim" + row[2]) << row[0];
+        EXPECT_EQ(paths.base, "C:\\Sim" + row[1]);
+        EXPECT_EQ(paths.iae, row[2] == "-" ? "" : "C:\\Sim" + row[2]);
+        const auto n = test_data::Numbers(row, 3);
+        const LoadState full = ReadPayload(m_path, Aircraft(aircraft));
+        EXPECT_EQ(Fields(full), Fields({static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
+                                        static_cast<uint32_t>(n[2]), 100, 100}));
+        std::vector<int64_t> written;  // the formats are checked by the file tests
+        for (const profile::Entry& entry : PayloadEntries(full, Aircraft(aircraft))) {
+            written.push_back(std::stoi(entry.value.substr(1)));
+        }
+        EXPECT_EQ(written, std::vector<int64_t>(n.begin() + 3, n.end()));
     }
     EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
+    // Two passengers, 330.69 lb, are written as 330.
+    EXPECT_EQ(PayloadEntries({0, 2, 2, 0, 0}, kA320)[1].value, "\"330,  0.0, 0.0, 0.0, Coach\"");
+}
 
+// Which file counts, and whether a simulator folder is usable.
+TEST_F(PayloadFileTest, WhichFileAndFolderCount) {
     // Only the IAE variant: installed, and its file is the one read.
     const AircraftFiles a320 = AircraftFilePaths(AircraftType::A320, m_root);
     EXPECT_FALSE(IsInstalled(a320));
@@ -158,46 +158,16 @@ TEST_F(PayloadFileTest, EveryAircraftPathAndWhichFileCounts) {
     EXPECT_EQ(PayloadSourceFile(a320), a320.iae);
     Write("", AircraftFilePaths(AircraftType::A319, m_root).base);
     EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, m_root)));
-}
 
-// A usable simulator folder holds one of the eight aircraft folders or the
-// add-on's Norvane\Corvel; a file in a folder's place does not count.
-TEST_F(PayloadFileTest, UsableSimulatorFolder) {
-    const std::tuple<const char*, bool> rows[] = {
-        {"SimObjects/Airplanes/Norvane Zelvia A320IAE/", true},
-        {"SimObjects/Airplanes/Norvane Zelvia A319CJ/", true},
-        {"SimObjects/Airplanes/Norvane Zelvia A318/", true},
-        {"Norvane/Corvel/", true},
-        {"Norvane/", false},
-        {"SimObjects/Airplanes/", false},
-        {"SimObjects/Airplanes/Norvane Zelvia A322/", false},
-        {"SimObjects/Airplanes/Norvane Zelvia A321", false},  // a file
-    };
-    for (const auto& [made, usable] : rows) {
+    for (const test_data::Row& row : test_data::Rows("simulator_folders.tsv")) {
         fs::remove_all(m_root);
-        const std::string path = m_root + "/" + made;
-        if (path.back() == '/') {
-            fs::create_directories(path);
+        if (row[0].back() == '/') {
+            fs::create_directories(m_root + "/" + row[0]);
         } else {
-            Write("", path);
+            Write("", m_root + "/" + row[0]);
         }
-        EXPECT_EQ(IsUsableSimulatorFolder(m_root), usable) << made;
+        EXPECT_EQ(IsUsableSimulatorFolder(m_root), row[1] == "1") << row[0];
     }
-}
-
-// A file installed at opening but gone at saving is a failure and is not
-// created again; a variant never installed is skipped.
-TEST_F(PayloadFileTest, SaveAfterTheFileVanished) {
-    const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
-    const LoadState load{42412, 12, 138, 50, 100};
-    Write(kA320Cfg);
-    EXPECT_TRUE(SavePayload(paths, {true, false}, load, kA320).empty());
-    fs::remove(files::NativePath(m_path));
-    const std::vector<SaveFailure> failures = SavePayload(paths, {true, false}, load, kA320);
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(std::make_pair(failures[0].path, failures[0].status.error),
-              std::make_pair(m_path, files::Error::NotFound));
-    EXPECT_FALSE(fs::exists(files::NativePath(m_path)));
 }
 
 }  // namespace

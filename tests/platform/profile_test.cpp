@@ -119,27 +119,9 @@ TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
 }
 
-// The original is the file before the first change, and stays so through
-// later writes; where it cannot be made, nothing is saved.
-TEST_F(ProfileFiles, OriginalIsKeptOnceOrTheSaveIsRefused) {
-    const std::string before = "; by hand\n[Common]\r\nUnitSystem=0";
-    Put("Prefs.cfg", before);
-    for (const char* value : {"1", "2"}) {
-        ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", value, Path("Prefs.cfg")).ok());
-    }
-    EXPECT_EQ(Get("Prefs.cfg"), "; by hand\n[Common]\r\nUnitSystem=2");
-    EXPECT_EQ(Get("Prefs.cfg.original"), before);
-
-    Put("aircraft.cfg", before);
-    fs::create_directory(Native("aircraft.cfg.original"));
-    files::Status status = profile::WriteString("Common", "UnitSystem", "1", Path("aircraft.cfg"));
-    EXPECT_EQ(status.error, files::Error::OriginalNotKept) << status.reason;
-    EXPECT_EQ(Get("aircraft.cfg"), before);
-}
-
 // A write keeps the file's permissions; one that cannot be made says why
 // and leaves the file as it was: read-only (even for root), in a missing
-// folder, too large to read.
+// folder, too large to read, its original not to be made.
 TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     Put("Prefs.cfg", "[S]\r\nk=v\r\n");
@@ -150,14 +132,18 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     fs::permissions(Native("Prefs.cfg"), fs::perms::owner_read);
     Put("big.cfg", "");
     fs::resize_file(Native("big.cfg"), files::kMaxFileBytes + 1);
+    Put("aircraft.cfg", "[S]\r\nk=w\r\n");
+    fs::create_directory(Native("aircraft.cfg.original"));
     const std::pair<std::string, files::Error> rows[] = {
         {"Prefs.cfg", files::Error::AccessDenied},
         {"none\\Prefs.cfg", files::Error::NotFound},
-        {"big.cfg", files::Error::TooLarge}};
+        {"big.cfg", files::Error::TooLarge},
+        {"aircraft.cfg", files::Error::OriginalNotKept}};
     for (const auto& [name, error] : rows) {
         EXPECT_EQ(profile::WriteString("S", "k", "x", Path(name)).error, error) << name;
     }
     EXPECT_EQ(Get("Prefs.cfg"), "[S]\r\nk=w\r\n");
+    EXPECT_EQ(Get("aircraft.cfg"), "[S]\r\nk=w\r\n");
     EXPECT_EQ(fs::file_size(Native("big.cfg")), files::kMaxFileBytes + 1);
 }
 

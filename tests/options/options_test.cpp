@@ -74,23 +74,19 @@ TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
 }
 
 TEST(OptionRules, LockKeyModifierAndIrsTime) {
-    // Lock key, modifier; whether the modifier buttons can be used, the modifier
-    // after, and the one the buttons show for the stored one (none as Ctrl-Shift).
-    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t, int32_t> rows[] = {
-        {0, 0, true, 3, 3},         {0, 2, true, 2, 2},         {0, 9, true, 9, 9},
-        {1, 3, false, 0, 3},        {2, 1, false, 0, 1},        {3, 4, false, 0, 4},
-        {7, 2, std::nullopt, 2, 2}, {-1, 0, std::nullopt, 0, 3}};
-    for (auto [locker, modifier, modifiersUsable, modifierAfter, shown] : rows) {
-        OptionValues values{0, 0, 0, 0, 0, modifier, locker};
-        EXPECT_EQ(options::ShownKeyModifier(modifier), shown) << modifier;
-        EXPECT_EQ(options::ApplyKeyLocker(values), modifiersUsable) << locker << "/" << modifier;
-        EXPECT_EQ(values.mcduKeyModifier, modifierAfter) << locker << "/" << modifier;
-    }
-    // The IRS time of each experience level, none beyond.
-    const std::pair<int32_t, std::optional<int32_t>> irs[] = {
-        {-1, std::nullopt}, {0, 10}, {1, 60}, {2, 600}, {3, std::nullopt}};
-    for (auto [experience, seconds] : irs) {
-        EXPECT_EQ(options::IrsAlignmentTimeFor(experience), seconds) << experience;
+    for (const test_data::Row& row : test_data::Rows("option_rules.tsv")) {
+        if (row[0] == "irs") {
+            const std::optional<int32_t> seconds = options::IrsAlignmentTimeFor(std::stoi(row[1]));
+            EXPECT_EQ(seconds ? std::to_string(*seconds) : "-", row[2]) << row[1];
+            continue;
+        }
+        const int32_t modifier = std::stoi(row[2]);
+        OptionValues values{0, 0, 0, 0, 0, modifier, std::stoi(row[1])};
+        const std::optional<bool> usable = options::ApplyKeyLocker(values);
+        EXPECT_EQ((test_data::Row{row[0], row[1], row[2], usable ? (*usable ? "1" : "0") : "-",
+                                  std::to_string(values.mcduKeyModifier),
+                                  std::to_string(options::ShownKeyModifier(modifier))}),
+                  row);
     }
 }
 

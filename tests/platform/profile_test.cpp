@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
@@ -145,6 +146,30 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     EXPECT_EQ(Get("Prefs.cfg"), "[S]\r\nk=w\r\n");
     EXPECT_EQ(Get("aircraft.cfg"), "[S]\r\nk=w\r\n");
     EXPECT_EQ(fs::file_size(Native("big.cfg")), files::kMaxFileBytes + 1);
+}
+
+// Only our own pattern, and only of a process that is gone, is removed: a
+// live writer's temporary (ours, perhaps writing; process 1) and the user's
+// own files stay.
+TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
+    std::vector<std::string> kept = {"Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp"};
+    for (const char* name : {"Prefs.cfg.~1-0.tmp", "Prefs.cfg.bak", "Prefs.cfg.~x-1.tmp",
+                             "Prefs.cfg.~99999999-1.tmp.txt", "Other.cfg.~99999999-1.tmp",
+                             "prefs.cfg.~99999999-1.tmp", "Prefs.cfg"}) {
+        kept.push_back(name);
+    }
+    for (const std::string& name : kept) {
+        Put(name, "[Common]\r\nUnitSystem=0\r\n");
+    }
+    Put("Prefs.cfg.~99999999-3.tmp", "[Common]\r\nUnitSystem=");
+    Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
+    ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_dir)) {
+        names.insert(entry.path().filename().string());
+    }
+    kept.push_back("Prefs.cfg.original");
+    EXPECT_EQ(names, std::set<std::string>(kept.begin(), kept.end()));
 }
 
 // A full disk: the new content cannot be written beside the file, so the

@@ -20,10 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const std::string& path) {
-    return fs::exists(path) ? test_data::FileBytes(path) : ini_cases::kMissing;
-}
-
 class ProfileFiles : public testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(mkdtemp(m_dir.data())); }
@@ -33,7 +29,16 @@ class ProfileFiles : public testing::Test {
     void Put(const std::string& name, const std::string& bytes) const {
         std::ofstream(Native(name), std::ios::binary) << bytes;
     }
-    std::string Get(const std::string& name) const { return Slurp(Native(name)); }
+    std::string Get(const std::string& name) const {
+        return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
+    }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
 
     std::string m_dir = "/tmp/corvel-profile-XXXXXX";
 };
@@ -88,8 +93,8 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    for (const auto& entry : fs::directory_iterator(m_dir)) {
-        EXPECT_EQ(entry.path().filename().string().find(".~"), std::string::npos) << entry.path();
+    for (const std::string& name : Names()) {
+        EXPECT_EQ(name.find(".~"), std::string::npos) << name;
     }
 
     // A batch with one entry that cannot be written writes none.
@@ -100,23 +105,20 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
     EXPECT_EQ(Get("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
 }
 
-// The payload write of the load manager, on a file shaped like the simulator's.
 TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
-    const std::vector<profile::Entry> entries = {
-        {"WEIGHT_AND_BALANCE", "station_load.4", "3402.0, 34.0, 0.0, 0.0"},
-        {"weight_and_balance", "Station_Load.5", "2268.0, -40.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.2", "9525.0, 20.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.3", "9525.0, -20.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.4", "3400.0, 34.0, 0.0, 0.0"},
-        {"Corvel", "saved", "1"},
-    };
-    Put("batch.cfg", Slurp(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_before.cfg"));
+    std::vector<profile::Entry> entries;
+    for (const test_data::Row& row : test_data::Rows("profile_batch.tsv")) {
+        entries.push_back({row[0], row[1], row[2]});
+    }
+    Put("batch.cfg",
+        test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_before.cfg"));
     Put("single.cfg", Get("batch.cfg"));
     ASSERT_TRUE(profile::WriteBatch(entries, Path("batch.cfg")).ok());
     for (const profile::Entry& e : entries) {
         ASSERT_TRUE(profile::WriteString(e.section, e.key, e.value, Path("single.cfg")).ok());
     }
-    EXPECT_EQ(Get("batch.cfg"), Slurp(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_after.cfg"));
+    EXPECT_EQ(Get("batch.cfg"),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_after.cfg"));
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
 }
 
@@ -164,12 +166,8 @@ TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     Put("Prefs.cfg.~99999999-3.tmp", "[Common]\r\nUnitSystem=");
     Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
     ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_dir)) {
-        names.insert(entry.path().filename().string());
-    }
     kept.push_back("Prefs.cfg.original");
-    EXPECT_EQ(names, std::set<std::string>(kept.begin(), kept.end()));
+    EXPECT_EQ(Names(), std::set<std::string>(kept.begin(), kept.end()));
 }
 
 // A full disk: the new content cannot be written beside the file, so the

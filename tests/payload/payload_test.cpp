@@ -25,9 +25,7 @@ std::vector<int64_t> Shown(const PayloadFields& f) {
 }
 
 TEST(RecalculateTest, WorkedExamplesShowEveryField) {
-    const auto rows = test_data::Rows("payload_fields.tsv");
-    ASSERT_EQ(rows.size(), 8u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("payload_fields.tsv")) {
         const auto n = test_data::Numbers(row, 2);
         const LoadState load{static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
                              static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
@@ -122,9 +120,7 @@ TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
     Write(
         "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
         "station_load.4=99999\r\nstation_load.5=99999\r\n");
-    const auto rows = test_data::Rows("aircraft_paths.tsv");
-    ASSERT_EQ(rows.size(), 5u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
         SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
         AircraftFiles paths = AircraftFilePaths(aircraft, "C:\\Sim");

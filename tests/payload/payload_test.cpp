@@ -15,25 +15,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every shown number: counts and percents, class weights, pax total, hold
-// weights, cargo total, aircraft weight, ZFW, currentZfwKg.
-std::vector<int64_t> Shown(const PayloadFields& f) {
-    return {f.businessPax,    f.economyPax,    f.forwardCargoPercent, f.aftCargoPercent,
-            f.businessWeight, f.economyWeight, f.paxWeight,           f.forwardCargoWeight,
-            f.aftCargoWeight, f.cargoWeight,   f.aircraftWeight,      f.zfw,
-            f.currentZfwKg};
+using Ints = std::vector<int64_t>;
+
+Ints Fields(const LoadState& s) {
+    return {s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent, s.aftCargoPercent};
 }
 
 TEST(RecalculateTest, WorkedExamplesShowEveryField) {
     for (const test_data::Row& row : test_data::Rows("payload_fields.tsv")) {
         const auto n = test_data::Numbers(row, 2);
+        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
         const LoadState load{static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
                              static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
                              static_cast<uint32_t>(n[4])};
-        const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
-        EXPECT_EQ(Shown(Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
-                                    Aircraft(aircraft))),
-                  std::vector<int64_t>(n.begin() + 5, n.end()))
+        const PayloadFields f =
+            Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb, Aircraft(aircraft));
+        EXPECT_EQ(Ints({f.businessPax, f.economyPax, f.forwardCargoPercent, f.aftCargoPercent,
+                        f.businessWeight, f.economyWeight, f.paxWeight, f.forwardCargoWeight,
+                        f.aftCargoWeight, f.cargoWeight, f.aircraftWeight, f.zfw, f.currentZfwKg}),
+                  Ints(n.begin() + 5, n.end()))
             << row[0] << " " << row[1] << " " << row[3];
     }
 }
@@ -61,11 +61,6 @@ const std::string kA320Saved =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
 const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
-auto Fields(const LoadState& s) {
-    return std::make_tuple(s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent,
-                           s.aftCargoPercent);
-}
-
 class PayloadFileTest : public testing::Test {
   protected:
     void SetUp() override { fs::remove_all(m_root); }
@@ -87,7 +82,7 @@ class PayloadFileTest : public testing::Test {
 // variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
     Write(kA320Cfg);
-    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42412, 9, 0, 0, 20}));
+    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
     const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
     EXPECT_TRUE(SavePayload(paths, {true, false}, example, kA320).empty());
@@ -104,16 +99,16 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
 
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
 TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
-    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42411, 0, 0, 0, 0}));
+    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 0, 0, 0, 0}));
     Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
-    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42412, 0, 0, 0, 0}));
+    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 0, 0, 0, 0}));
     Write(
         "[weight_and_balance]\n"
         "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
         "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
         "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
         "station_load.2 = x100\nstation_load.3 = -400\n");
-    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields({42411, 12, 138, 0, 0}));
+    EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
@@ -128,13 +123,12 @@ TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
         EXPECT_EQ(paths.iae, row[2] == "-" ? "" : "C:\\Sim" + row[2]);
         const auto n = test_data::Numbers(row, 3);
         const LoadState full = ReadPayload(m_path, Aircraft(aircraft));
-        EXPECT_EQ(Fields(full), Fields({static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
-                                        static_cast<uint32_t>(n[2]), 100, 100}));
-        std::vector<int64_t> written;  // the formats are checked by the file tests
+        EXPECT_EQ(Fields(full), Ints({n[0], n[1], n[2], 100, 100}));
+        Ints written;  // the formats are checked by the file tests
         for (const profile::Entry& entry : PayloadEntries(full, Aircraft(aircraft))) {
             written.push_back(std::stoi(entry.value.substr(1)));
         }
-        EXPECT_EQ(written, std::vector<int64_t>(n.begin() + 3, n.end()));
+        EXPECT_EQ(written, Ints(n.begin() + 3, n.end()));
     }
     EXPECT_EQ(AircraftFilePaths(AircraftType::None, "C:\\Sim").base, "");
     // Two passengers, 330.69 lb, are written as 330.

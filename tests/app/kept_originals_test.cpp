@@ -46,12 +46,7 @@ class KeptOriginals : public testing::Test {
     static std::string Before(const std::string& label) {
         return "; " + label + "\n[Common]\r\nValue=0\r\n";
     }
-    std::string Native(std::string path) const {
-        for (char& c : path) {
-            c = c == '\\' ? '/' : c;
-        }
-        return m_sim + path;
-    }
+    std::string Native(const std::string& path) const { return files::NativePath(m_sim + path); }
     std::string Get(const std::string& path) const { return test_data::FileBytes(Native(path)); }
     std::vector<std::string> Labels() const {
         std::vector<std::string> labels;

@@ -1,5 +1,7 @@
 // The simulator folder search, over a registry and a file system given as
-// the tables of tests/data/simulator_search.tsv.
+// the tables of tests/data/simulator_search.tsv, and the About text that
+// tells of it.
+#include "app/about_text.h"
 #include "app/locate_files.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +68,27 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
         EXPECT_EQ(DescribeOrigin(location), (*c)[5]);
         c = registry - 1;
     }
+}
+
+TEST(AboutText, NamesTheFolderHowItWasFoundAndEachFile) {
+    AboutFacts facts;
+    facts.version = "1.2.3";
+    facts.simFolder = "C:\\Sim\\";
+    facts.foundBy = "two levels above the program's folder";
+    facts.prefsPath = "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg";
+    facts.prefsExists = false;
+    facts.aircraftFiles = {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}};
+    EXPECT_EQ(AboutText(facts),
+              "Corvel Config 1.2.3\r\n"
+              "\r\n"
+              "Simulator folder: C:\\Sim\\\r\n"
+              "Found: two levels above the program's folder\r\n"
+              "\r\n"
+              "Preferences file (missing): C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg\r\n"
+              "\r\n"
+              "Aircraft files:\r\n"
+              "A318 (found): C:\\A318.cfg\r\n"
+              "A319 IAE (missing): C:\\A319IAE.cfg\r\n");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "options/option_rules.h"
@@ -43,15 +42,10 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
     std::filesystem::create_directory(dir);
     ASSERT_TRUE(options::WriteCommonOptions({1, 0, 2, 250, 600, 3, 0, 1, 0, -7}, path).ok());
     const std::string written =
-        "[Common]\r\nUnitSystem=1\r\nPushbackType=0\r\nUserExperience=2\r\nPanelVolume=250\r\n"
-        "IRSAlignmentTime=600\r\nModifier=3\r\nLocker=0\r\nAutoPause=1\r\nFsuipcUsage=0\r\n"
-        "FMGCSaveMode=-7\r\n";
-    std::string bytes;
-    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
-    EXPECT_EQ(bytes, written);
+        test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/options/prefs_written.cfg");
+    EXPECT_EQ(test_data::FileBytes(path), written);
     ASSERT_TRUE(options::RequestColdAndDark(path).ok());
-    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
-    EXPECT_EQ(bytes, written + "ColdAndDark=1\r\n");
+    EXPECT_EQ(test_data::FileBytes(path), written + "ColdAndDark=1\r\n");
 
     std::ofstream(path, std::ios::binary)
         << "[Common]\nPushbackType=1\nPanelVolume=" << std::string(48, '0') << "5\nLocker=-9999\n"

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
@@ -154,20 +155,20 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
 // live writer's temporary (ours, perhaps writing; process 1) and the user's
 // own files stay.
 TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
-    std::vector<std::string> kept = {"Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp"};
-    for (const char* name : {"Prefs.cfg.~1-0.tmp", "Prefs.cfg.bak", "Prefs.cfg.~x-1.tmp",
-                             "Prefs.cfg.~99999999-1.tmp.txt", "Other.cfg.~99999999-1.tmp",
-                             "prefs.cfg.~99999999-1.tmp", "Prefs.cfg"}) {
-        kept.push_back(name);
-    }
+    std::istringstream names(
+        "Prefs.cfg Prefs.cfg.~1-0.tmp Prefs.cfg.bak Prefs.cfg.~x-1.tmp "
+        "Prefs.cfg.~99999999-1.tmp.txt"
+        " Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp");
+    std::set<std::string> kept(std::istream_iterator<std::string>(names), {});
+    kept.insert("Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp");
     for (const std::string& name : kept) {
         Put(name, "[Common]\r\nUnitSystem=0\r\n");
     }
     Put("Prefs.cfg.~99999999-3.tmp", "[Common]\r\nUnitSystem=");
     Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
     ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
-    kept.push_back("Prefs.cfg.original");
-    EXPECT_EQ(Names(), std::set<std::string>(kept.begin(), kept.end()));
+    kept.insert("Prefs.cfg.original");
+    EXPECT_EQ(Names(), kept);
 }
 
 // A full disk: the new content cannot be written beside the file, so the

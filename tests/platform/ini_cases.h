@@ -69,13 +69,9 @@ inline const std::vector<test_data::Row> kRows = test_data::Rows("ini_cases.tsv"
 
 inline const std::vector<ReadFile> kReadFiles = [] {
     std::vector<ReadFile> files;
-    std::string integers = "[S]";  // the int rows as i0, i1, ...; compared by the Windows tests
-    int n = 0;
     for (const test_data::Row& r : kRows) {
-        if (r[0] == "int") {
-            integers += "\r\ni" + std::to_string(n++) + "=" + Bytes(r[1]);
-        } else if (r[0] == "file") {
-            files.push_back({Kept(r[1]), r.size() > 2 ? Bytes(r[2]) : integers, {}});
+        if (r[0] == "file") {
+            files.push_back({Kept(r[1]), Bytes(r[2]), {}});
         } else if (r[0] == "read") {
             files.back().checks.push_back({Kept(r[1]), Kept(r[2]), Bytes(r[3]), std::stoul(r[4]),
                                            Kept(r[5]), r[6] == "differs"});

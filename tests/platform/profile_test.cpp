@@ -53,12 +53,9 @@ TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
                 << file.name << " [" << c.section << "] " << c.key << " size " << c.size;
         }
     }
-    int i = 0;  // the Integers file holds the int rows as i0, i1, ...
-    for (const test_data::Row& r : ini_cases::kRows) {
+    for (const test_data::Row& r : ini_cases::kRows) {  // the int rows, of the file Integers
         if (r[0] == "int") {
-            EXPECT_EQ(profile::GetInt("S", "i" + std::to_string(i++), -9999, Path("Integers")),
-                      std::stoi(r[2]))
-                << r[1];
+            EXPECT_EQ(profile::GetInt("S", r[1], -9999, Path("Integers")), std::stoi(r[3])) << r[2];
         }
     }
     // A missing file reads as the defaults.

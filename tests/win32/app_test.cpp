@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/resource.h"
@@ -16,74 +15,17 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using testui::Boxes;
+using testui::Message;
 
-// A scratch simulator folder; the program runs from its Norvane\Corvel folder, so the
-// fallback finds it.
-class MainMenu : public testing::Test {
-  protected:
-    void SetUp() override {
-        fs::remove_all(m_root);
-        fs::create_directories(m_root / "Norvane" / "Corvel");
-        fs::current_path(m_root / "Norvane" / "Corvel");
-        m_window = m_menu.Create();
-    }
-    void TearDown() override {
-        fs::current_path(m_previous);
-        fs::remove_all(m_root);
-    }
-    void Install(const std::string& variant) {  // 93500 lb empty, 12 business passengers
-        testui::Put(m_root.u8string() + "\\SimObjects\\Airplanes\\" + variant + "\\Aircraft.cfg",
-                    "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n"
-                    "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
-    }
-    // Runs a menu command; the selector (when it opens) gets the opening's choices
-    // clicked, then closes; each tool is passed to tool, which closes it.
-    testui::Boxes Run(int button, std::vector<std::vector<int>> choices,
-                      const std::function<void(HWND)>& tool) {
-        size_t opening = 0;
-        return testui::AnswerMessageBoxes(
-            [&] { testui::Click(m_window, button); },
-            [&](HWND window) {
-                if (testui::Text(window) != "Aircraft Selector") {
-                    return tool(window);
-                }
-                m_selectorLog += IsWindowEnabled(m_window) ? "menu enabled " : "";
-                m_selectorLog += GetWindow(window, GW_OWNER) == m_window ? "" : "not owned ";
-                for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
-                    m_selectorLog += ui::IsChecked(window, id) ? "pressed at opening " : "";
-                }
-                for (int id : opening < choices.size() ? choices[opening++] : std::vector<int>{}) {
-                    testui::Click(window, id);
-                }
-                m_selectorLog += "|";
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
-            });
-    }
-    testui::Boxes NotInstalled() {
-        return {{"ERROR", testui::Message("not_installed"), MB_ICONEXCLAMATION, m_window}};
-    }
-
-    fs::path m_root = fs::temp_directory_path() / "corvel-menu";
-    fs::path m_previous = fs::current_path();
-    CMainMenuDlg m_menu;
-    HWND m_window = nullptr;
-    std::string m_selectorLog;
-};
-
-// Opened modally (its template: tests/data/win32): the tools' banners, the focus on
-// Exit, so that Enter at once exits.
-TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
+// Opened modally with the focus on Exit, so that Enter at once exits.
+TEST(MainMenu, EnterAtOnceExits) {
     CMainMenuDlg menu;
     INT_PTR result = -1;
     testui::RunWithModalHandler(
         [&] { result = menu.DoModal(); },
         [](HWND window) {
             EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-            EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-            for (int id = IDC_MENU_CONFIGURATION; id <= IDC_MENU_KEY_ASSIGNMENTS; ++id) {
-                EXPECT_TRUE(SendDlgItemMessageW(window, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
-            }
             EXPECT_EQ(GetFocus(), GetDlgItem(window, IDCANCEL));
             PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
             PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
@@ -91,43 +33,43 @@ TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
-// The menu owns the selector: disabled while it is open (no second selector, no Exit under
-// it). The last aircraft clicked counts; closed without one, it opens again; never pressed.
-TEST_F(MainMenu, TheSelectorIsOwnedAndReopensUntilAChoice) {
-    Install("Norvane Zelvia A319");  // the first click would open its load manager
-    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A319, IDC_SEL_A321}}, nullptr), NotInstalled());
-    EXPECT_TRUE(IsWindowEnabled(m_window));
-    EXPECT_EQ(Run(IDC_MENU_FUEL_PLANNER, {{}, {IDC_SEL_ACJ}}, nullptr), NotInstalled());
-    EXPECT_EQ(m_selectorLog, "|||");
-}
+// Over a simulator folder holding the A320 (93500 lb empty, 12 first-class passengers):
+// the last aircraft clicked counts, closed without one the selector opens again; a saved
+// payload reaches the Fuel Planner; the tools needing no aircraft open at once.
+TEST(MainMenu, RunsTheSelectorAndEveryTool) {
+    const std::string sim = testui::TempPath("corvel-menu");
+    std::filesystem::remove_all(ui::Widen(sim));
+    testui::Put(sim + "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+                "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n"
+                "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
+    CMainMenuDlg menu{[&] { return SimulatorPaths{sim, sim + "\\Prefs.cfg", ""}; }};
+    const HWND window = menu.Create();
+    const Boxes notInstalled{{"ERROR", Message("not_installed"), MB_ICONEXCLAMATION, window}};
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320, IDC_SEL_A321}}, {}),
+              notInstalled);
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_FUEL_PLANNER, {{}, {IDC_SEL_ACJ}}, {}),
+              notInstalled);
+    EXPECT_TRUE(IsWindowEnabled(window));
 
-TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen) {
-    Install("Norvane Zelvia A320");
-    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}},
-                  [](HWND manager) {
-                      EXPECT_EQ(testui::Text(manager), "A320 Load Manager");
-                      testui::Click(manager, IDOK);
-                  }),
-              (testui::Boxes{
-                  {"WARNING", testui::Message("payload_saved"), MB_ICONINFORMATION, m_window}}));
+    std::string opened;
+    const auto ok = [&](HWND tool) {
+        opened += testui::Text(tool) + "|";
+        testui::Click(tool, IDOK);
+    };
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}}, ok),
+              (Boxes{{"WARNING", Message("payload_saved"), MB_ICONINFORMATION, window}}));
     std::string zfw;  // 93500 lb empty (42412 kg) and 12 passengers of 75 kg
-    Run(IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
+    testui::FromMenu(window, IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
         zfw = testui::ItemText(planner, IDC_FP_ZFW);
         testui::Click(planner, IDCANCEL);
     });
     EXPECT_EQ(zfw, "43312");
-    EXPECT_EQ(m_selectorLog, "||");
-
-    std::string opened;
-    const auto open = [&](HWND window) {
-        opened += testui::Text(window) + "|";
-        testui::Click(window, IDOK);
-    };
-    const testui::Boxes boxes = Run(IDC_MENU_CONFIGURATION, {}, open);
-    Run(IDC_MENU_KEY_ASSIGNMENTS, {}, open);
-    EXPECT_EQ(opened, "Configuration|Key Assignments|");
-    EXPECT_EQ(boxes, (testui::Boxes{{"WARNING", testui::Message("configuration_note"),
-                                     MB_ICONINFORMATION, m_window}}));
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_CONFIGURATION, {}, ok),
+              (Boxes{{"WARNING", Message("configuration_note"), MB_ICONINFORMATION, window}}));
+    EXPECT_TRUE(testui::FromMenu(window, IDC_MENU_KEY_ASSIGNMENTS, {}, ok).empty());
+    EXPECT_EQ(opened, "A320 Load Manager|Configuration|Key Assignments|");
+    DestroyWindow(window);
+    std::filesystem::remove_all(ui::Widen(sim));
 }
 
 // Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor

@@ -23,9 +23,7 @@ namespace {
 // The base units the dialog manager gives "MS Shell Dlg" 8 (Wine's Tahoma)
 // at each DPI, as observed.
 struct DpiRow {
-    int dpi;
-    int unitX;
-    int unitY;
+    int dpi, unitX, unitY;
     double ScaleX() const { return unitX / 6.0; }  // from 96 DPI's 6 x 13
     double ScaleY() const { return unitY / 13.0; }
 };
@@ -40,23 +38,6 @@ const DpiRow& Row() {
     }
     ADD_FAILURE() << "no row for CORVEL_DPI=" << dpi;
     return rows[0];
-}
-
-RECT ChildRect(HWND dialog, HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-SIZE ShownBitmapSize(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    const UINT get = lstrcmpiW(name, L"Button") == 0 ? BM_GETIMAGE : STM_GETIMAGE;
-    BITMAP info{};
-    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
-               &info);
-    return {info.bmWidth, info.bmHeight};
 }
 
 // The picture's size at 96 DPI scaled as the layout is, to the pixel either
@@ -132,7 +113,7 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
             }
             if (std::stoi(picture[0]) == templateId) {
                 ASSERT_TRUE(control) << picture[4];
-                ExpectScaled(picture[4], ShownBitmapSize(control),
+                ExpectScaled(picture[4], testui::BitmapSize(control),
                              {std::stoi(picture[2]), std::stoi(picture[3])});
             }
         }
@@ -169,13 +150,13 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         ASSERT_TRUE(window) << what;
         const bool top = row[1] == "top";
         HWND picture = dialog.Item(top ? IDC_LM_TOP_VIEW : IDC_LM_SIDE_VIEW);
-        const SIZE shown = ShownBitmapSize(picture);
+        const SIZE shown = testui::BitmapSize(picture);
         ExpectScaled(what, shown, {std::stoi(row[2]), std::stoi(row[3])});
         // The point of reference: the centred picture's top-left pixel, or
         // the frame's outer corner (its 1-pixel edge is 1 pixel at any DPI).
         RECT client{};
         GetClientRect(picture, &client);
-        const RECT frame = ChildRect(window, picture);
+        const RECT frame = testui::ChildRect(window, picture);
         POINT origin{frame.left, frame.top};
         if (row[4] == "centred") {
             EXPECT_TRUE(shown.cx <= client.right && shown.cy <= client.bottom)
@@ -186,7 +167,7 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         const int bars[] = {top ? IDC_LM_FIRST_BAR : IDC_LM_FORWARD_BAR,
                             top ? IDC_LM_SECOND_BAR : IDC_LM_AFT_BAR};
         for (int b = 0; b < 2; ++b) {
-            const RECT got = ChildRect(window, dialog.Item(bars[b]));
+            const RECT got = testui::ChildRect(window, dialog.Item(bars[b]));
             const auto want = [&](int i) { return std::stod(row[5 + 4 * b + i]); };
             const std::string bar = what + " bar " + std::to_string(bars[b]);
             EXPECT_NEAR(got.left - origin.x, want(0) * Row().ScaleX(), 1.5) << bar;
@@ -210,7 +191,7 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
                              0, L"Tahoma");
     SendMessageW(dialog.Item(IDC_LM_ZFW), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     const LRESULT dialogFont = SendMessageW(window, WM_GETFONT, 0, 0);
-    const SIZE topView = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    const SIZE topView = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
 
     RECT place{};
     GetWindowRect(window, &place);
@@ -227,7 +208,7 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
     EXPECT_EQ(std::make_pair(description.lfHeight, description.lfWeight),
               std::make_pair(LONG{-30}, LONG{FW_BOLD}));
     EXPECT_EQ(SendMessageW(dialog.Item(IDC_LM_FIRST_COUNT), WM_GETFONT, 0, 0), dialogFont);
-    const SIZE after = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    const SIZE after = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
     EXPECT_EQ(std::make_pair(after.cx, after.cy), std::make_pair(topView.cx, topView.cy));
     DestroyWindow(window);  // before the font it shows
     DeleteObject(bold);

@@ -10,7 +10,6 @@
 #include <process.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/locate_files.h"
@@ -26,36 +25,28 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kBoxed = "HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
-const std::string kChoiceKey = "HKCU\\Software\\Norvane\\Corvel Config";
-
 // Read at start, before a test leaves the source tree's drive.
 const std::vector<test_data::Row> kSources = test_data::Rows("win32/registry_sources.tsv");
 const std::vector<test_data::Row> kAboutLines = test_data::Rows("win32/about_chosen.txt");
 
 // With reg.exe, as an installer or a user sets it.
-void SetValue(const std::string& key, const std::string& name, const std::string& view,
-              std::wstring data, const wchar_t* type = L"REG_SZ") {
-    if (!data.empty() && data.back() == L'\\') {
-        data += L'\\';  // a backslash before the closing quote is doubled
-    }
-    const std::wstring quotedKey = L"\"" + ui::Widen(key) + L"\"",
-                       quotedData = L"\"" + data + L"\"";
+void SetValue(const std::string& key, const std::string& view, std::wstring data,
+              const std::string& name = "SetupPath", const wchar_t* type = L"REG_SZ") {
+    data += data.back() == L'\\' ? L"\\" : L"";  // a backslash before the closing quote doubled
+    const std::wstring quotedKey = L"\"" + ui::Widen(key) + L"\"", quoted = L"\"" + data + L"\"";
     EXPECT_EQ(_wspawnlp(_P_WAIT, L"reg.exe", L"reg.exe", L"add", quotedKey.c_str(), L"/v",
-                        ui::Widen(name).c_str(), L"/t", type, L"/d", quotedData.c_str(),
+                        ui::Widen(name).c_str(), L"/t", type, L"/d", quoted.c_str(),
                         ui::Widen("/reg:" + view).c_str(), L"/f", nullptr),
               0);
 }
 
-// Started in a folder that holds no simulator; the simulators are folders
-// below it, each with an aircraft folder (or, for some, the add-on's).
+// Started in a folder that holds no simulator; the simulators are folders below it, each
+// with the A320 (CFM only).
 class RegistrySources : public testing::Test {
   protected:
     void SetUp() override {
-        root_ =
-            fs::temp_directory_path() / ("corvel-sources-" + std::to_string(GetCurrentProcessId()));
         fs::remove_all(root_);
         fs::create_directories(root_ / "start" / "here");
-        previous_ = fs::current_path();
         fs::current_path(root_ / "start" / "here");
         ClearRegistry();
     }
@@ -64,57 +55,55 @@ class RegistrySources : public testing::Test {
         fs::current_path(previous_);
         fs::remove_all(root_);
     }
-    // The keys (none has subkeys) with the API: a reg.exe run per value and
-    // view would take minutes.
+    // The keys (none has subkeys) with the API: a reg.exe run per value and view would
+    // take minutes.
     static void ClearRegistry() {
         std::vector<test_data::Row> keys = kSources;
-        keys.push_back({kChoiceKey});
+        keys.push_back({"HKCU\\Software\\Norvane\\Corvel Config"});  // the user's choice
         for (const test_data::Row& key : keys) {
-            HKEY root = key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
             for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-                RegDeleteKeyExW(root, ui::Widen(key[0].substr(5)).c_str(), view, 0);
+                RegDeleteKeyExW(
+                    key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                    ui::Widen(key[0].substr(5)).c_str(), view, 0);
             }
         }
     }
-    // A simulator folder with the A320 (CFM only).
     std::wstring MakeSim(const std::wstring& name) {
-        fs::path a320 = root_ / name / "SimObjects" / "Airplanes" / "Norvane Zelvia A320";
-        fs::create_directories(a320);
-        std::ofstream(a320 / "Aircraft.cfg") << "[fltsim.0]\r\n";
+        testui::Put(ui::Narrow((root_ / name).wstring()) +
+                        "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+                    "[fltsim.0]\r\n");
         return (root_ / name).wstring();
     }
 
-    fs::path root_;
-    fs::path previous_;
+    const fs::path root_ =
+        fs::temp_directory_path() / ("corvel-sources-" + std::to_string(GetCurrentProcessId()));
+    const fs::path previous_ = fs::current_path();
 };
 
-TEST_F(RegistrySources, EachSourceAloneInItsView) {
+TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
     ASSERT_EQ(kSources.size(), 11u);
     // Non-ASCII folders survive the trip through the registry.
     const std::wstring sim = MakeSim(L"Sim \u00e9\u0416\u98db") + L"\\";
     for (const test_data::Row& row : kSources) {
-        SCOPED_TRACE(row[3]);
-        SetValue(row[0], row[1], row[2], sim);
-        SimulatorPaths paths = LocateFiles();
-        EXPECT_EQ(paths.simFolder, ui::Narrow(sim));
-        EXPECT_EQ(paths.foundBy, row[3]);
+        SetValue(row[0], row[2], sim, row[1]);
+        const SimulatorPaths paths = LocateFiles();
+        EXPECT_EQ(paths.simFolder + " " + paths.foundBy, ui::Narrow(sim) + " " + row[3]);
         ClearRegistry();
     }
-}
-
-TEST_F(RegistrySources, ExpandableValuesAreExpandedBeforeTheLengthLimit) {
-    // "%SystemDrive%\" is 14 characters, "C:\" three.
+    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\"
+    // three; "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded:
+    // taken; 498 as stored, 501 expanded: the working folder instead.
     const std::wstring tail(480, L'x');
-    SetValue(kBoxed, "SetupPath", "32", L"%SystemDrive%\\Games\\FSX\\", L"REG_EXPAND_SZ");
-    EXPECT_EQ(LocateFiles().simFolder, "C:\\Games\\FSX\\");
-    // 505 characters as stored, 494 expanded: taken.
-    SetValue(kBoxed, "SetupPath", "32", L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
-             L"REG_EXPAND_SZ");
-    EXPECT_EQ(LocateFiles().simFolder, "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz");
-    // 498 characters as stored, 501 expanded ("%WINDIR%" is C:\windows): the
-    // working folder instead.
-    SetValue(kBoxed, "SetupPath", "32", L"%WINDIR%\\" + std::wstring(489, L'y'), L"REG_EXPAND_SZ");
-    EXPECT_EQ(LocateFiles().simFolder, (root_ / "start" / "here").string() + "\\..\\..");
+    const std::pair<std::wstring, std::string> values[] = {
+        {L"%SystemDrive%\\Games\\FSX\\", "C:\\Games\\FSX\\"},
+        {L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
+         "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz"},
+        {L"%WINDIR%\\" + std::wstring(489, L'y'),
+         (root_ / "start" / "here").string() + "\\..\\.."}};
+    for (const auto& [stored, found] : values) {
+        SetValue(kBoxed, "32", stored, "SetupPath", L"REG_EXPAND_SZ");
+        EXPECT_EQ(LocateFiles().simFolder, found);
+    }
 }
 
 // A window menu item's text, and whether it is checked.
@@ -129,33 +118,23 @@ std::wstring MenuItem(HWND window, UINT id) {
 BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
     wchar_t name[16] = {};
     GetClassNameW(child, name, 16);
-    if (lstrcmpiW(name, L"Edit") != 0 || !IsWindowVisible(child)) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-}
-
-// The folder picker as a user drives it: the path typed, then Open.
-void PickInFolderDialog(HWND picker, const std::wstring& folder) {
-    HWND edit = nullptr;
-    EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
-    ASSERT_TRUE(edit) << "no file name field in the folder picker";
-    SetWindowTextW(edit, folder.c_str());
-    testui::Click(picker, IDOK);
+    const bool edit = lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child);
+    *reinterpret_cast<HWND*>(found) = edit ? child : *reinterpret_cast<HWND*>(found);
+    return !edit;
 }
 
 TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
-    const std::wstring registered = MakeSim(L"Registered");
-    const std::wstring chosen = MakeSim(L"Chosen");
+    const std::wstring registered = MakeSim(L"Registered"), chosen = MakeSim(L"Chosen");
     fs::create_directories(root_ / "NotASim" / "SimObjects");
-    SetValue(kBoxed, "SetupPath", "32", registered);
+    SetValue(kBoxed, "32", registered);
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder...");
-    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
-    EXPECT_EQ(MenuItem(dialog, IDM_ABOUT), L"About Corvel Config...");
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" +
+                  MenuItem(dialog, IDM_FIND_AUTOMATICALLY) + L"|" + MenuItem(dialog, IDM_ABOUT) +
+                  L"|" + MenuItem(dialog, IDM_RESTORE_ORIGINALS),
+              L"Simulator folder...|Find automatically (checked)|About Corvel Config...|"
+              L"Restore original files...");
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // A folder without SimObjects\Airplanes is refused and changes nothing.
@@ -167,13 +146,21 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
                                   testui::Message("not_a_simulator_folder_advice"),
                               MB_ICONEXCLAMATION, dialog}}));
 
-    // Chosen in the picker: the menu (and so the next tool) uses it at once.
+    // Chosen in the folder picker as a user does (the path typed, then Open): the menu,
+    // and so the next tool, uses it at once.
     testui::RunWithModalHandler(
         [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
-        [&](HWND picker) { PickInFolderDialog(picker, chosen); });
+        [&](HWND picker) {
+            HWND edit = nullptr;
+            EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+            ASSERT_TRUE(edit) << "no file name field in the folder picker";
+            SetWindowTextW(edit, chosen.c_str());
+            testui::Click(picker, IDOK);
+        });
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
-    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER), L"Simulator folder... (checked)");
-    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically");
+    EXPECT_EQ(
+        MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" + MenuItem(dialog, IDM_FIND_AUTOMATICALLY),
+        L"Simulator folder... (checked)|Find automatically");
     DestroyWindow(dialog);
 
     // The next start finds it again, and the About text says so.
@@ -189,8 +176,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
     ASSERT_EQ(kAboutLines.size(), 5u);
     for (const test_data::Row& row : kAboutLines) {
         std::string line = row[0];
-        const size_t at = line.find("{chosen}");
-        if (at != std::string::npos) {
+        if (const size_t at = line.find("{chosen}"); at != std::string::npos) {
             line.replace(at, 8, ui::Narrow(chosen));
         }
         EXPECT_NE(about.find(line + "\r\n"), std::string::npos) << line << " not in\n" << about;

@@ -124,6 +124,32 @@ Boxes AnswerMessageBoxes(const std::function<void()>& action,
     return boxes;
 }
 
+Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choices,
+               const std::function<void(HWND tool)>& tool) {
+    size_t opening = 0;
+    Boxes boxes = AnswerMessageBoxes(
+        [&] { Click(menu, button); },
+        [&](HWND window) {
+            EXPECT_FALSE(IsWindowEnabled(menu)) << Text(window);
+            if (Text(window) != "Aircraft Selector") {
+                if (!tool) {
+                    ADD_FAILURE() << "unexpected tool " << Text(window);
+                    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                    return;
+                }
+                return tool(window);
+            }
+            EXPECT_EQ(GetWindow(window, GW_OWNER), menu);
+            for (int id : opening < choices.size() ? choices[opening] : std::vector<int>{}) {
+                Click(window, id);
+            }
+            ++opening;
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
+        });
+    EXPECT_EQ(opening, choices.size()) << "selector openings";
+    return boxes;
+}
+
 void Click(HWND dialog, int id) {
     SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
@@ -141,6 +167,22 @@ HWND MakeOwner() {
 std::string Rgb(COLORREF colour) {
     return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
            std::to_string(GetBValue(colour)) + " ";
+}
+
+RECT ChildRect(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+SIZE BitmapSize(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    const UINT get = lstrcmpiW(name, L"Button") == 0 ? BM_GETIMAGE : STM_GETIMAGE;
+    BITMAP info{};
+    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
+               &info);
+    return {info.bmWidth, info.bmHeight};
 }
 
 std::string TempPath(const std::string& name) {

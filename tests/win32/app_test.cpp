@@ -1,20 +1,31 @@
-// The shell: the main menu and the aircraft selector driven as a user would,
-// the flows from one tool to the next, and the program's manifest and
-// version information (the simulator folder: locate_files_test.cpp).
+// The shell driven as a user would: the main menu and the aircraft selector
+// over every tool; the window menu's entries: the simulator folder from the
+// registry (each source of tests/data/win32/registry_sources.tsv set alone
+// with reg.exe in the view named, REG_EXPAND_SZ values; their order is the
+// native tests' part), the user's choice, About, and the restore of the
+// originals (that a save keeps one: hostile_dialogs_test.cpp); the
+// program's manifest and version information.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <process.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
+#include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/resource.h"
+#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
+namespace fs = std::filesystem;
 using testui::Boxes;
 using testui::Message;
 
@@ -102,6 +113,244 @@ TEST(ProgramResources, ManifestAndVersionInformation) {
         values += ui::Narrow(text ? text : L"?") + "|";
     }
     EXPECT_EQ(values, "Corvel Config|" CORVEL_VERSION "|");
+}
+
+struct Shown {
+    std::string rows;  // the files' labels as the list shows them, each ending in '|'
+    std::string prompt;
+    bool restoreEnabled = false;
+    std::string boxes;  // "caption: text|" each
+};
+
+// Opens the dialog from the window menu, ticks the rows whose label is given, presses
+// Restore (answering Yes to the question) and closes it.
+Shown Restore(HWND menu, const std::vector<std::string>& tick) {
+    Shown shown;
+    testui::RunWithModalHandler(
+        [&] { SendMessageW(menu, WM_SYSCOMMAND, IDM_RESTORE_ORIGINALS, 0); },
+        [&](HWND window) {
+            if (const testui::MessageBoxInfo box = testui::ReadMessageBox(window); box.icon) {
+                shown.boxes += box.caption + ": " + box.text + "|";
+                PostMessageW(window, WM_COMMAND, box.icon == MB_ICONQUESTION ? IDYES : IDOK, 0);
+                return;
+            }
+            HWND list = GetDlgItem(window, IDC_RO_FILES);
+            shown.prompt = testui::ItemText(window, IDC_RO_PROMPT);
+            shown.restoreEnabled = IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE));
+            for (int row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
+                wchar_t cell[100] = {};
+                LVITEMW item{};
+                item.pszText = cell;
+                item.cchTextMax = 100;
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+                const std::string label = ui::Narrow(cell);
+                shown.rows += label + "|";
+                if (std::find(tick.begin(), tick.end(), label) != tick.end()) {
+                    ListView_SetCheckState(list, row, TRUE);
+                }
+            }
+            if (!tick.empty()) {
+                testui::Click(window, IDC_RO_RESTORE);
+            }
+            testui::Click(window, IDCANCEL);
+        });
+    return shown;
+}
+
+TEST(RestoreOriginals, TheTickedFilesComeBackAndAFailureIsReported) {
+    const std::string root = testui::TempPath("corvel-restore");
+    const std::string planes = root + "\\SimObjects\\Airplanes\\Norvane Zelvia ";
+    const std::string a320 = planes + "A320\\Aircraft.cfg", iae = planes + "A320IAE\\Aircraft.cfg",
+                      prefs = root + "\\Norvane\\Corvel\\Prefs.cfg";
+    fs::remove_all(ui::Widen(root));
+    CMainMenuDlg menu{[&] { return SimulatorPaths{root, prefs, ""}; }};
+    const HWND window = menu.Create();
+    const Shown none = Restore(window, {});  // nothing changed yet: nothing offered
+    EXPECT_EQ(none.rows + none.prompt, Message("no_originals"));
+    EXPECT_FALSE(none.restoreEnabled);
+
+    for (const std::string& file : {a320, iae, prefs}) {
+        testui::Put(file, "changed");
+        testui::Put(file + ".original", "original of " + file);
+    }
+    const std::string restored = "WARNING: " + Message("restored");
+    Shown shown = Restore(window, {"A320 IAE"});
+    EXPECT_EQ(shown.prompt, Message("restore_prompt"));
+    EXPECT_EQ(shown.rows, "A320|A320 IAE|Preferences (Prefs.cfg)|");
+    EXPECT_EQ(shown.boxes, "Restore Original Files: " + Message("restore_confirmation") +
+                               "A320 IAE" + Message("restore_question") + "|" + restored +
+                               "A320 IAE|");
+    EXPECT_EQ(testui::Bytes(iae) + "|" + testui::Bytes(a320), "original of " + iae + "|changed");
+
+    // A file that cannot be replaced is reported and left; the others are restored.
+    testui::Put(iae, "changed");
+    SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_READONLY);
+    shown = Restore(window, {"A320", "A320 IAE", "Preferences (Prefs.cfg)"});
+    SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(shown.boxes.substr(shown.boxes.find('|') + 1),
+              "ERROR: " + Message("not_restored") + prefs + "\n\n" +
+                  Message("access_denied_advice") + "|" + restored + "A320\nA320 IAE|");
+    EXPECT_EQ(testui::Bytes(a320) + "|" + testui::Bytes(iae) + "|" + testui::Bytes(prefs),
+              "original of " + a320 + "|original of " + iae + "|changed");
+    for (const std::string& file : {a320, iae, prefs}) {
+        EXPECT_TRUE(fs::exists(ui::Widen(file + ".original"))) << file;  // the originals stay
+    }
+    DestroyWindow(window);
+    fs::remove_all(ui::Widen(root));
+}
+
+const std::string kBoxed = "HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+// Read at start, before a test leaves the source tree's drive.
+const std::vector<test_data::Row> kSources = test_data::Rows("win32/registry_sources.tsv");
+const std::vector<test_data::Row> kAboutLines = test_data::Rows("win32/about_chosen.txt");
+
+// With reg.exe, as an installer or a user sets it.
+void SetValue(const std::string& key, const std::string& view, std::wstring data,
+              const std::string& name = "SetupPath", const wchar_t* type = L"REG_SZ") {
+    data += data.back() == L'\\' ? L"\\" : L"";  // a backslash before the closing quote doubled
+    const std::wstring quotedKey = L"\"" + ui::Widen(key) + L"\"", quoted = L"\"" + data + L"\"";
+    EXPECT_EQ(_wspawnlp(_P_WAIT, L"reg.exe", L"reg.exe", L"add", quotedKey.c_str(), L"/v",
+                        ui::Widen(name).c_str(), L"/t", type, L"/d", quoted.c_str(),
+                        ui::Widen("/reg:" + view).c_str(), L"/f", nullptr),
+              0);
+}
+
+// Started in a folder that holds no simulator; the simulators are folders below it, each
+// with the A320 (CFM only).
+class RegistrySources : public testing::Test {
+  protected:
+    void SetUp() override {
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "start" / "here");
+        fs::current_path(root_ / "start" / "here");
+        ClearRegistry();
+    }
+    void TearDown() override {
+        ClearRegistry();
+        fs::current_path(previous_);
+        fs::remove_all(root_);
+    }
+    // The keys (none has subkeys) with the API: a reg.exe run per value and view would
+    // take minutes.
+    static void ClearRegistry() {
+        std::vector<test_data::Row> keys = kSources;
+        keys.push_back({"HKCU\\Software\\Norvane\\Corvel Config"});  // the user's choice
+        for (const test_data::Row& key : keys) {
+            for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+                RegDeleteKeyExW(
+                    key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                    ui::Widen(key[0].substr(5)).c_str(), view, 0);
+            }
+        }
+    }
+    std::wstring MakeSim(const std::wstring& name) {
+        testui::Put(ui::Narrow((root_ / name).wstring()) +
+                        "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+                    "[fltsim.0]\r\n");
+        return (root_ / name).wstring();
+    }
+
+    const fs::path root_ =
+        fs::temp_directory_path() / ("corvel-sources-" + std::to_string(GetCurrentProcessId()));
+    const fs::path previous_ = fs::current_path();
+};
+
+TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
+    ASSERT_EQ(kSources.size(), 11u);
+    // Non-ASCII folders survive the trip through the registry.
+    const std::wstring sim = MakeSim(L"Sim \u00e9\u0416\u98db") + L"\\";
+    for (const test_data::Row& row : kSources) {
+        SetValue(row[0], row[2], sim, row[1]);
+        const SimulatorPaths paths = LocateFiles();
+        EXPECT_EQ(paths.simFolder + " " + paths.foundBy, ui::Narrow(sim) + " " + row[3]);
+        ClearRegistry();
+    }
+    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\"
+    // three; "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded:
+    // taken; 498 as stored, 501 expanded: the working folder instead.
+    const std::wstring tail(480, L'x');
+    const std::pair<std::wstring, std::string> values[] = {
+        {L"%SystemDrive%\\Games\\FSX\\", "C:\\Games\\FSX\\"},
+        {L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
+         "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz"},
+        {L"%WINDIR%\\" + std::wstring(489, L'y'),
+         (root_ / "start" / "here").string() + "\\..\\.."}};
+    for (const auto& [stored, found] : values) {
+        SetValue(kBoxed, "32", stored, "SetupPath", L"REG_EXPAND_SZ");
+        EXPECT_EQ(LocateFiles().simFolder, found);
+    }
+}
+
+// A window menu item's text, and whether it is checked.
+std::wstring MenuItem(HWND window, UINT id) {
+    wchar_t text[100] = {};
+    HMENU menu = GetSystemMenu(window, FALSE);
+    GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
+    return text +
+           std::wstring(GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED ? L" (checked)" : L"");
+}
+
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    const bool edit = lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child);
+    *reinterpret_cast<HWND*>(found) = edit ? child : *reinterpret_cast<HWND*>(found);
+    return !edit;
+}
+
+TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
+    const std::wstring registered = MakeSim(L"Registered"), chosen = MakeSim(L"Chosen");
+    SetValue(kBoxed, "32", registered);
+
+    CMainMenuDlg menu;
+    HWND dialog = menu.Create();
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" +
+                  MenuItem(dialog, IDM_FIND_AUTOMATICALLY) + L"|" + MenuItem(dialog, IDM_ABOUT) +
+                  L"|" + MenuItem(dialog, IDM_RESTORE_ORIGINALS),
+              L"Simulator folder...|Find automatically (checked)|About Corvel Config...|"
+              L"Restore original files...");
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
+
+    // Chosen in the folder picker as a user does (the path typed, then Open): the menu,
+    // and so the next tool, uses it at once.
+    testui::RunWithModalHandler(
+        [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
+        [&](HWND picker) {
+            HWND edit = nullptr;
+            EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+            ASSERT_TRUE(edit) << "no file name field in the folder picker";
+            SetWindowTextW(edit, chosen.c_str());
+            testui::Click(picker, IDOK);
+        });
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
+    EXPECT_EQ(
+        MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" + MenuItem(dialog, IDM_FIND_AUTOMATICALLY),
+        L"Simulator folder... (checked)|Find automatically");
+    DestroyWindow(dialog);
+
+    // The next start finds it again, and the About text says so.
+    CMainMenuDlg restarted;
+    dialog = restarted.Create();
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(chosen));
+    std::string about;
+    testui::RunWithModalHandler([&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0); },
+                                [&](HWND window) {
+                                    about = testui::ItemText(window, IDC_ABOUT_TEXT);
+                                    testui::Click(window, IDCANCEL);
+                                });
+    ASSERT_EQ(kAboutLines.size(), 5u);
+    for (const test_data::Row& row : kAboutLines) {
+        std::string line = row[0];
+        if (const size_t at = line.find("{chosen}"); at != std::string::npos) {
+            line.replace(at, 8, ui::Narrow(chosen));
+        }
+        EXPECT_NE(about.find(line + "\r\n"), std::string::npos) << line << " not in\n" << about;
+    }
+
+    SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
+    DestroyWindow(dialog);
 }
 
 }  // namespace

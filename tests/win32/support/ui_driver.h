@@ -47,6 +47,14 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
 void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
+template <class Ids>
+std::string Texts(HWND dialog, const Ids& ids) {  // each followed by '|'
+    std::string texts;
+    for (int id : ids) {
+        texts += ItemText(dialog, id) + "|";
+    }
+    return texts;
+}
 HWND MakeOwner();                         // a visible top-level window to run tools over
 std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates

@@ -48,31 +48,11 @@ void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
     EXPECT_NEAR(shown.cy, at96.cy * Row().ScaleY(), tolerance) << what;
 }
 
-TEST(Dpi, TheProgramIsPerMonitorAwareWithCommonControls6) {
+// The prefix's scale, and an icon for it (per-monitor awareness: the manifest, app_test.cpp).
+TEST(Dpi, TheIconHasTheSizesOfThisScale) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Row().dpi) << "the prefix's LogPixels";
     ReleaseDC(nullptr, screen);
-
-    // Looked up by name: Windows 7 has neither. 2: per-monitor aware.
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    auto getContext = reinterpret_cast<HANDLE(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
-    auto getAwareness = reinterpret_cast<int(WINAPI*)(HANDLE)>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
-    ASSERT_TRUE(getContext && getAwareness);
-    EXPECT_EQ(getAwareness(getContext()), 2);
-
-    // Common Controls 6 is the side-by-side assembly (Wine's DllGetVersion
-    // says 5 for both).
-    HMODULE controls = nullptr;
-    ASSERT_TRUE(GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &controls));
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(controls, path, MAX_PATH);
-    CharLowerW(path);
-    EXPECT_NE(std::wstring(path).find(L"\\winsxs\\"), std::wstring::npos);
-    EXPECT_NE(std::wstring(path).find(L"common-controls"), std::wstring::npos);
 
     // The icon holds the sizes asked for at this scale (32 and 16 pixels at
     // 96 DPI, scaled), so none is stretched. A 256-pixel image is stored as
@@ -168,12 +148,14 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
                             top ? IDC_LM_SECOND_BAR : IDC_LM_AFT_BAR};
         for (int b = 0; b < 2; ++b) {
             const RECT got = testui::ChildRect(window, dialog.Item(bars[b]));
-            const auto want = [&](int i) { return std::stod(row[5 + 4 * b + i]); };
-            const std::string bar = what + " bar " + std::to_string(bars[b]);
-            EXPECT_NEAR(got.left - origin.x, want(0) * Row().ScaleX(), 1.5) << bar;
-            EXPECT_NEAR(got.top - origin.y, want(1) * Row().ScaleY(), 1.5) << bar;
-            EXPECT_NEAR(got.right - origin.x, want(2) * Row().ScaleX(), 1.5) << bar;
-            EXPECT_NEAR(got.bottom - origin.y, want(3) * Row().ScaleY(), 1.5) << bar;
+            const LONG edges[] = {got.left - origin.x, got.top - origin.y, got.right - origin.x,
+                                  got.bottom - origin.y};  // left, top, right, bottom
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_NEAR(
+                    edges[i],
+                    std::stod(row[5 + 4 * b + i]) * (i % 2 ? Row().ScaleY() : Row().ScaleX()), 1.5)
+                    << what << " bar " << bars[b] << " edge " << i;
+            }
         }
     }
 }

@@ -12,7 +12,6 @@
 #include <iostream>
 
 #include "app/main_menu_dialog.h"
-#include "platform/win32/controls.h"
 #include "res/resource.h"
 #include "tests/hostile/tool_files.h"
 #include "tests/win32/support/ui_driver.h"

@@ -18,7 +18,6 @@
 #include "payload/load_manager_dialog.h"
 #include "payload/station_values.h"
 #include "platform/profile.h"
-#include "platform/win32/controls.h"
 #include "res/resource.h"
 #include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
@@ -86,7 +85,7 @@ TEST(LoadManager, ShowsTheFilesLoadInItsColoursAndFollowsTheThumbs) {
     payload::detail::CLoadManager manager(nullptr, {AircraftType::A320, kFolder});
     const HWND dialog = manager.Create();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(testui::Text(dialog), "A320 Load Manager");
+    EXPECT_EQ(ui::GetText(dialog), "A320 Load Manager");
     EXPECT_TRUE(ui::IsChecked(dialog, IDC_LM_METRIC));
     EXPECT_EQ(Shown(dialog),
               "12|138|50|100|900|10350|11250|1701|4536|6237|42412|59899|"
@@ -115,7 +114,7 @@ TEST(LoadManager, ShowsTheFilesLoadInItsColoursAndFollowsTheThumbs) {
     EXPECT_EQ(Colours(dialog, std::vector<int>{IDC_LM_AFT_BAR}),
               "255,255,255 ");  // empty: the background
     testui::Click(dialog, IDC_LM_METRIC);
-    EXPECT_EQ(std::to_string(manager.ZfwKg()) + "|" + testui::ItemText(dialog, IDC_LM_ZFW),
+    EXPECT_EQ(std::to_string(manager.ZfwKg()) + "|" + ui::GetItemText(dialog, IDC_LM_ZFW),
               "55363|55363");
 }
 
@@ -304,7 +303,7 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
     for (const AircraftSpec& aircraft : kAircraft) {
         payload::detail::CLoadManager manager(nullptr, {aircraft.type, demo});
         ASSERT_NE(manager.Create(), nullptr);
-        EXPECT_NE(testui::ItemText(manager.GetHwnd(), IDC_LM_BALANCE_LINE).find("ZFW CG"),
+        EXPECT_NE(ui::GetItemText(manager.GetHwnd(), IDC_LM_BALANCE_LINE).find("ZFW CG"),
                   std::string::npos);
         ExpectLineInFreeSpace(manager.GetHwnd(), aircraft.loadManagerTemplate, IDC_LM_BALANCE_LINE);
     }
@@ -330,7 +329,7 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
             }
         }
         const int lineId = load ? IDC_LM_BALANCE_LINE : IDC_FP_BALANCE_LINE;
-        EXPECT_EQ(testui::ItemText(dialog, lineId), test_data::WithNbsp(row[4])) << row[2];
+        EXPECT_EQ(ui::GetItemText(dialog, lineId), test_data::WithNbsp(row[4])) << row[2];
         EXPECT_EQ(Warns(dialog, lineId), row[3] == "1") << row[4];
         if (!load) {
             ExpectLineInFreeSpace(dialog, IDD_FUEL_PLANNER, lineId);

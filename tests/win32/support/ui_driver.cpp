@@ -8,8 +8,6 @@
 #include <iterator>
 #include <set>
 
-#include "platform/win32/controls.h"
-
 namespace testui {
 namespace {
 
@@ -70,7 +68,7 @@ MessageBoxInfo ReadMessageBox(HWND box) {
                                               {IDI_WARNING, MB_ICONEXCLAMATION},
                                               {IDI_INFORMATION, MB_ICONINFORMATION},
                                               {IDI_QUESTION, MB_ICONQUESTION}};
-    MessageBoxInfo info{Text(box), "", 0, GetWindow(box, GW_OWNER)};
+    MessageBoxInfo info{ui::GetText(box), "", 0, GetWindow(box, GW_OWNER)};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
@@ -78,7 +76,7 @@ MessageBoxInfo ReadMessageBox(HWND box) {
                 info.icon = icon == LoadIconW(nullptr, name) ? flag : info.icon;
             }
         } else if (GetDlgCtrlID(child) == 0xFFFF) {
-            info.text = Text(child);
+            info.text = ui::GetText(child);
         }
     }
     return info;
@@ -130,10 +128,10 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
     Boxes boxes = AnswerMessageBoxes(
         [&] { Click(menu, button); },
         [&](HWND window) {
-            EXPECT_FALSE(IsWindowEnabled(menu)) << Text(window);
-            if (Text(window) != "Aircraft Selector") {
+            EXPECT_FALSE(IsWindowEnabled(menu)) << ui::GetText(window);
+            if (ui::GetText(window) != "Aircraft Selector") {
                 if (!tool) {
-                    ADD_FAILURE() << "unexpected tool " << Text(window);
+                    ADD_FAILURE() << "unexpected tool " << ui::GetText(window);
                     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
                     return;
                 }
@@ -152,12 +150,6 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
 
 void Click(HWND dialog, int id) {
     SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-std::string Text(HWND window) {
-    return ui::GetText(window);
-}
-std::string ItemText(HWND dialog, int id) {
-    return ui::GetItemText(dialog, id);
 }
 HWND MakeOwner() {
     return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,

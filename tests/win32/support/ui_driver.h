@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/controls.h"
+
 namespace testui {
 
 // Runs action; each new top-level dialog or message box of this thread that
@@ -19,8 +21,7 @@ void RunWithModalHandler(const std::function<void()>& action,
                          const std::function<void(HWND window)>& handler);
 
 struct MessageBoxInfo {
-    std::string caption;
-    std::string text;
+    std::string caption, text;
     UINT icon = 0;  // MB_ICONERROR, ...EXCLAMATION, ...INFORMATION, ...QUESTION; 0: no box
     HWND owner = nullptr;
 };
@@ -45,13 +46,11 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
                const std::function<void(HWND tool)>& tool);
 
 void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
-std::string Text(HWND window);
-std::string ItemText(HWND dialog, int id);
 template <class Ids>
 std::string Texts(HWND dialog, const Ids& ids) {  // each followed by '|'
     std::string texts;
     for (int id : ids) {
-        texts += ItemText(dialog, id) + "|";
+        texts += ui::GetItemText(dialog, id) + "|";
     }
     return texts;
 }

@@ -1,10 +1,7 @@
-// The shell driven as a user would: the main menu and the aircraft selector
-// over every tool; the window menu's entries: the simulator folder from the
-// registry (each source of tests/data/win32/registry_sources.tsv set alone
-// with reg.exe in the view named, REG_EXPAND_SZ values; their order is the
-// native tests' part), the user's choice, About, and the restore of the
-// originals (that a save keeps one: hostile_dialogs_test.cpp); the
-// program's manifest and version information.
+// The shell driven as a user would: the main menu and the aircraft selector;
+// the window menu: the simulator folder from the registry (each source set
+// alone with reg.exe in its view; their order: the native tests), chosen by
+// hand, About, the originals restored; the manifest and version information.
 #include <windows.h>
 #include <commctrl.h>
 

@@ -1,6 +1,8 @@
 # The packages for Windows users, made by CPack in the Windows build:
 #   a zip to extract into the simulator folder (it holds Norvane\Corvel\...),
-#   an installer (NSIS, 64-bit) that finds the simulator folder itself.
+#   an installer (NSIS) that finds the simulator folder itself.
+# Both are for the program's architecture: 32-bit, as users get it; 64-bit
+# only in the test build of a machine that runs no 32-bit code.
 # ./scripts/package builds both.
 
 install(TARGETS CorvelConfig RUNTIME DESTINATION .)
@@ -17,6 +19,13 @@ set(CPACK_PACKAGE_NAME "CorvelConfig")
 set(CPACK_PACKAGE_VENDOR "The Corvel Config developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(CPACK_NSIS_CORVEL_TARGET amd64-unicode)
+    set(CORVEL_PACKAGE_PLATFORM win64)
+else()
+    set(CPACK_NSIS_CORVEL_TARGET x86-unicode)
+    set(CORVEL_PACKAGE_PLATFORM win32)
+endif()
 
 find_program(CORVEL_MAKENSIS makensis)
 set(CPACK_GENERATOR ZIP)

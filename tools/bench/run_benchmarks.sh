@@ -35,8 +35,7 @@ windows_dir=${CORVEL_WINDOWS_BUILD:-$repo/build/windows}
 echo "benchmark: building" >&2
 cmake -S . -B "$bench_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVEL_BENCHMARKS=ON >/dev/null
 cmake --build "$bench_dir" --target benchmarks >/dev/null
-cmake -S . -B "$windows_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+./scripts/configure-windows "$windows_dir"
 cmake --build "$windows_dir" --target CorvelConfig minimal_dialog profile_benchmark ui_benchmark \
     >/dev/null
 

@@ -33,6 +33,7 @@ TEST(MainMenu, EnterAtOnceExits) {
         [&] { result = menu.DoModal(); },
         [](HWND window) {
             EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+            EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
             EXPECT_EQ(GetFocus(), GetDlgItem(window, IDCANCEL));
             PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
             PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);

@@ -151,6 +151,7 @@ TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
     Expect(Tool::LoadManager, Content::Utf16, "unsupported_file_advice");
     Expect(Tool::Configuration, Content::NulBytes, "unsupported_file_advice");
     Expect(Tool::KeyAssignments, Content::Huge, "too_large_file_advice");
+    Expect(Tool::LoadManager, Content::Huge, "too_large_file_advice");
     Expect(Tool::Configuration, Content::Folder, "folder_in_the_way_advice");
     Expect(Tool::LoadManager, Content::Folder, "not_installed");
 }

@@ -176,7 +176,8 @@ TEST(LoadManager, OkSavesEveryVariantCancelNothingAndFailuresAreShown) {
 }
 
 // The defaults and the weight saved in this run, the colours; a plan typed (digits only)
-// and Enter, in kilograms then pounds; a refusal leaves the last plan on show.
+// and Enter, in kilograms then pounds; a refusal leaves the last plan on show, too much
+// fuel shows the full tanks with its refusal.
 TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
     fuel::detail::CFuelPlanner planner(nullptr, {AircraftType::A320, 59899});
     const HWND dialog = planner.Create();
@@ -199,18 +200,18 @@ TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
               "255,255,128 0,0,0 | 255,200,130 0,0,0 | 192,255,192 0,0,0 | "
               "255,200,130 0,0,0 | 255,255,128 0,0,0 | 0,0,150 255,255,255 | ");
     // Typed into distance, altitude, cost index and ZFW, as many as given.
-    const auto type = [&](const std::vector<std::string>& values) {
+    const auto type = [](HWND into, const std::vector<std::string>& values) {
         const int ids[] = {IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX, IDC_FP_ZFW};
         for (size_t i = 0; i < values.size(); ++i) {
-            HWND edit = GetDlgItem(dialog, ids[i]);
-            ui::MoveFocus(dialog, edit);
+            HWND edit = GetDlgItem(into, ids[i]);
+            ui::MoveFocus(into, edit);
             SendMessageW(edit, EM_SETSEL, 0, -1);
             for (char c : "\b" + values[i]) {
                 SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
             }
         }
     };
-    type({"5x0-0", "35000", "50", "60000"});
+    type(dialog, {"5x0-0", "35000", "50", "60000"});
     // Enter in a field presses the default button, as the dialog manager handles it.
     MSG enter = {GetDlgItem(dialog, IDC_FP_ZFW), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(dialog, &enter));
@@ -221,11 +222,26 @@ TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
               "500|35000|50|132275|440|5|2204|lb|100lb/h|"
               "9115|12215|0 (0.0%)|6106 (51.0%)|2 (0.0%)|6106 (51.0%)|0 (0.0%)|");
     const std::string plan = testui::Texts(dialog, kPlanned);
-    type({"3000", ""});  // an empty altitude
+    type(dialog, {"3000", ""});  // an empty altitude
     EXPECT_EQ(
         testui::AnswerMessageBoxes([&] { testui::Click(dialog, IDC_FP_VALIDATE); }),
         (testui::Boxes{{"ERROR", testui::Message("mandatory_fields"), MB_ICONERROR, dialog}}));
     EXPECT_EQ(testui::Texts(dialog, kPlanned), plan);
+
+    // Too much fuel: the full tanks are shown with the refusal.
+    fuel::detail::CFuelPlanner acj(nullptr, {AircraftType::ACJ, 0});
+    ASSERT_NE(acj.Create(), nullptr);
+    type(acj.GetHwnd(), {"3000", "39000", "60", "50000"});
+    std::string refused;
+    testui::RunWithModalHandler([&] { testui::Click(acj.GetHwnd(), IDC_FP_VALIDATE); },
+                                [&](HWND box) {
+                                    refused = testui::ReadMessageBox(box).text + "|" +
+                                              testui::Texts(acj.GetHwnd(), kPlanned);
+                                    PostMessageW(box, WM_COMMAND, IDOK, 0);
+                                });
+    EXPECT_EQ(refused, testui::Message("not_enough_fuel") +
+                           "|22302|24617|691 (100.0%)|5435 (100.0%)|11718 (100.0%)|5435 "
+                           "(100.0%)|691 (100.0%)|");
 }
 
 // A simulator folder with the demo aircraft, the A320 holding the worked

@@ -102,6 +102,11 @@ TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
     const std::tuple<std::string, std::vector<int>, std::string, std::string> rows[] = {
         {"", {IDOK}, "Metric | 100 Maximum | Intermediate Control-Shift(grey) Scroll "
          "Standard(grey) | 60 60s | ", "0 0 1 100 60 0 1 0 0 0 -"},
+        // Values no control or trackbar stands for are kept; a read holds 48 characters.
+        {"FMGCSaveMode=" + std::string(47, '0') + "12\r\nUnitSystem=5\r\nUserExperience=9\r\n"
+         "PanelVolume=-5\r\nIRSAlignmentTime=900\r\nLocker=0\r\nPushbackType=1\r\nAutoPause=1\r\n"
+         "FsuipcUsage=5\r\n", {IDOK}, "| 0 Low | Control-Shift None Standard(grey) | 600 15m00s | "
+         "Pause Use ", "5 0 9 -5 900 3 0 1 5 1 -"},
         // Moving the IRS trackbar brings the volume read to its trackbar too. Back to no lock key,
         // the modifier buttons show the modifier in use: Control-Shift, the lock cleared Control.
         {"PanelVolume=250\r\nLocker=0\r\nModifier=2\r\n", {IDC_CFG_IMPERIAL, IDC_CFG_EXPERT,

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <set>
 
+#include "res/resource.h"
+
 namespace testui {
 namespace {
 
@@ -138,6 +140,9 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
                 return tool(window);
             }
             EXPECT_EQ(GetWindow(window, GW_OWNER), menu);
+            for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
+                EXPECT_FALSE(ui::IsChecked(window, id)) << "pressed at opening: " << id;
+            }
             for (int id : opening < choices.size() ? choices[opening] : std::vector<int>{}) {
                 Click(window, id);
             }

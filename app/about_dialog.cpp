@@ -25,9 +25,9 @@ AboutFacts CollectAboutFacts(const AppContext& context) {
     facts.foundBy = context.simFolderFoundBy;
     facts.prefsPath = context.prefsPath;
     facts.prefsExists = files::FileExists(context.prefsPath);
-    for (const AircraftSpec& spec : kAircraft) {
-        const AircraftFiles paths = AircraftFilePaths(spec.type, context.simFolder);
-        const std::string name = kAircraftNames[AircraftIndex(spec.type)];
+    for (const AircraftSpec& aircraft : kAircraft) {
+        const AircraftFiles paths = AircraftFilePaths(aircraft.type, context.simFolder);
+        const std::string name = kAircraftNames[AircraftIndex(aircraft.type)];
         if (paths.iae.empty()) {
             AddFile(facts, name, paths.base);
         } else {

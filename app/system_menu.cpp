@@ -33,6 +33,22 @@ void ShowError(HWND owner, const std::string& text) {
     ui::ShowMessage(owner, text, msg::kCaptionError, MB_ICONEXCLAMATION);
 }
 
+// The shell's item for a folder. The shell is loaded here, when the picker
+// opens, rather than with the program: loading it at start-up is a good part
+// of the main menu's start under Wine.
+IShellItem* ShellItemFor(const std::string& folder) {
+    using CreateItem = HRESULT(WINAPI*)(PCWSTR, IBindCtx*, REFIID, void**);
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    auto create = shell ? reinterpret_cast<CreateItem>(reinterpret_cast<void*>(
+                              GetProcAddress(shell, "SHCreateItemFromParsingName")))
+                        : nullptr;
+    IShellItem* item = nullptr;
+    if (!create || FAILED(create(ui::Widen(folder).c_str(), nullptr, IID_PPV_ARGS(&item)))) {
+        return nullptr;
+    }
+    return item;
+}
+
 // The folder picker, opened on the folder in use. False when the user
 // cancelled or the picker could not be shown (then after a message).
 bool PickFolder(HWND owner, const std::string& current, std::string* folder) {
@@ -47,10 +63,7 @@ bool PickFolder(HWND owner, const std::string& current, std::string* folder) {
         dialog->GetOptions(&options);
         dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
         dialog->SetTitle(ui::Widen(msg::kChooseFolderTitle).c_str());
-        IShellItem* start = nullptr;
-        if (files::FolderExists(current) &&
-            SUCCEEDED(SHCreateItemFromParsingName(ui::Widen(current).c_str(), nullptr,
-                                                  IID_PPV_ARGS(&start)))) {
+        if (IShellItem* start = files::FolderExists(current) ? ShellItemFor(current) : nullptr) {
             dialog->SetFolder(start);
             start->Release();
         }

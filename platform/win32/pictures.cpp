@@ -47,7 +47,40 @@ IWICImagingFactory* Factory() {
     return factory;
 }
 
-// The picture in 24-bit BGR, the layout of a 24-bit DIB.
+// The source in 24-bit BGR, the layout of a 24-bit DIB. The factory's
+// converter rather than WICConvertBitmapSource: the program then does not
+// load the imaging component until it first needs a picture decoded or
+// scaled (none at start-up at 96 DPI).
+Com<IWICBitmapSource> ToBgr(IWICImagingFactory* factory, IWICBitmapSource* source) {
+    IWICFormatConverter* converter = nullptr;
+    if (FAILED(factory->CreateFormatConverter(&converter))) {
+        return nullptr;
+    }
+    Com<IWICFormatConverter> owner = Take(converter);
+    if (FAILED(converter->Initialize(source, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom))) {
+        return nullptr;
+    }
+    return Com<IWICBitmapSource>(owner.release());
+}
+
+// Our pictures are PNG files, so the PNG decoder is made directly: the
+// search through every installed decoder that the factory makes on its
+// first CreateDecoderFromStream takes most of the first picture's time.
+Com<IWICBitmapDecoder> PngDecoder(IWICStream* stream) {
+    IWICBitmapDecoder* decoder = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WICPngDecoder, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&decoder)))) {
+        return nullptr;
+    }
+    Com<IWICBitmapDecoder> owner = Take(decoder);
+    if (FAILED(decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand))) {
+        return nullptr;
+    }
+    return owner;
+}
+
+// The picture in 24-bit BGR.
 Com<IWICBitmapSource> Decode(const void* bytes, DWORD size) {
     IWICImagingFactory* factory = Factory();
     IWICStream* stream = nullptr;
@@ -59,22 +92,22 @@ Com<IWICBitmapSource> Decode(const void* bytes, DWORD size) {
     if (FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)), size))) {
         return nullptr;
     }
-    IWICBitmapDecoder* decoder = nullptr;
-    if (FAILED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
-                                                &decoder))) {
-        return nullptr;
+    Com<IWICBitmapDecoder> decoder = PngDecoder(stream);
+    if (!decoder) {
+        IWICBitmapDecoder* made = nullptr;
+        if (FAILED(stream->Seek({}, STREAM_SEEK_SET, nullptr)) ||
+            FAILED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                    &made))) {
+            return nullptr;
+        }
+        decoder = Take(made);
     }
-    Com<IWICBitmapDecoder> decoderOwner = Take(decoder);
     IWICBitmapFrameDecode* frame = nullptr;
     if (FAILED(decoder->GetFrame(0, &frame))) {
         return nullptr;
     }
     Com<IWICBitmapFrameDecode> frameOwner = Take(frame);
-    IWICBitmapSource* bgr = nullptr;
-    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat24bppBGR, frame, &bgr))) {
-        return nullptr;
-    }
-    return Take(bgr);
+    return ToBgr(factory, frame);
 }
 
 // A 24-bit top-down DIB section with the pixels of a 24-bit BGR source.
@@ -128,12 +161,8 @@ HBITMAP Resample(HBITMAP picture, int width, int height) {
         FAILED(scaler->Initialize(source, w, h, WICBitmapInterpolationModeFant))) {
         return nullptr;
     }
-    IWICBitmapSource* bgr = nullptr;
-    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat24bppBGR, scaler, &bgr))) {
-        return nullptr;
-    }
-    Com<IWICBitmapSource> bgrOwner = Take(bgr);
-    return ToBitmap(bgr);
+    Com<IWICBitmapSource> bgr = ToBgr(factory, scaler);
+    return bgr ? ToBitmap(bgr.get()) : nullptr;
 }
 
 // The layouts and the pictures are made for this DPI.
@@ -205,6 +234,10 @@ BOOL CALLBACK ForgetPicture(HWND child, LPARAM /*unused*/) {
 }  // namespace
 
 HBITMAP DecodePicture(HMODULE module, int resourceId) {
+    if (FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_BITMAP)) {
+        return static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP,
+                                               0, 0, LR_CREATEDIBSECTION));
+    }
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -320,10 +353,18 @@ void ShowTemplatePictures(HWND dialog, int templateId) {
         }
         ++next;
         // Control ids are 16 bits in a window; leave alone a control that is
-        // not the one expected, or that already shows a bitmap.
-        if (LOWORD(GetDlgCtrlID(child)) == LOWORD(picture.controlId) &&
-            !SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0)) {
-            ShowPicture(child, CachedBitmap(picture.bitmapId));
+        // not the one expected, or that already shows one of our pictures.
+        if (LOWORD(GetDlgCtrlID(child)) != LOWORD(picture.controlId) ||
+            GetPropW(child, kPictureProperty)) {
+            continue;
+        }
+        // A picture stored as a bitmap resource was loaded by the dialog
+        // manager at its own size; ours replaces it, and the control does not
+        // free what it no longer shows.
+        auto loaded = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ShowPicture(child, CachedBitmap(picture.bitmapId));
+        if (loaded && loaded != CachedBitmap(picture.bitmapId)) {
+            DeleteObject(loaded);
         }
     }
 }

@@ -14,10 +14,11 @@
 
 namespace ui {
 
-// A new 24-bit top-down DIB section holding the picture of this RCDATA
-// resource, or nullptr when there is no such resource or it is not a
-// picture. The caller owns the bitmap. Initialises COM on the calling
-// thread (apartment-threaded) if it is not yet, and leaves it so.
+// A new 24-bit DIB section holding the picture of this resource: a bitmap
+// (BITMAP, loaded as it is) or a PNG file (RCDATA, decoded); nullptr when
+// there is no such resource or it is not a picture. The caller owns the
+// bitmap. Decoding initialises COM on the calling thread
+// (apartment-threaded) if it is not yet, and leaves it so.
 HBITMAP DecodePicture(HMODULE module, int resourceId);
 
 // How much larger a dialog is laid out than at 96 DPI, per axis: its base

@@ -54,15 +54,18 @@ out=$res/bitmaps
 mkdir -p "$out"
 rm -f "$out"/*.bmp "$out"/*.png
 
-# bitmap DEPTH NAME PICTURE: writes the bitmap NAME of res/resource.h to
+# bitmap DEPTH NAME PICTURE [bmp]: writes the bitmap NAME of res/resource.h to
 # res/bitmaps/<name>.png, its name in lower case without IDB_ (8-bit RGB, no
 # time stamps or other metadata; DEPTH 8 takes the picture's shades from a
 # grey palette first) and notes it for res/artwork.rc. The program decodes
 # it into a 24-bit bitmap when first used. Grey pictures are stored as RGB
-# too: Wine cannot convert grey PNG to 24-bit colour.
-declare -A drawn=()
+# too: Wine cannot convert grey PNG to 24-bit colour. With "bmp", the
+# picture is stored as an uncompressed 24-bit bitmap (<name>.bmp) instead:
+# the main menu's banners, which the program shows at start-up, where
+# starting the PNG decoder would cost more than the bytes saved.
+declare -A drawn=() format=()
 bitmap() {
-    local depth=$1 name=$2 picture=$3 file
+    local depth=$1 name=$2 picture=$3 kind=${4:-png} file
     [ -n "${ids[$name]:-}" ] || { echo "make_artwork: $name is not in res/resource.h" >&2; exit 1; }
     file=${name#IDB_}
     file=${file,,}
@@ -70,12 +73,17 @@ bitmap() {
         convert "$picture" -alpha off -colorspace Gray -type Palette "BMP3:$tmp/grey.bmp"
         picture=$tmp/grey.bmp
     fi
-    convert "$picture" -alpha off -type TrueColor -define png:color-type=2 -define png:bit-depth=8 \
-        -strip -define png:exclude-chunks=date,time -define png:compression-level=9 \
-        "PNG:$out/$file.png"
+    if [ "$kind" = bmp ]; then
+        convert "$picture" -alpha off -type TrueColor "BMP3:$out/$file.bmp"
+    else
+        convert "$picture" -alpha off -type TrueColor -define png:color-type=2 -define png:bit-depth=8 \
+            -strip -define png:exclude-chunks=date,time -define png:compression-level=9 \
+            "PNG:$out/$file.png"
+    fi
     drawn[$name]=$file
+    format[$name]=$kind
     if [ -n "$preview" ]; then
-        cp "$out/$file.png" "$preview/$file.png"
+        convert "$out/$file.$kind" "PNG:$preview/$file.png"
     fi
 }
 
@@ -445,13 +453,13 @@ banner() {
 }
 
 banner 450 69 '#051640' '#2f6fd6' '#d6e6ff' 38 CONFIGURATION "$tmp/132.png" overhead cockpit sky engine tail
-bitmap 24 IDB_CONFIGURATION_BANNER "$tmp/132.png"
+bitmap 24 IDB_CONFIGURATION_BANNER "$tmp/132.png" bmp
 banner 450 69 '#3d1500' '#e27810' '#ffe2b8' 38 "LOAD MANAGER" "$tmp/134.png" cabin cargo sky front cockpit
-bitmap 24 IDB_LOAD_MANAGER_BANNER "$tmp/134.png"
+bitmap 24 IDB_LOAD_MANAGER_BANNER "$tmp/134.png" bmp
 banner 450 69 '#1d0836' '#7a3cc0' '#ead8ff' 38 "FUEL PLANNER" "$tmp/138.png" fuel engine runway cockpit sky
-bitmap 24 IDB_FUEL_PLANNER_BANNER "$tmp/138.png"
+bitmap 24 IDB_FUEL_PLANNER_BANNER "$tmp/138.png" bmp
 banner 450 69 '#101010' '#7a7a7a' '#eeeeee' 38 "KEY CONFIG" "$tmp/162.png" keys cockpit overhead sky engine
-bitmap 8 IDB_KEY_CONFIG_BANNER "$tmp/162.png"
+bitmap 8 IDB_KEY_CONFIG_BANNER "$tmp/162.png" bmp
 
 # header W H DARK MID LIGHT PERCENT TITLE OUT TILE...: a dialog's title over
 # its pictures, on a band that darkens towards the left where the title sits.
@@ -533,7 +541,11 @@ done
 {
     echo "// Bitmaps and the icon made by tools/artwork/make_artwork.sh."
     for name in $(for n in "${!ids[@]}"; do echo "${ids[$n]} $n"; done | sort -n | cut -d' ' -f2); do
-        echo "$name RCDATA \"res/bitmaps/${drawn[$name]}.png\""
+        if [ "${format[$name]}" = bmp ]; then
+            echo "$name BITMAP \"res/bitmaps/${drawn[$name]}.bmp\""
+        else
+            echo "$name RCDATA \"res/bitmaps/${drawn[$name]}.png\""
+        fi
     done
     echo "IDI_APP ICON \"res/app.ico\""
 } >"$res/artwork.rc"

@@ -1,79 +1,32 @@
-// The shell: the main menu and the aircraft selector driven as a user would,
-// the flows from one tool to the next, and the program's manifest and
-// version information (the simulator folder: locate_files_test.cpp).
+// The shell driven as a user would: the main menu and the aircraft selector;
+// the window menu: the simulator folder from the registry (each source set
+// alone with reg.exe in its view; their order: the native tests), chosen by
+// hand, About, the originals restored; the manifest and version information.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <process.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
-#include "platform/win32/controls.h"
 #include "res/resource.h"
+#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testui::Boxes;
+using testui::Message;
 
-// A scratch simulator folder; the program runs from its Norvane\Corvel folder, so the
-// fallback finds it.
-class MainMenu : public testing::Test {
-  protected:
-    void SetUp() override {
-        fs::remove_all(m_root);
-        fs::create_directories(m_root / "Norvane" / "Corvel");
-        fs::current_path(m_root / "Norvane" / "Corvel");
-        m_window = m_menu.Create();
-    }
-    void TearDown() override {
-        fs::current_path(m_previous);
-        fs::remove_all(m_root);
-    }
-    void Install(const std::string& variant) {  // 93500 lb empty, 12 business passengers
-        testui::Put(m_root.u8string() + "\\SimObjects\\Airplanes\\" + variant + "\\Aircraft.cfg",
-                    "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n"
-                    "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
-    }
-    // Runs a menu command; the selector (when it opens) gets the opening's choices
-    // clicked, then closes; each tool is passed to tool, which closes it.
-    testui::Boxes Run(int button, std::vector<std::vector<int>> choices,
-                      const std::function<void(HWND)>& tool) {
-        size_t opening = 0;
-        return testui::AnswerMessageBoxes(
-            [&] { testui::Click(m_window, button); },
-            [&](HWND window) {
-                if (testui::Text(window) != "Aircraft Selector") {
-                    return tool(window);
-                }
-                m_selectorLog += IsWindowEnabled(m_window) ? "menu enabled " : "";
-                m_selectorLog += GetWindow(window, GW_OWNER) == m_window ? "" : "not owned ";
-                for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
-                    m_selectorLog += ui::IsChecked(window, id) ? "pressed at opening " : "";
-                }
-                for (int id : opening < choices.size() ? choices[opening++] : std::vector<int>{}) {
-                    testui::Click(window, id);
-                }
-                m_selectorLog += "|";
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
-            });
-    }
-    testui::Boxes NotInstalled() {
-        return {{"ERROR", testui::Message("not_installed"), MB_ICONEXCLAMATION, m_window}};
-    }
-
-    fs::path m_root = fs::temp_directory_path() / "corvel-menu";
-    fs::path m_previous = fs::current_path();
-    CMainMenuDlg m_menu;
-    HWND m_window = nullptr;
-    std::string m_selectorLog;
-};
-
-// Opened modally (its template: tests/data/win32): the tools' banners, the focus on
-// Exit, so that Enter at once exits.
-TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
+// Opened modally with the focus on Exit, so that Enter at once exits.
+TEST(MainMenu, EnterAtOnceExits) {
     CMainMenuDlg menu;
     INT_PTR result = -1;
     testui::RunWithModalHandler(
@@ -81,9 +34,6 @@ TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
         [](HWND window) {
             EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
             EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-            for (int id = IDC_MENU_CONFIGURATION; id <= IDC_MENU_KEY_ASSIGNMENTS; ++id) {
-                EXPECT_TRUE(SendDlgItemMessageW(window, id, BM_GETIMAGE, IMAGE_BITMAP, 0)) << id;
-            }
             EXPECT_EQ(GetFocus(), GetDlgItem(window, IDCANCEL));
             PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
             PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
@@ -91,43 +41,40 @@ TEST_F(MainMenu, OpensWithBannersAndEnterPressesExit) {
     EXPECT_EQ(result, IDCANCEL);
 }
 
-// The menu owns the selector: disabled while it is open (no second selector, no Exit under
-// it). The last aircraft clicked counts; closed without one, it opens again; never pressed.
-TEST_F(MainMenu, TheSelectorIsOwnedAndReopensUntilAChoice) {
-    Install("Norvane Zelvia A319");  // the first click would open its load manager
-    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A319, IDC_SEL_A321}}, nullptr), NotInstalled());
-    EXPECT_TRUE(IsWindowEnabled(m_window));
-    EXPECT_EQ(Run(IDC_MENU_FUEL_PLANNER, {{}, {IDC_SEL_ACJ}}, nullptr), NotInstalled());
-    EXPECT_EQ(m_selectorLog, "|||");
-}
+// Over a simulator folder holding the A320 (93500 lb empty, 12 first-class passengers):
+// the last aircraft clicked counts, closed without one the selector opens again; a saved
+// payload reaches the Fuel Planner. (The tools needing no aircraft: hostile_dialogs_test.)
+TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
+    const std::string sim = testui::TempPath("corvel-menu");
+    std::filesystem::remove_all(ui::Widen(sim));
+    testui::Put(sim + "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+                "[WEIGHT_AND_BALANCE]\r\nempty_weight=93500\r\n"
+                "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
+    CMainMenuDlg menu{[&] { return SimulatorPaths{sim, sim + "\\Prefs.cfg", ""}; }};
+    const HWND window = menu.Create();
+    const Boxes notInstalled{{"ERROR", Message("not_installed"), MB_ICONEXCLAMATION, window}};
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320, IDC_SEL_A321}}, {}),
+              notInstalled);
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_FUEL_PLANNER, {{}, {IDC_SEL_ACJ}}, {}),
+              notInstalled);
+    EXPECT_TRUE(IsWindowEnabled(window));
 
-TEST_F(MainMenu, ASavedPayloadReachesTheFuelPlannerAndToolsNeedingNoAircraftOpen) {
-    Install("Norvane Zelvia A320");
-    EXPECT_EQ(Run(IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}},
-                  [](HWND manager) {
-                      EXPECT_EQ(testui::Text(manager), "A320 Load Manager");
-                      testui::Click(manager, IDOK);
-                  }),
-              (testui::Boxes{
-                  {"WARNING", testui::Message("payload_saved"), MB_ICONINFORMATION, m_window}}));
+    std::string title;
+    EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}},
+                               [&](HWND manager) {
+                                   title = ui::GetText(manager);
+                                   testui::Click(manager, IDOK);
+                               }),
+              (Boxes{{"WARNING", Message("payload_saved"), MB_ICONINFORMATION, window}}));
+    EXPECT_EQ(title, "A320 Load Manager");
     std::string zfw;  // 93500 lb empty (42412 kg) and 12 passengers of 75 kg
-    Run(IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
-        zfw = testui::ItemText(planner, IDC_FP_ZFW);
+    testui::FromMenu(window, IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
+        zfw = ui::GetItemText(planner, IDC_FP_ZFW);
         testui::Click(planner, IDCANCEL);
     });
     EXPECT_EQ(zfw, "43312");
-    EXPECT_EQ(m_selectorLog, "||");
-
-    std::string opened;
-    const auto open = [&](HWND window) {
-        opened += testui::Text(window) + "|";
-        testui::Click(window, IDOK);
-    };
-    const testui::Boxes boxes = Run(IDC_MENU_CONFIGURATION, {}, open);
-    Run(IDC_MENU_KEY_ASSIGNMENTS, {}, open);
-    EXPECT_EQ(opened, "Configuration|Key Assignments|");
-    EXPECT_EQ(boxes, (testui::Boxes{{"WARNING", testui::Message("configuration_note"),
-                                     MB_ICONINFORMATION, m_window}}));
+    DestroyWindow(window);
+    std::filesystem::remove_all(ui::Widen(sim));
 }
 
 // Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor
@@ -160,6 +107,244 @@ TEST(ProgramResources, ManifestAndVersionInformation) {
         values += ui::Narrow(text ? text : L"?") + "|";
     }
     EXPECT_EQ(values, "Corvel Config|" CORVEL_VERSION "|");
+}
+
+struct Shown {
+    std::string rows;  // the files' labels as the list shows them, each ending in '|'
+    std::string prompt;
+    bool restoreEnabled = false;
+    std::string boxes;  // "caption: text|" each
+};
+
+// Opens the dialog from the window menu, ticks the rows whose label is given, presses
+// Restore (answering Yes to the question) and closes it.
+Shown Restore(HWND menu, const std::vector<std::string>& tick) {
+    Shown shown;
+    testui::RunWithModalHandler(
+        [&] { SendMessageW(menu, WM_SYSCOMMAND, IDM_RESTORE_ORIGINALS, 0); },
+        [&](HWND window) {
+            if (const testui::MessageBoxInfo box = testui::ReadMessageBox(window); box.icon) {
+                shown.boxes += box.caption + ": " + box.text + "|";
+                PostMessageW(window, WM_COMMAND, box.icon == MB_ICONQUESTION ? IDYES : IDOK, 0);
+                return;
+            }
+            HWND list = GetDlgItem(window, IDC_RO_FILES);
+            shown.prompt = ui::GetItemText(window, IDC_RO_PROMPT);
+            shown.restoreEnabled = IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE));
+            for (int row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
+                wchar_t cell[100] = {};
+                LVITEMW item{};
+                item.pszText = cell;
+                item.cchTextMax = 100;
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+                const std::string label = ui::Narrow(cell);
+                shown.rows += label + "|";
+                if (std::find(tick.begin(), tick.end(), label) != tick.end()) {
+                    ListView_SetCheckState(list, row, TRUE);
+                }
+            }
+            if (!tick.empty()) {
+                testui::Click(window, IDC_RO_RESTORE);
+            }
+            testui::Click(window, IDCANCEL);
+        });
+    return shown;
+}
+
+TEST(RestoreOriginals, TheTickedFilesComeBackAndAFailureIsReported) {
+    const std::string root = testui::TempPath("corvel-restore");
+    const std::string planes = root + "\\SimObjects\\Airplanes\\Norvane Zelvia ";
+    const std::string a320 = planes + "A320\\Aircraft.cfg", iae = planes + "A320IAE\\Aircraft.cfg",
+                      prefs = root + "\\Norvane\\Corvel\\Prefs.cfg";
+    fs::remove_all(ui::Widen(root));
+    CMainMenuDlg menu{[&] { return SimulatorPaths{root, prefs, ""}; }};
+    const HWND window = menu.Create();
+    const Shown none = Restore(window, {});  // nothing changed yet: nothing offered
+    EXPECT_EQ(none.rows + none.prompt, Message("no_originals"));
+    EXPECT_FALSE(none.restoreEnabled);
+
+    for (const std::string& file : {a320, iae, prefs}) {
+        testui::Put(file, "changed");
+        testui::Put(file + ".original", "original of " + file);
+    }
+    const std::string restored = "WARNING: " + Message("restored");
+    Shown shown = Restore(window, {"A320 IAE"});
+    EXPECT_EQ(shown.prompt, Message("restore_prompt"));
+    EXPECT_EQ(shown.rows, "A320|A320 IAE|Preferences (Prefs.cfg)|");
+    EXPECT_EQ(shown.boxes, "Restore Original Files: " + Message("restore_confirmation") +
+                               "A320 IAE" + Message("restore_question") + "|" + restored +
+                               "A320 IAE|");
+    EXPECT_EQ(testui::Bytes(iae) + "|" + testui::Bytes(a320), "original of " + iae + "|changed");
+
+    // A file that cannot be replaced is reported and left; the others are restored.
+    testui::Put(iae, "changed");
+    SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_READONLY);
+    shown = Restore(window, {"A320", "A320 IAE", "Preferences (Prefs.cfg)"});
+    SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(shown.boxes.substr(shown.boxes.find('|') + 1),
+              "ERROR: " + Message("not_restored") + prefs + "\n\n" +
+                  Message("access_denied_advice") + "|" + restored + "A320\nA320 IAE|");
+    EXPECT_EQ(testui::Bytes(a320) + "|" + testui::Bytes(iae) + "|" + testui::Bytes(prefs),
+              "original of " + a320 + "|original of " + iae + "|changed");
+    for (const std::string& file : {a320, iae, prefs}) {
+        EXPECT_TRUE(fs::exists(ui::Widen(file + ".original"))) << file;  // the originals stay
+    }
+    DestroyWindow(window);
+    fs::remove_all(ui::Widen(root));
+}
+
+const std::string kBoxed = "HKLM\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+// Read at start, before a test leaves the source tree's drive.
+const std::vector<test_data::Row> kSources = test_data::Rows("win32/registry_sources.tsv");
+const std::vector<test_data::Row> kAboutLines = test_data::Rows("win32/about_chosen.txt");
+
+// With reg.exe, as an installer or a user sets it.
+void SetValue(const std::string& key, const std::string& view, std::wstring data,
+              const std::string& name = "SetupPath", const wchar_t* type = L"REG_SZ") {
+    data += data.back() == L'\\' ? L"\\" : L"";  // a backslash before the closing quote doubled
+    const std::wstring quotedKey = L"\"" + ui::Widen(key) + L"\"", quoted = L"\"" + data + L"\"";
+    EXPECT_EQ(_wspawnlp(_P_WAIT, L"reg.exe", L"reg.exe", L"add", quotedKey.c_str(), L"/v",
+                        ui::Widen(name).c_str(), L"/t", type, L"/d", quoted.c_str(),
+                        ui::Widen("/reg:" + view).c_str(), L"/f", nullptr),
+              0);
+}
+
+// Started in a folder that holds no simulator; the simulators are folders below it, each
+// with the A320 (CFM only).
+class RegistrySources : public testing::Test {
+  protected:
+    void SetUp() override {
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "start" / "here");
+        fs::current_path(root_ / "start" / "here");
+        ClearRegistry();
+    }
+    void TearDown() override {
+        ClearRegistry();
+        fs::current_path(previous_);
+        fs::remove_all(root_);
+    }
+    // The keys (none has subkeys) with the API: a reg.exe run per value and view would
+    // take minutes.
+    static void ClearRegistry() {
+        std::vector<test_data::Row> keys = kSources;
+        keys.push_back({"HKCU\\Software\\Norvane\\Corvel Config"});  // the user's choice
+        for (const test_data::Row& key : keys) {
+            for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+                RegDeleteKeyExW(
+                    key[0].rfind("HKLM", 0) == 0 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                    ui::Widen(key[0].substr(5)).c_str(), view, 0);
+            }
+        }
+    }
+    std::wstring MakeSim(const std::wstring& name) {
+        testui::Put(ui::Narrow((root_ / name).wstring()) +
+                        "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
+                    "[fltsim.0]\r\n");
+        return (root_ / name).wstring();
+    }
+
+    const fs::path root_ =
+        fs::temp_directory_path() / ("corvel-sources-" + std::to_string(GetCurrentProcessId()));
+    const fs::path previous_ = fs::current_path();
+};
+
+TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
+    ASSERT_EQ(kSources.size(), 11u);
+    // Non-ASCII folders survive the trip through the registry.
+    const std::wstring sim = MakeSim(L"Sim \u00e9\u0416\u98db") + L"\\";
+    for (const test_data::Row& row : kSources) {
+        SetValue(row[0], row[2], sim, row[1]);
+        const SimulatorPaths paths = LocateFiles();
+        EXPECT_EQ(paths.simFolder + " " + paths.foundBy, ui::Narrow(sim) + " " + row[3]);
+        ClearRegistry();
+    }
+    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\"
+    // three; "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded:
+    // taken; 498 as stored, 501 expanded: the working folder instead.
+    const std::wstring tail(480, L'x');
+    const std::pair<std::wstring, std::string> values[] = {
+        {L"%SystemDrive%\\Games\\FSX\\", "C:\\Games\\FSX\\"},
+        {L"%SystemDrive%\\Sim\\" + tail + L"zzzzzz",
+         "C:\\Sim\\" + std::string(480, 'x') + "zzzzzz"},
+        {L"%WINDIR%\\" + std::wstring(489, L'y'),
+         (root_ / "start" / "here").string() + "\\..\\.."}};
+    for (const auto& [stored, found] : values) {
+        SetValue(kBoxed, "32", stored, "SetupPath", L"REG_EXPAND_SZ");
+        EXPECT_EQ(LocateFiles().simFolder, found);
+    }
+}
+
+// A window menu item's text, and whether it is checked.
+std::wstring MenuItem(HWND window, UINT id) {
+    wchar_t text[100] = {};
+    HMENU menu = GetSystemMenu(window, FALSE);
+    GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
+    return text +
+           std::wstring(GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED ? L" (checked)" : L"");
+}
+
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(child, name, 16);
+    const bool edit = lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child);
+    *reinterpret_cast<HWND*>(found) = edit ? child : *reinterpret_cast<HWND*>(found);
+    return !edit;
+}
+
+TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
+    const std::wstring registered = MakeSim(L"Registered"), chosen = MakeSim(L"Chosen");
+    SetValue(kBoxed, "32", registered);
+
+    CMainMenuDlg menu;
+    HWND dialog = menu.Create();
+    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" +
+                  MenuItem(dialog, IDM_FIND_AUTOMATICALLY) + L"|" + MenuItem(dialog, IDM_ABOUT) +
+                  L"|" + MenuItem(dialog, IDM_RESTORE_ORIGINALS),
+              L"Simulator folder...|Find automatically (checked)|About Corvel Config...|"
+              L"Restore original files...");
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
+
+    // Chosen in the folder picker as a user does (the path typed, then Open): the menu,
+    // and so the next tool, uses it at once.
+    testui::RunWithModalHandler(
+        [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
+        [&](HWND picker) {
+            HWND edit = nullptr;
+            EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+            ASSERT_TRUE(edit) << "no file name field in the folder picker";
+            SetWindowTextW(edit, chosen.c_str());
+            testui::Click(picker, IDOK);
+        });
+    EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
+    EXPECT_EQ(
+        MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" + MenuItem(dialog, IDM_FIND_AUTOMATICALLY),
+        L"Simulator folder... (checked)|Find automatically");
+    DestroyWindow(dialog);
+
+    // The next start finds it again, and the About text says so.
+    CMainMenuDlg restarted;
+    dialog = restarted.Create();
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(chosen));
+    std::string about;
+    testui::RunWithModalHandler([&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0); },
+                                [&](HWND window) {
+                                    about = ui::GetItemText(window, IDC_ABOUT_TEXT);
+                                    testui::Click(window, IDCANCEL);
+                                });
+    ASSERT_EQ(kAboutLines.size(), 5u);
+    for (const test_data::Row& row : kAboutLines) {
+        std::string line = row[0];
+        if (const size_t at = line.find("{chosen}"); at != std::string::npos) {
+            line.replace(at, 8, ui::Narrow(chosen));
+        }
+        EXPECT_NE(about.find(line + "\r\n"), std::string::npos) << line << " not in\n" << about;
+    }
+
+    SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
+    EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
+    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
+    DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -23,9 +23,7 @@ namespace {
 // The base units the dialog manager gives "MS Shell Dlg" 8 (Wine's Tahoma)
 // at each DPI, as observed.
 struct DpiRow {
-    int dpi;
-    int unitX;
-    int unitY;
+    int dpi, unitX, unitY;
     double ScaleX() const { return unitX / 6.0; }  // from 96 DPI's 6 x 13
     double ScaleY() const { return unitY / 13.0; }
 };
@@ -42,23 +40,6 @@ const DpiRow& Row() {
     return rows[0];
 }
 
-RECT ChildRect(HWND dialog, HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-SIZE ShownBitmapSize(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    const UINT get = lstrcmpiW(name, L"Button") == 0 ? BM_GETIMAGE : STM_GETIMAGE;
-    BITMAP info{};
-    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
-               &info);
-    return {info.bmWidth, info.bmHeight};
-}
-
 // The picture's size at 96 DPI scaled as the layout is, to the pixel either
 // way at other DPIs (position and size are rounded separately).
 void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
@@ -67,31 +48,11 @@ void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
     EXPECT_NEAR(shown.cy, at96.cy * Row().ScaleY(), tolerance) << what;
 }
 
-TEST(Dpi, TheProgramIsPerMonitorAwareWithCommonControls6) {
+// The prefix's scale, and an icon for it (per-monitor awareness: the manifest, app_test.cpp).
+TEST(Dpi, TheIconHasTheSizesOfThisScale) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Row().dpi) << "the prefix's LogPixels";
     ReleaseDC(nullptr, screen);
-
-    // Looked up by name: Windows 7 has neither. 2: per-monitor aware.
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    auto getContext = reinterpret_cast<HANDLE(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
-    auto getAwareness = reinterpret_cast<int(WINAPI*)(HANDLE)>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
-    ASSERT_TRUE(getContext && getAwareness);
-    EXPECT_EQ(getAwareness(getContext()), 2);
-
-    // Common Controls 6 is the side-by-side assembly (Wine's DllGetVersion
-    // says 5 for both).
-    HMODULE controls = nullptr;
-    ASSERT_TRUE(GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &controls));
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(controls, path, MAX_PATH);
-    CharLowerW(path);
-    EXPECT_NE(std::wstring(path).find(L"\\winsxs\\"), std::wstring::npos);
-    EXPECT_NE(std::wstring(path).find(L"common-controls"), std::wstring::npos);
 
     // The icon holds the sizes asked for at this scale (32 and 16 pixels at
     // 96 DPI, scaled), so none is stretched. A 256-pixel image is stored as
@@ -132,7 +93,7 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
             }
             if (std::stoi(picture[0]) == templateId) {
                 ASSERT_TRUE(control) << picture[4];
-                ExpectScaled(picture[4], ShownBitmapSize(control),
+                ExpectScaled(picture[4], testui::BitmapSize(control),
                              {std::stoi(picture[2]), std::stoi(picture[3])});
             }
         }
@@ -169,13 +130,13 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         ASSERT_TRUE(window) << what;
         const bool top = row[1] == "top";
         HWND picture = dialog.Item(top ? IDC_LM_TOP_VIEW : IDC_LM_SIDE_VIEW);
-        const SIZE shown = ShownBitmapSize(picture);
+        const SIZE shown = testui::BitmapSize(picture);
         ExpectScaled(what, shown, {std::stoi(row[2]), std::stoi(row[3])});
         // The point of reference: the centred picture's top-left pixel, or
         // the frame's outer corner (its 1-pixel edge is 1 pixel at any DPI).
         RECT client{};
         GetClientRect(picture, &client);
-        const RECT frame = ChildRect(window, picture);
+        const RECT frame = testui::ChildRect(window, picture);
         POINT origin{frame.left, frame.top};
         if (row[4] == "centred") {
             EXPECT_TRUE(shown.cx <= client.right && shown.cy <= client.bottom)
@@ -186,13 +147,15 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         const int bars[] = {top ? IDC_LM_FIRST_BAR : IDC_LM_FORWARD_BAR,
                             top ? IDC_LM_SECOND_BAR : IDC_LM_AFT_BAR};
         for (int b = 0; b < 2; ++b) {
-            const RECT got = ChildRect(window, dialog.Item(bars[b]));
-            const auto want = [&](int i) { return std::stod(row[5 + 4 * b + i]); };
-            const std::string bar = what + " bar " + std::to_string(bars[b]);
-            EXPECT_NEAR(got.left - origin.x, want(0) * Row().ScaleX(), 1.5) << bar;
-            EXPECT_NEAR(got.top - origin.y, want(1) * Row().ScaleY(), 1.5) << bar;
-            EXPECT_NEAR(got.right - origin.x, want(2) * Row().ScaleX(), 1.5) << bar;
-            EXPECT_NEAR(got.bottom - origin.y, want(3) * Row().ScaleY(), 1.5) << bar;
+            const RECT got = testui::ChildRect(window, dialog.Item(bars[b]));
+            const LONG edges[] = {got.left - origin.x, got.top - origin.y, got.right - origin.x,
+                                  got.bottom - origin.y};  // left, top, right, bottom
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_NEAR(
+                    edges[i],
+                    std::stod(row[5 + 4 * b + i]) * (i % 2 ? Row().ScaleY() : Row().ScaleX()), 1.5)
+                    << what << " bar " << bars[b] << " edge " << i;
+            }
         }
     }
 }
@@ -210,7 +173,7 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
                              0, L"Tahoma");
     SendMessageW(dialog.Item(IDC_LM_ZFW), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     const LRESULT dialogFont = SendMessageW(window, WM_GETFONT, 0, 0);
-    const SIZE topView = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    const SIZE topView = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
 
     RECT place{};
     GetWindowRect(window, &place);
@@ -227,7 +190,7 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
     EXPECT_EQ(std::make_pair(description.lfHeight, description.lfWeight),
               std::make_pair(LONG{-30}, LONG{FW_BOLD}));
     EXPECT_EQ(SendMessageW(dialog.Item(IDC_LM_FIRST_COUNT), WM_GETFONT, 0, 0), dialogFont);
-    const SIZE after = ShownBitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    const SIZE after = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
     EXPECT_EQ(std::make_pair(after.cx, after.cy), std::make_pair(topView.cx, topView.cy));
     DestroyWindow(window);  // before the font it shows
     DeleteObject(bold);

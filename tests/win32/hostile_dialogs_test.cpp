@@ -12,7 +12,6 @@
 #include <iostream>
 
 #include "app/main_menu_dialog.h"
-#include "platform/win32/controls.h"
 #include "res/resource.h"
 #include "tests/hostile/tool_files.h"
 #include "tests/win32/support/ui_driver.h"
@@ -43,8 +42,9 @@ constexpr ToolUi kUi[] = {
      "keys_not_saved", MB_ICONERROR},  // saved silently
 };
 
-// What stands in the file's place.
-enum class Content { Empty, Utf16, NulBytes, Huge, Folder, DeadWritersTemporary };
+// What stands in the file's place: nothing, corpus files, 200 MB of aircraft and key lines,
+// a folder.
+enum class Content { Empty, Utf16, NulBytes, Huge, Folder };
 
 // A scratch simulator folder whose name has accented Latin, Cyrillic and CJK letters: no
 // ANSI code page holds them all, so any use of the ANSI API breaks the tests.
@@ -59,40 +59,32 @@ class HostileDialogs : public testing::Test {
     // Cancel if a failed save kept it open. Expects the box named (a failure's advice, or
     // "saved"), the file as it was (or with the tool's lines, and its original kept) and no
     // temporary left.
-    void Expect(Tool tool, Content content, const char* box) {
+    void Expect(Tool tool, Content content, const std::string& box) {
         SCOPED_TRACE(hostile::ToolName(tool));
         const ToolUi& ui = kUi[int(tool)];
         const std::string path = m_folder + ui.file;
         const fs::path wide = ui::Widen(path);
         const char* const corpus[] = {"", "aircraft_utf16le_bom.cfg", "prefs_nul_bytes.cfg"};
-        const std::string bytes = content <= Content::NulBytes && content != Content::Empty
+        const std::string bytes = content == Content::Utf16 || content == Content::NulBytes
                                       ? hostile::CorpusBytes(corpus[int(content)])
                                       : "";
         fs::remove_all(wide);  // a folder left by the row before
         fs::remove(ui::Widen(path + ".original"));
         testui::Put(path, bytes);
-        if (content == Content::Huge) {  // aircraft and key lines
+        if (content == Content::Huge) {
             std::string chunk;
             while (chunk.size() < 1 << 20) {
                 chunk +=
-                    "[WEIGHT_AND_BALANCE]\r\nstation_load.4 = \"1984, 26.0, 0.0, 0.0, First\"\r\n"
-                    "[Keys]\r\nCommand.00-Key=84\r\n";
+                    "[WEIGHT_AND_BALANCE]\r\nstation_load.4 = \"1984, 26.0, 0.0, 0.0, "
+                    "First\"\r\n[Keys]\r\nCommand.00-Key=84\r\n";
             }
             std::ofstream out(wide, std::ios::binary);
             for (int i = 0; i < 200; ++i) {
                 out.write(chunk.data(), 1 << 20);
             }
-        }
-        if (content == Content::Folder) {
+        } else if (content == Content::Folder) {
             fs::remove(wide);
             fs::create_directory(wide);
-        }
-        const std::string dead = path + ".~99999996-0.tmp",
-                          ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
-        for (const std::string& file : {dead, ours, path + ".bak"}) {
-            if (content == Content::DeadWritersTemporary) {
-                testui::Put(file, "[Keys]\r\nCommand.00-");  // ours perhaps in progress
-            }
         }
         const auto files = std::distance(fs::directory_iterator(wide.parent_path()), {});
         const auto written = fs::last_write_time(wide);
@@ -101,12 +93,13 @@ class HostileDialogs : public testing::Test {
         const SIZE_T peakBefore = memory.PeakWorkingSetSize;
 
         bool opened = false;
-        testui::Boxes boxes = testui::AnswerMessageBoxes(
-            [&] { testui::Click(m_window, ui.menuButton); },
+        testui::Boxes boxes = testui::FromMenu(
+            m_window, ui.menuButton,
+            tool == Tool::LoadManager ? std::vector<std::vector<int>>{{IDC_SEL_A320}}
+                                      : std::vector<std::vector<int>>{},
             [&](HWND dialog) {
-                const bool selector = testui::Text(dialog) == "Aircraft Selector";
-                opened = opened || !selector;
-                testui::Click(dialog, selector ? IDC_SEL_A320 : IDOK);
+                opened = true;
+                testui::Click(dialog, IDOK);
                 if (IsWindow(dialog) && IsWindowVisible(dialog)) {
                     testui::Click(dialog, IDCANCEL);
                 }
@@ -114,31 +107,26 @@ class HostileDialogs : public testing::Test {
         for (testui::MessageBoxInfo& b : boxes) {
             b.owner = nullptr;  // the menu's or the tool's: the dialogs' own tests tell
         }
-        const std::string name = box;
+        const bool saved = box == "saved";
         testui::Boxes want;
-        if (name == "not_installed") {
+        if (box == "not_installed") {
             want = {{"ERROR", testui::Message(box), MB_ICONEXCLAMATION, nullptr}};
-        } else if (name != "saved") {
+        } else if (!saved) {
             want = {{"ERROR", testui::Message(ui.notSaved) + path + "\n\n" + testui::Message(box),
                      ui.failureIcon, nullptr}};
         } else if (ui.saved) {
             want = {{"WARNING", testui::Message(ui.saved), MB_ICONINFORMATION, nullptr}};
         }
         EXPECT_EQ(boxes, want);
-        EXPECT_EQ(opened, name != "not_installed");
+        EXPECT_EQ(opened, box != "not_installed");
         GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
         EXPECT_LT(memory.PeakWorkingSetSize - peakBefore, SIZE_T{64} << 20) << "read whole";
         // A save keeps the file as it was before, byte for byte; a refusal keeps nothing.
-        const bool kept = name == "saved";
-        EXPECT_EQ(fs::exists(ui::Widen(path + ".original")), kept);
-        EXPECT_TRUE(!kept || testui::Bytes(path + ".original") == bytes);
-        EXPECT_EQ(std::distance(fs::directory_iterator(wide.parent_path()), {}),
-                  files - (content == Content::DeadWritersTemporary) + kept)
+        EXPECT_EQ(testui::Bytes(path + ".original"), saved ? bytes : "");
+        EXPECT_EQ(std::distance(fs::directory_iterator(wide.parent_path()), {}), files + saved)
             << "a temporary";
-        if (name == "saved") {
+        if (saved) {
             EXPECT_NE(testui::Bytes(path).find(ui.written), std::string::npos);
-            EXPECT_TRUE(content != Content::DeadWritersTemporary ||
-                        (!fs::exists(ui::Widen(dead)) && fs::exists(ui::Widen(ours))));
         } else {
             EXPECT_EQ(fs::last_write_time(wide), written);
             EXPECT_TRUE(content == Content::Folder || content == Content::Huge ||
@@ -158,8 +146,7 @@ class HostileDialogs : public testing::Test {
 };
 
 // Files the save cannot replace: UTF-16, NUL bytes, 200 MB (never read into memory), a
-// folder in the file's place (for the load manager: no aircraft). A dead writer's
-// temporary is removed by the next save, and nothing of anyone else's.
+// folder in the file's place (for the load manager: no aircraft).
 TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
     Expect(Tool::LoadManager, Content::Utf16, "unsupported_file_advice");
     Expect(Tool::Configuration, Content::NulBytes, "unsupported_file_advice");
@@ -167,7 +154,6 @@ TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
     Expect(Tool::LoadManager, Content::Huge, "too_large_file_advice");
     Expect(Tool::Configuration, Content::Folder, "folder_in_the_way_advice");
     Expect(Tool::LoadManager, Content::Folder, "not_installed");
-    Expect(Tool::KeyAssignments, Content::DeadWritersTemporary, "saved");
 }
 
 // The folder found through the registry, in the 32-bit view where the simulator's

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -17,10 +16,10 @@
 #include "platform/files.h"
 #include "platform/ini_text.h"
 #include "platform/profile.h"
-#include "platform/win32/controls.h"
 #include "platform/win32/dialog.h"
 #include "res/resource.h"
 #include "tests/platform/ini_cases.h"
+#include "tests/win32/support/ui_driver.h"
 
 namespace {
 
@@ -81,7 +80,6 @@ std::set<std::string> Names(std::string_view text) {
 }
 
 TEST(ProfileDifferential, ReadsGiveThePlatformsValues) {
-    int cases = 0;
     for (const ini_cases::ReadFile& file : ini_cases::kReadFiles) {
         std::vector<ini_cases::ReadCheck> queries = file.checks;
         std::string storage;
@@ -101,14 +99,11 @@ TEST(ProfileDifferential, ReadsGiveThePlatformsValues) {
             EXPECT_EQ(
                 profile::GetInt(q.section, q.key, -9999, path),
                 static_cast<int>(GetPrivateProfileIntA(q.section, q.key, -9999, path.c_str())));
-            cases += 2;
         }
     }
-    std::cout << "[ INFO     ] " << cases << " read cases compared\n";
 }
 
 TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
-    int counts[3] = {};
     for (const ini_cases::WriteRow& row : ini_cases::kWriteRows) {
         SCOPED_TRACE(row.name);
         const std::string theirs = NewFile(row.name, row.before);
@@ -117,7 +112,6 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
         ASSERT_TRUE(WritePrivateProfileStringA(section, key, row.value.c_str(), theirs.c_str()));
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, theirs.c_str());  // flush its cache
         const files::Status status = profile::WriteString(row.section, row.key, row.value, ours);
-        ++counts[row.platform];
         if (row.platform == ini_cases::kOursRefuses) {
             EXPECT_EQ(status.error, files::Error::Unsupported);
             EXPECT_EQ(Get(ours), row.before);
@@ -130,28 +124,28 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
         // Either way the platform reads our file as it reads its own.
         EXPECT_EQ(Theirs(section, key, ours), Theirs(section, key, theirs));
     }
-    std::cout << "[ INFO     ] " << counts[ini_cases::kSame] << " write cases equal, "
-              << counts[ini_cases::kDiffers] << " named cases where ours differs, "
-              << counts[ini_cases::kOursRefuses] << " where ours refuses\n";
 }
 
-// What only Windows file systems have: attributes. A read-only file is refused
-// (no temporary left), a hidden one written and kept hidden.
-TEST(Win32Files, ReadOnlyIsRefusedAndHiddenKept) {
+// What only Windows file systems have: attributes (a hidden file written and kept hidden; a
+// read-only one: the dialogs' tests) and live processes. No temporary left.
+TEST(Win32Files, HiddenFilesAndTemporaries) {
     const auto count = std::distance(fs::directory_iterator(kFolder.path), {});
-    for (DWORD attribute : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
-        const std::string path = NewFile("Attribute", "[Common]\r\nUnitSystem=0\r\n");
-        SetFileAttributesA(path.c_str(), attribute);
-        const files::Status status = profile::WriteString("Common", "UnitSystem", "1", path);
-        EXPECT_EQ(status.error, attribute == FILE_ATTRIBUTE_HIDDEN ? files::Error::None
-                                                                   : files::Error::AccessDenied);
-        EXPECT_EQ(Get(path),
-                  status.ok() ? "[Common]\r\nUnitSystem=1\r\n" : "[Common]\r\nUnitSystem=0\r\n");
-        EXPECT_TRUE(GetFileAttributesA(path.c_str()) & attribute);
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string hidden = NewFile("Hidden", "[Common]\r\nUnitSystem=0\r\n");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(profile::WriteString("Common", "UnitSystem", "1", hidden).ok());
+    EXPECT_EQ(Get(hidden), "[Common]\r\nUnitSystem=1\r\n");
+    EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    // A temporary left by a writer whose process is gone goes with the next write; ours,
+    // perhaps in progress, stays.
+    const std::string path = NewFile("Temporaries", "[Keys]\r\n"), dead = path + ".~99999996-0.tmp",
+                      ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
+    for (const std::string& temporary : {dead, ours}) {
+        std::ofstream(temporary, std::ios::binary) << "[Keys]\r\nCommand.00-";
     }
-    // The two files and the original kept of the one written.
-    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 3) << "a temporary";
+    EXPECT_TRUE(profile::WriteString("Keys", "Command.00-Key", "20", path).ok());
+    EXPECT_EQ(Get(dead) + "|" + Get(ours), ini_cases::kMissing + "|[Keys]\r\nCommand.00-");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 5) << "a temporary";
 }
 
 // The pictures, decoded once (their sizes and depth: the golden templates), pixel for
@@ -196,9 +190,7 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
         shown << id << " " << Dlu(client.right, base.right, 4) << "x"
               << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
         for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            RECT r;
-            GetWindowRect(c, &r);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            const RECT r = testui::ChildRect(window, c);
             wchar_t type[32];
             GetClassNameW(c, type, 32);
             const LONG style = GetWindowLongW(c, GWL_STYLE);

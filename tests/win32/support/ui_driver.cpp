@@ -8,7 +8,7 @@
 #include <iterator>
 #include <set>
 
-#include "platform/win32/controls.h"
+#include "res/resource.h"
 
 namespace testui {
 namespace {
@@ -70,7 +70,7 @@ MessageBoxInfo ReadMessageBox(HWND box) {
                                               {IDI_WARNING, MB_ICONEXCLAMATION},
                                               {IDI_INFORMATION, MB_ICONINFORMATION},
                                               {IDI_QUESTION, MB_ICONQUESTION}};
-    MessageBoxInfo info{Text(box), "", 0, GetWindow(box, GW_OWNER)};
+    MessageBoxInfo info{ui::GetText(box), "", 0, GetWindow(box, GW_OWNER)};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
@@ -78,7 +78,7 @@ MessageBoxInfo ReadMessageBox(HWND box) {
                 info.icon = icon == LoadIconW(nullptr, name) ? flag : info.icon;
             }
         } else if (GetDlgCtrlID(child) == 0xFFFF) {
-            info.text = Text(child);
+            info.text = ui::GetText(child);
         }
     }
     return info;
@@ -124,14 +124,37 @@ Boxes AnswerMessageBoxes(const std::function<void()>& action,
     return boxes;
 }
 
+Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choices,
+               const std::function<void(HWND tool)>& tool) {
+    size_t opening = 0;
+    Boxes boxes = AnswerMessageBoxes(
+        [&] { Click(menu, button); },
+        [&](HWND window) {
+            EXPECT_FALSE(IsWindowEnabled(menu)) << ui::GetText(window);
+            if (ui::GetText(window) != "Aircraft Selector") {
+                if (!tool) {
+                    ADD_FAILURE() << "unexpected tool " << ui::GetText(window);
+                    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                    return;
+                }
+                return tool(window);
+            }
+            EXPECT_EQ(GetWindow(window, GW_OWNER), menu);
+            for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {
+                EXPECT_FALSE(ui::IsChecked(window, id)) << "pressed at opening: " << id;
+            }
+            for (int id : opening < choices.size() ? choices[opening] : std::vector<int>{}) {
+                Click(window, id);
+            }
+            ++opening;
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);  // Escape or the close box
+        });
+    EXPECT_EQ(opening, choices.size()) << "selector openings";
+    return boxes;
+}
+
 void Click(HWND dialog, int id) {
     SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-std::string Text(HWND window) {
-    return ui::GetText(window);
-}
-std::string ItemText(HWND dialog, int id) {
-    return ui::GetItemText(dialog, id);
 }
 HWND MakeOwner() {
     return CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
@@ -141,6 +164,22 @@ HWND MakeOwner() {
 std::string Rgb(COLORREF colour) {
     return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
            std::to_string(GetBValue(colour)) + " ";
+}
+
+RECT ChildRect(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+SIZE BitmapSize(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    const UINT get = lstrcmpiW(name, L"Button") == 0 ? BM_GETIMAGE : STM_GETIMAGE;
+    BITMAP info{};
+    GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
+               &info);
+    return {info.bmWidth, info.bmHeight};
 }
 
 std::string TempPath(const std::string& name) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/controls.h"
+
 namespace testui {
 
 // Runs action; each new top-level dialog or message box of this thread that
@@ -19,10 +21,8 @@ void RunWithModalHandler(const std::function<void()>& action,
                          const std::function<void(HWND window)>& handler);
 
 struct MessageBoxInfo {
-    std::string caption;
-    std::string text;
-    UINT icon =
-        0;  // MB_ICONERROR, MB_ICONEXCLAMATION, MB_ICONINFORMATION, MB_ICONQUESTION; 0: no box
+    std::string caption, text;
+    UINT icon = 0;  // MB_ICONERROR, ...EXCLAMATION, ...INFORMATION, ...QUESTION; 0: no box
     HWND owner = nullptr;
 };
 MessageBoxInfo ReadMessageBox(HWND window);
@@ -38,11 +38,26 @@ std::string Message(const std::string& name);
 Boxes AnswerMessageBoxes(const std::function<void()>& action,
                          const std::function<void(HWND dialog)>& onDialog = nullptr);
 
+// Clicks a main menu button. The aircraft selector, each time it opens, gets the next
+// list of clicks of choices (none when they run out) and is closed as by Escape; a
+// tool goes to tool, which closes it. The menu must stay disabled under each of them,
+// and own the selector.
+Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choices,
+               const std::function<void(HWND tool)>& tool);
+
 void Click(HWND dialog, int id);  // BM_CLICK, as a user's click
-std::string Text(HWND window);
-std::string ItemText(HWND dialog, int id);
-HWND MakeOwner();                  // a visible top-level window to run tools over
-std::string Rgb(COLORREF colour);  // "r,g,b "
+template <class Ids>
+std::string Texts(HWND dialog, const Ids& ids) {  // each followed by '|'
+    std::string texts;
+    for (int id : ids) {
+        texts += ui::GetItemText(dialog, id) + "|";
+    }
+    return texts;
+}
+HWND MakeOwner();                         // a visible top-level window to run tools over
+std::string Rgb(COLORREF colour);         // "r,g,b "
+RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates
+SIZE BitmapSize(HWND control);            // of the picture a static or button shows
 
 // Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing);
 // bytes written, with the folders on the way.

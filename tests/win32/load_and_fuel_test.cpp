@@ -1,0 +1,356 @@
+// The load manager and the Fuel Planner on real controls, driven as a user
+// drives them: each wired to its file and its results, in its colours, the
+// load manager following its thumbs and saving into each variant's file or
+// showing the failure; their weight-and-balance lines following the dialog,
+// warning in its colour, in free space of the template. The arithmetic and
+// the texts are the native tests' part.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fuel/fuel_planner_dialog.h"
+#include "payload/load_manager_dialog.h"
+#include "payload/station_values.h"
+#include "platform/profile.h"
+#include "res/resource.h"
+#include "tests/support/data_rows.h"
+#include "tests/win32/support/ui_driver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFields[] = {IDC_LM_FIRST_COUNT,  IDC_LM_SECOND_COUNT,    IDC_LM_FORWARD_PERCENT,
+                           IDC_LM_AFT_PERCENT,  IDC_LM_FIRST_WEIGHT,    IDC_LM_SECOND_WEIGHT,
+                           IDC_LM_PAX_WEIGHT,   IDC_LM_FORWARD_WEIGHT,  IDC_LM_AFT_WEIGHT,
+                           IDC_LM_CARGO_WEIGHT, IDC_LM_AIRCRAFT_WEIGHT, IDC_LM_ZFW};
+constexpr int kBars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR, IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR};
+constexpr int kPlanned[] = {IDC_FP_TRIP,   IDC_FP_FOB,         IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER,
+                            IDC_FP_CENTER, IDC_FP_RIGHT_INNER, IDC_FP_RIGHT_OUTER};
+constexpr int kInputs[] = {IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX,
+                           IDC_FP_ZFW,      IDC_FP_TAXI,     IDC_FP_RESERVE,
+                           IDC_FP_FINAL,    IDC_FP_ZFW_UNIT, IDC_FP_COST_INDEX_UNIT};
+
+// The load manager's twelve fields, then its four bars' positions and ends.
+std::string Shown(HWND dialog) {
+    std::string shown = testui::Texts(dialog, kFields);
+    for (int id : kBars) {
+        shown += std::to_string(SendDlgItemMessageW(dialog, id, PBM_GETPOS, 0, 0)) + "/" +
+                 std::to_string(SendDlgItemMessageW(dialog, id, PBM_GETRANGE, 0, 0)) + "|";
+    }
+    return shown;
+}
+
+// The colour of each control's pixel inside its border.
+template <class Ids>
+std::string Colours(HWND dialog, const Ids& ids) {
+    std::string colours;
+    for (int id : ids) {
+        HWND control = GetDlgItem(dialog, id);
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(control);
+        colours += testui::Rgb(GetPixel(dc, 3, 3));
+        ReleaseDC(control, dc);
+    }
+    return colours;
+}
+
+const std::string kFolder = testui::TempPath("corvel-payload");
+std::string PathOf(const std::string& variant) {
+    return kFolder + "\\SimObjects\\Airplanes\\Norvane Zelvia " + variant + "\\Aircraft.cfg";
+}
+
+// An aircraft.cfg with this empty weight and station pounds (first, coach, baggage, cargo).
+std::string Cfg(const std::string& emptyLb, const std::vector<std::string>& lb) {
+    return "[fltsim.0]\r\n\r\n[WEIGHT_AND_BALANCE]\r\n; pounds\r\nempty_weight = " + emptyLb +
+           "\r\nstation_load.4 = \"" + lb[0] +
+           ",   26.0, 0.0, 0.0, First\"\r\nstation_load.5 = \"" + lb[1] +
+           ",  0.0, 0.0, 0.0, Coach\"\r\nstation_load.2 = \"" + lb[2] +
+           ",   16.0, 0.0, 0.0, Baggage\"\r\nstation_load.3 = \"" + lb[3] +
+           ",   0.0, 0.0, 0.0, Cargo\"\r\n";
+}
+
+// The A320's template (the others: the balance lines' test opens each) over the worked load
+// of 12 + 138 passengers and holds at 50 and 100 %: 1984 lb / 75 kg = 12 passengers,
+// 3750 lb = 1701 kg is half the 3402 kg forward hold.
+TEST(LoadManager, ShowsTheFilesLoadInItsColoursAndFollowsTheThumbs) {
+    fs::remove_all(ui::Widen(kFolder));
+    testui::Put(PathOf("A320"), Cfg("93500", {"1984", "22817", "3750", "10000"}));
+    payload::detail::CLoadManager manager(nullptr, {AircraftType::A320, kFolder});
+    const HWND dialog = manager.Create();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::GetText(dialog), "A320 Load Manager");
+    EXPECT_TRUE(ui::IsChecked(dialog, IDC_LM_METRIC));
+    EXPECT_EQ(Shown(dialog),
+              "12|138|50|100|900|10350|11250|1701|4536|6237|42412|59899|"
+              "12/12|138/138|50/100|100/100|");
+    EXPECT_EQ(Colours(dialog, kFields) + Colours(dialog, kBars),  // the weight: the dialog's face
+              "255,255,128 255,255,128 192,255,192 192,255,192 255,200,130 255,200,130 "
+              "255,200,130 128,255,128 128,255,128 128,255,128 " +
+                  testui::Rgb(GetSysColor(COLOR_3DFACE)) +
+                  "0,0,150 255,200,130 255,200,130 128,255,128 128,255,128 ");
+    testui::Click(dialog, IDC_LM_IMPERIAL);
+    EXPECT_EQ(Shown(dialog),
+              "12|138|50|100|1984|22817|24801|3750|10000|13750|93500|132050|"
+              "12/12|138/138|50/100|100/100|");
+    // The aft thumb dragged to the start: the fields follow before the release.
+    HWND aft = GetDlgItem(dialog, IDC_LM_AFT_SLIDER);
+    RECT thumb{};
+    SendMessageW(aft, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const int y = (thumb.top + thumb.bottom) / 2;
+    SendMessageW(aft, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((thumb.left + thumb.right) / 2, y));
+    SendMessageW(aft, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, y));
+    UpdateWindow(aft);
+    EXPECT_EQ(Shown(dialog),
+              "12|138|50|0|1984|22817|24801|3750|0|3750|93500|122050|"
+              "12/12|138/138|50/100|0/100|");
+    SendMessageW(aft, WM_LBUTTONUP, 0, MAKELPARAM(0, y));
+    EXPECT_EQ(Colours(dialog, std::vector<int>{IDC_LM_AFT_BAR}),
+              "255,255,255 ");  // empty: the background
+    testui::Click(dialog, IDC_LM_METRIC);
+    EXPECT_EQ(std::to_string(manager.ZfwKg()) + "|" + ui::GetItemText(dialog, IDC_LM_ZFW),
+              "55363|55363");
+}
+
+// Cancel writes nothing; OK writes both variants, a failure of one is shown
+// and the other still written; a file gone since the opening is not created.
+TEST(LoadManager, OkSavesEveryVariantCancelNothingAndFailuresAreShown) {
+    fs::remove_all(ui::Widen(kFolder));
+    const std::string base = PathOf("A319"), iae = PathOf("A319IAE");
+    testui::Put(base, Cfg("89500", {"1322", "16369", "0", "0"}));
+    testui::Put(iae, Cfg("90000", {"0", "0", "0", "0"}));
+    HWND owner = testui::MakeOwner();
+    // Runs the load manager, the user's moves on its sliders, then OK or Cancel.
+    auto run = [&](
+                   int32_t savedKg, std::vector<std::pair<int, int>> moves, int button,
+                   const std::function<void()>& before = [] {}) {
+        std::optional<int32_t> saved;
+        auto boxes = testui::AnswerMessageBoxes(
+            [&] {
+                saved = payload::RunLoadManager(owner, {AircraftType::A319, kFolder});
+            },
+            [&](HWND dialog) {
+                for (auto [id, position] : moves) {
+                    SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
+                    UpdateWindow(GetDlgItem(dialog, id));
+                }
+                before();
+                testui::Click(dialog, button);
+            });
+        EXPECT_EQ(saved.value_or(-1), savedKg);
+        return boxes;
+    };
+    EXPECT_TRUE(run(-1, {{IDC_LM_SECOND_SLIDER, 116}}, IDCANCEL).empty());
+    EXPECT_EQ(testui::Bytes(base), Cfg("89500", {"1322", "16369", "0", "0"}));
+
+    // 5 + 99 passengers of 75 kg and the full aft hold (3020 kg) over 40597 kg empty.
+    EXPECT_TRUE(run(51417, {{IDC_LM_FIRST_SLIDER, 5}, {IDC_LM_AFT_SLIDER, 100}}, IDOK).empty());
+    const std::string saved = Cfg("89500", {"826", "16369", "0", "6657"});
+    EXPECT_EQ(testui::Bytes(base) + testui::Bytes(iae),
+              saved + Cfg("90000", {"826", "16369", "0", "6657"}));
+
+    // Another program holds the base file open.
+    HANDLE held = CreateFileW(ui::Widen(base).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    auto boxes = run(-1, {{IDC_LM_SECOND_SLIDER, 0}}, IDOK);
+    CloseHandle(held);
+    const std::string notSaved = testui::Message("payload_not_saved") + base;
+    EXPECT_EQ(boxes,
+              (testui::Boxes{{"ERROR", notSaved + "\n\n" + testui::Message("access_denied_advice"),
+                              MB_ICONEXCLAMATION, owner}}));
+    EXPECT_EQ(testui::Bytes(base) + testui::Bytes(iae),
+              saved + Cfg("90000", {"826", "0", "0", "6657"}));
+
+    // The base file vanishes while the dialog is open: reported, not created again.
+    boxes = run(-1, {}, IDOK, [&] { fs::remove_all(fs::path(ui::Widen(base)).parent_path()); });
+    EXPECT_EQ(boxes, (testui::Boxes{{"ERROR", notSaved, MB_ICONEXCLAMATION, owner}}));
+    EXPECT_EQ(testui::Bytes(iae), Cfg("90000", {"826", "16369", "0", "6657"}));
+    EXPECT_FALSE(fs::exists(ui::Widen(base)));
+    DestroyWindow(owner);
+}
+
+// The defaults and the weight saved in this run, the colours; a plan typed (digits only)
+// and Enter, in kilograms then pounds; a refusal leaves the last plan on show, too much
+// fuel shows the full tanks with its refusal.
+TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
+    fuel::detail::CFuelPlanner planner(nullptr, {AircraftType::A320, 59899});
+    const HWND dialog = planner.Create();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(testui::Texts(dialog, kInputs) + testui::Texts(dialog, kPlanned),
+              "||50|59899|200|5|1000|kg|kg/min||||||||");
+    EXPECT_TRUE(ui::IsChecked(dialog, IDC_FP_METRIC));
+    // Read-only edits ask their dialog for colours as statics do: background, text.
+    std::string colours;
+    HDC dc = GetDC(dialog);
+    for (int id : {IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER, IDC_FP_CENTER, IDC_FP_RIGHT_INNER,
+                   IDC_FP_RIGHT_OUTER, IDC_FP_FOB}) {
+        colours += SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)))
+                       ? testui::Rgb(GetBkColor(dc)) + testui::Rgb(GetTextColor(dc)) + "| "
+                       : "no brush | ";
+    }
+    ReleaseDC(dialog, dc);
+    EXPECT_EQ(colours,
+              "255,255,128 0,0,0 | 255,200,130 0,0,0 | 192,255,192 0,0,0 | "
+              "255,200,130 0,0,0 | 255,255,128 0,0,0 | 0,0,150 255,255,255 | ");
+    // Typed into distance, altitude, cost index and ZFW, as many as given.
+    const auto type = [](HWND into, const std::vector<std::string>& values) {
+        const int ids[] = {IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX, IDC_FP_ZFW};
+        for (size_t i = 0; i < values.size(); ++i) {
+            HWND edit = GetDlgItem(into, ids[i]);
+            ui::MoveFocus(into, edit);
+            SendMessageW(edit, EM_SETSEL, 0, -1);
+            for (char c : "\b" + values[i]) {
+                SendMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 0);
+            }
+        }
+    };
+    type(dialog, {"5x0-0", "35000", "50", "60000"});
+    // Enter in a field presses the default button, as the dialog manager handles it.
+    MSG enter = {GetDlgItem(dialog, IDC_FP_ZFW), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(dialog, &enter));
+    EXPECT_EQ(testui::Texts(dialog, kPlanned),
+              "4135|5541|0 (0.0%)|2770 (51.0%)|1 (0.0%)|2770 (51.0%)|0 (0.0%)|");
+    testui::Click(dialog, IDC_FP_IMPERIAL);
+    EXPECT_EQ(testui::Texts(dialog, kInputs) + testui::Texts(dialog, kPlanned),
+              "500|35000|50|132275|440|5|2204|lb|100lb/h|"
+              "9115|12215|0 (0.0%)|6106 (51.0%)|2 (0.0%)|6106 (51.0%)|0 (0.0%)|");
+    const std::string plan = testui::Texts(dialog, kPlanned);
+    type(dialog, {"3000", ""});  // an empty altitude
+    EXPECT_EQ(
+        testui::AnswerMessageBoxes([&] { testui::Click(dialog, IDC_FP_VALIDATE); }),
+        (testui::Boxes{{"ERROR", testui::Message("mandatory_fields"), MB_ICONERROR, dialog}}));
+    EXPECT_EQ(testui::Texts(dialog, kPlanned), plan);
+
+    // Too much fuel: the full tanks are shown with the refusal.
+    fuel::detail::CFuelPlanner acj(nullptr, {AircraftType::ACJ, 0});
+    ASSERT_NE(acj.Create(), nullptr);
+    type(acj.GetHwnd(), {"3000", "39000", "60", "50000"});
+    std::string refused;
+    testui::RunWithModalHandler([&] { testui::Click(acj.GetHwnd(), IDC_FP_VALIDATE); },
+                                [&](HWND box) {
+                                    refused = testui::ReadMessageBox(box).text + "|" +
+                                              testui::Texts(acj.GetHwnd(), kPlanned);
+                                    PostMessageW(box, WM_COMMAND, IDOK, 0);
+                                });
+    EXPECT_EQ(refused, testui::Message("not_enough_fuel") +
+                           "|22302|24617|691 (100.0%)|5435 (100.0%)|11718 (100.0%)|5435 "
+                           "(100.0%)|691 (100.0%)|");
+}
+
+// A simulator folder with the demo aircraft, the A320 holding the worked
+// load (12 + 138 passengers, holds 50 % and 100 %) and, unless "-", another
+// empty weight.
+std::string SimFolder(const std::string& emptyWeightLb) {
+    const fs::path folder = fs::temp_directory_path() / L"corvel-balance";
+    fs::remove_all(folder);
+    fs::copy(fs::path(CORVEL_SOURCE_DIR) / "demo", folder, fs::copy_options::recursive);
+    const std::string sim = ui::Narrow(folder.wstring());
+    std::vector<profile::Entry> entries =
+        payload::PayloadEntries({0, 12, 138, 50, 100}, Aircraft(AircraftType::A320));
+    if (emptyWeightLb != "-") {
+        entries.push_back({"WEIGHT_AND_BALANCE", "empty_weight", emptyWeightLb});
+    }
+    EXPECT_TRUE(profile::WriteBatch(entries, AircraftFilePaths(AircraftType::A320, sim).base).ok());
+    return sim;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+// The line inside the client area, overlapping no control; every other control, "id
+// left,top right,bottom" in tab order (a picture that takes its bitmap's size keeps only
+// its place), where the dialog manager alone puts it (the template made into a dialog with
+// no code of ours).
+void ExpectLineInFreeSpace(HWND dialog, int templateId, int lineId) {
+    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                                    nullptr, PlainDialogProc, 0);
+    ASSERT_NE(plain, nullptr);
+    const RECT line = testui::ChildRect(dialog, GetDlgItem(dialog, lineId));
+    std::ostringstream layouts[2];
+    for (HWND window : {dialog, plain}) {
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const RECT rect = testui::ChildRect(window, c);
+            RECT overlap{};
+            if (GetDlgCtrlID(c) == lineId) {
+                continue;
+            }
+            EXPECT_FALSE(IntersectRect(&overlap, &line, &rect)) << "overlaps " << GetDlgCtrlID(c);
+            wchar_t className[16] = L"";
+            GetClassNameW(c, className, 16);
+            const LONG style = GetWindowLongW(c, GWL_STYLE);
+            std::ostringstream& layout = layouts[window == plain];
+            layout << GetDlgCtrlID(c) << " " << rect.left << "," << rect.top;
+            if (lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP ||
+                (style & SS_CENTERIMAGE)) {
+                layout << " " << rect.right << "," << rect.bottom;
+            }
+            layout << "\n";
+        }
+    }
+    EXPECT_EQ(layouts[0].str(), layouts[1].str()) << templateId;
+    DestroyWindow(plain);
+    RECT client{}, inside{};
+    GetClientRect(dialog, &client);
+    EXPECT_TRUE(!IsRectEmpty(&line) && IntersectRect(&inside, &line, &client) &&
+                EqualRect(&inside, &line))
+        << templateId;
+}
+
+bool Warns(HWND dialog, int lineId) {
+    HWND line = GetDlgItem(dialog, lineId);
+    HDC dc = GetDC(line);
+    SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(line));
+    const bool warns = GetTextColor(dc) == RGB(192, 0, 0);
+    ReleaseDC(line, dc);
+    return warns;
+}
+
+TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
+    const std::string demo = SimFolder("-");
+    for (const AircraftSpec& aircraft : kAircraft) {
+        payload::detail::CLoadManager manager(nullptr, {aircraft.type, demo});
+        ASSERT_NE(manager.Create(), nullptr);
+        EXPECT_NE(ui::GetItemText(manager.GetHwnd(), IDC_LM_BALANCE_LINE).find("ZFW CG"),
+                  std::string::npos);
+        ExpectLineInFreeSpace(manager.GetHwnd(), aircraft.loadManagerTemplate, IDC_LM_BALANCE_LINE);
+    }
+    for (const auto& row : test_data::Rows("win32/balance_lines.tsv")) {
+        const std::string sim = SimFolder(row[1]);
+        const bool load = row[0] == "load";
+        payload::detail::CLoadManager manager(nullptr, {AircraftType::A320, sim});
+        fuel::detail::CFuelPlanner planner(
+            nullptr, {AircraftType::A320, 59899, AircraftFilePaths(AircraftType::A320, sim).base});
+        ASSERT_NE(load ? manager.Create() : planner.Create(), nullptr);
+        HWND dialog = load ? manager.GetHwnd() : planner.GetHwnd();
+        std::istringstream steps(row[2]);
+        for (std::string step; steps >> step;) {
+            if (step == "empty-economy") {
+                SendDlgItemMessageW(dialog, IDC_LM_SECOND_SLIDER, TBM_SETPOS, TRUE, 0);
+                UpdateWindow(GetDlgItem(dialog, IDC_LM_SECOND_SLIDER));
+            } else if (step == "pounds") {
+                testui::Click(dialog, load ? IDC_LM_IMPERIAL : IDC_FP_IMPERIAL);
+            } else {
+                ui::SetItemText(dialog, IDC_FP_DISTANCE, step.substr(step.find('-') + 1));
+                ui::SetItemText(dialog, IDC_FP_ALTITUDE, "35000");
+                testui::Click(dialog, IDC_FP_VALIDATE);
+            }
+        }
+        const int lineId = load ? IDC_LM_BALANCE_LINE : IDC_FP_BALANCE_LINE;
+        EXPECT_EQ(ui::GetItemText(dialog, lineId), test_data::WithNbsp(row[4])) << row[2];
+        EXPECT_EQ(Warns(dialog, lineId), row[3] == "1") << row[4];
+        if (!load) {
+            ExpectLineInFreeSpace(dialog, IDD_FUEL_PLANNER, lineId);
+        }
+    }
+}
+
+}  // namespace

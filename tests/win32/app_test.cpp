@@ -1,27 +1,17 @@
 // The shell driven as a user would: the main menu and the aircraft selector;
 // the window menu: the simulator folder from the registry (each source set
 // alone with reg.exe in its view; their order: the native tests), chosen by
-// hand, About, the originals restored; the manifest and version information.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
+// hand, About, the originals restored.
 #include <process.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <string>
 
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
-#include "res/resource.h"
-#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using testui::Boxes;
 using testui::Message;
 
@@ -77,38 +67,6 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
     std::filesystem::remove_all(ui::Widen(sim));
 }
 
-// Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor
-// where Windows can, system-wide before) with common controls 6; the version information
-// names the product.
-TEST(ProgramResources, ManifestAndVersionInformation) {
-    std::string utf8 = "Z:" CORVEL_PROGRAM_PATH;  // through Wine's Z: drive
-    std::replace(utf8.begin(), utf8.end(), '/', '\\');
-    const std::wstring path = ui::Widen(utf8);
-    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST);
-    ASSERT_TRUE(found);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
-                               SizeofResource(program, found));
-    FreeLibrary(program);
-    for (const char* part : {"level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">true</dpiAware>",
-                             ">PerMonitorV2, System</dpiAwareness>",
-                             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""}) {
-        EXPECT_NE(manifest.find(part), std::string::npos) << part;
-    }
-    std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(data.size()), data.data()));
-    std::string values;
-    for (const wchar_t* name : {L"ProductName", L"FileVersion"}) {
-        wchar_t* text = nullptr;
-        UINT length = 0;
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
-        VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length);
-        values += ui::Narrow(text ? text : L"?") + "|";
-    }
-    EXPECT_EQ(values, "Corvel Config|" CORVEL_VERSION "|");
-}
-
 struct Shown {
     std::string rows;  // the files' labels as the list shows them, each ending in '|'
     std::string prompt;
@@ -117,29 +75,20 @@ struct Shown {
 };
 
 // Opens the dialog from the window menu, ticks the rows whose label is given, presses
-// Restore (answering Yes to the question) and closes it.
+// Restore (the driver answers Yes to the question) and closes it.
 Shown Restore(HWND menu, const std::vector<std::string>& tick) {
     Shown shown;
-    testui::RunWithModalHandler(
+    const Boxes boxes = testui::AnswerMessageBoxes(
         [&] { SendMessageW(menu, WM_SYSCOMMAND, IDM_RESTORE_ORIGINALS, 0); },
         [&](HWND window) {
-            if (const testui::MessageBoxInfo box = testui::ReadMessageBox(window); box.icon) {
-                shown.boxes += box.caption + ": " + box.text + "|";
-                PostMessageW(window, WM_COMMAND, box.icon == MB_ICONQUESTION ? IDYES : IDOK, 0);
-                return;
-            }
             HWND list = GetDlgItem(window, IDC_RO_FILES);
             shown.prompt = ui::GetItemText(window, IDC_RO_PROMPT);
             shown.restoreEnabled = IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE));
             for (int row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
                 wchar_t cell[100] = {};
-                LVITEMW item{};
-                item.pszText = cell;
-                item.cchTextMax = 100;
-                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-                const std::string label = ui::Narrow(cell);
-                shown.rows += label + "|";
-                if (std::find(tick.begin(), tick.end(), label) != tick.end()) {
+                ListView_GetItemText(list, row, 0, cell, 100);
+                shown.rows += ui::Narrow(cell) + "|";
+                if (std::find(tick.begin(), tick.end(), ui::Narrow(cell)) != tick.end()) {
                     ListView_SetCheckState(list, row, TRUE);
                 }
             }
@@ -148,6 +97,9 @@ Shown Restore(HWND menu, const std::vector<std::string>& tick) {
             }
             testui::Click(window, IDCANCEL);
         });
+    for (const testui::MessageBoxInfo& box : boxes) {
+        shown.boxes += box.caption + ": " + box.text + "|";
+    }
     return shown;
 }
 

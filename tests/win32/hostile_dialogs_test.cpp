@@ -2,23 +2,18 @@
 // user or another program could leave in its file's place: the right error box, the file
 // left as it was. Which failure shows which advice is the native tests' part; here each
 // kind of failure goes once through a real dialog.
-#include <windows.h>
+#include "tests/win32/support/ui_driver.h"  // <windows.h> before <psapi.h>
+
 #include <psapi.h>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "app/main_menu_dialog.h"
-#include "res/resource.h"
 #include "tests/hostile/tool_files.h"
-#include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using hostile::Tool;
 
 // Each tool (in Tool order): its menu button, its file under the simulator folder, a line

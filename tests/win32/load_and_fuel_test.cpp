@@ -4,27 +4,15 @@
 // showing the failure; their weight-and-balance lines following the dialog,
 // warning in its colour, in free space of the template. The arithmetic and
 // the texts are the native tests' part.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "fuel/fuel_planner_dialog.h"
 #include "payload/load_manager_dialog.h"
 #include "payload/station_values.h"
 #include "platform/profile.h"
-#include "res/resource.h"
-#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kFields[] = {IDC_LM_FIRST_COUNT,  IDC_LM_SECOND_COUNT,    IDC_LM_FORWARD_PERCENT,
                            IDC_LM_AFT_PERCENT,  IDC_LM_FIRST_WEIGHT,    IDC_LM_SECOND_WEIGHT,

@@ -2,23 +2,14 @@
 // user drives them, over crafted files: what the real controls show, keys
 // typed into the hot-key control, the message boxes, the file as Windows
 // reads it or as saved.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "keys/key_assigner_dialog.h"
 #include "keys/key_config_dialog.h"
 #include "options/configuration_dialog.h"
-#include "res/resource.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {

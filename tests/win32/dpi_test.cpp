@@ -40,16 +40,12 @@ void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
     EXPECT_NEAR(shown.cy, at96.cy * Row().ScaleY(), tolerance) << what;
 }
 
-// The prefix's scale (the icon's sizes for it: tests/res).
-TEST(Dpi, ThePrefixHasItsScale) {
+// The prefix's scale; the pictures of tests/data/win32/dpi_pictures.tsv, and
+// each dialog's base units. (The icon's sizes for each scale: tests/res.)
+TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Row().dpi) << "the prefix's LogPixels";
     ReleaseDC(nullptr, screen);
-}
-
-// The pictures of tests/data/win32/dpi_pictures.tsv, and each dialog's
-// base units.
-TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     const auto pictures = test_data::Rows("win32/dpi_pictures.tsv");
     ASSERT_FALSE(pictures.empty());
     auto check = [&](HWND window, int templateId) {

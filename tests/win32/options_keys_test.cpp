@@ -193,8 +193,10 @@ class KeyDialogs : public testing::Test {
     HWND m_dialog = nullptr;
 };
 
-// The commands in row order after "Select a command", chosen at first.
-TEST_F(KeyDialogs, ListsTheCommandsAndAsksForOneFirst) {
+// The commands in row order after "Select a command", chosen at first. Then on [MCDU] DIR
+// Key (item 5, row 4): Alt is refused and the assigner stays open with the binding
+// unchanged; other keys are stored and shown.
+TEST_F(KeyDialogs, ListTheCommandsStoreAndShowACapturedKeyButRefuseAlt) {
     Open(0);
     std::string listed;
     for (int item = 0; item < SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_GETCOUNT, 0, 0);
@@ -208,12 +210,8 @@ TEST_F(KeyDialogs, ListsTheCommandsAndAsksForOneFirst) {
     EXPECT_EQ(SendDlgItemMessageW(m_dialog, IDC_KC_COMMANDS, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(Change(),
               (Boxes{{"ERROR", testui::Message("select_command_first"), MB_ICONERROR, m_dialog}}));
-}
 
-// On [MCDU] DIR Key (item 5, row 4): Alt is refused and the assigner stays
-// open with the binding unchanged; other keys are stored and shown.
-TEST_F(KeyDialogs, CapturedKeyIsStoredAndShownButAltIsRefused) {
-    Open(5);
+    Select(5);
     HWND assignerWindow = nullptr;
     const Boxes boxes = Change([&](HWND assigner) {
         SendDlgItemMessageW(assigner, IDC_KA_HOTKEY, HKM_SETHOTKEY, MAKEWORD('X', HOTKEYF_ALT), 0);

@@ -1,9 +1,12 @@
 // The simulator folder search, over a registry and a file system given as
-// the tables of tests/data/simulator_search.tsv.
+// the tables of tests/data/simulator_search.tsv, and the About text that
+// tells of it.
+#include "app/about_text.h"
 #include "app/locate_files.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sstream>
@@ -28,57 +31,64 @@ std::string Field(const std::string& text) {
     return name == names.end() ? text : name->second;
 }
 
-struct Case {
-    test_data::Row row;                    // name, usable, chosen, folder, found by
-    std::vector<test_data::Row> registry;  // root, key, value, view, data
-};
-
-void Check(const Case& c) {
-    SCOPED_TRACE(c.row[1]);
-    SearchEnvironment environment;
-    if (c.row[3] != "-") {
-        environment.chosenFolder = c.row[3];
-    }
-    environment.currentDirectory = "D:\\Cur\\Norvane\\Corvel";
-    environment.programFolder = "E:\\Prog\\Norvane\\Corvel";
-    environment.readRegistry = [&](const RegistryValueName& value,
-                                   registry::View view) -> std::optional<std::string> {
-        for (const test_data::Row& r : c.registry) {
-            if (r[1] == (value.root == registry::Root::LocalMachine ? "HKLM" : "HKCU") &&
-                r[2] == value.key && r[3] == value.name &&
-                r[4] == (view == registry::View::Bits32 ? "32" : "64")) {
-                return Field(r[5]);
-            }
+TEST(LocateFiles, FindsTheFolderAndSaysHow) {
+    const auto rows = test_data::Rows("simulator_search.tsv");
+    for (auto c = rows.begin(); c != rows.end(); ++c) {
+        ASSERT_EQ((*c)[0], "case");
+        SCOPED_TRACE((*c)[1]);
+        const auto registry =
+            std::find_if(c + 1, rows.end(), [](auto& r) { return r[0] != "reg"; });
+        SearchEnvironment environment;
+        if ((*c)[3] != "-") {
+            environment.chosenFolder = (*c)[3];
         }
-        return std::nullopt;
-    };
-    std::set<std::string> usable;
-    std::istringstream list(c.row[2]);
-    for (std::string folder; std::getline(list, folder, '|');) {
-        usable.insert(Field(folder));
-    }
-    environment.isUsable = [&](const std::string& folder) { return usable.count(folder) > 0; };
+        environment.currentDirectory = "D:\\Cur\\Norvane\\Corvel";
+        environment.programFolder = "E:\\Prog\\Norvane\\Corvel";
+        environment.readRegistry = [&](const RegistryValueName& value,
+                                       registry::View view) -> std::optional<std::string> {
+            for (auto r = c + 1; r != registry; ++r) {
+                if ((*r)[1] == (value.root == registry::Root::LocalMachine ? "HKLM" : "HKCU") &&
+                    (*r)[2] == value.key && (*r)[3] == value.name &&
+                    (*r)[4] == (view == registry::View::Bits32 ? "32" : "64")) {
+                    return Field((*r)[5]);
+                }
+            }
+            return std::nullopt;
+        };
+        std::set<std::string> usable;
+        std::istringstream list((*c)[2]);
+        for (std::string folder; std::getline(list, folder, '|');) {
+            usable.insert(Field(folder));
+        }
+        environment.isUsable = [&](const std::string& folder) { return usable.count(folder) > 0; };
 
-    SimulatorLocation location = FindSimulator(environment);
-    EXPECT_EQ(location.simFolder, Field(c.row[4]));
-    EXPECT_EQ(location.prefsPath, Field(c.row[4]) + "\\Norvane\\Corvel\\Prefs.cfg");
-    EXPECT_EQ(DescribeOrigin(location), c.row[5]);
+        const SimulatorLocation location = FindSimulator(environment);
+        EXPECT_EQ(location.simFolder, Field((*c)[4]));
+        EXPECT_EQ(location.prefsPath, Field((*c)[4]) + "\\Norvane\\Corvel\\Prefs.cfg");
+        EXPECT_EQ(DescribeOrigin(location), (*c)[5]);
+        c = registry - 1;
+    }
 }
 
-TEST(LocateFiles, FindsTheFolderAndSaysHow) {
-    std::vector<Case> cases;
-    for (const test_data::Row& row : test_data::Rows("simulator_search.tsv")) {
-        if (row[0] == "case") {
-            cases.push_back({row, {}});
-        } else {
-            ASSERT_FALSE(cases.empty());
-            cases.back().registry.push_back(row);
-        }
-    }
-    ASSERT_EQ(cases.size(), 24u);
-    for (const Case& c : cases) {
-        Check(c);
-    }
+TEST(AboutText, NamesTheFolderHowItWasFoundAndEachFile) {
+    AboutFacts facts;
+    facts.version = "1.2.3";
+    facts.simFolder = "C:\\Sim\\";
+    facts.foundBy = "two levels above the program's folder";
+    facts.prefsPath = "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg";
+    facts.prefsExists = false;
+    facts.aircraftFiles = {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}};
+    EXPECT_EQ(AboutText(facts),
+              "Corvel Config 1.2.3\r\n"
+              "\r\n"
+              "Simulator folder: C:\\Sim\\\r\n"
+              "Found: two levels above the program's folder\r\n"
+              "\r\n"
+              "Preferences file (missing): C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg\r\n"
+              "\r\n"
+              "Aircraft files:\r\n"
+              "A318 (found): C:\\A318.cfg\r\n"
+              "A319 IAE (missing): C:\\A319IAE.cfg\r\n");
 }
 
 }  // namespace

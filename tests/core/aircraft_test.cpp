@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "tests/support/data_rows.h"
@@ -17,28 +18,19 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
         const auto type = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
         ASSERT_TRUE(IsAircraft(type));
         const AircraftSpec& a = Aircraft(type);
-        using std::to_string;
-        EXPECT_EQ((test_data::Row{row[0],
-                                  to_string(a.loadManagerTemplate),
-                                  a.loadManagerTitle,
-                                  to_string(a.selectorButton),
-                                  to_string(a.selectorPicture),
-                                  to_string(a.topView),
-                                  to_string(a.sideView),
-                                  a.baseFolder,
-                                  a.iaeFolder ? a.iaeFolder : "-",
-                                  to_string(a.firstClassSeats),
-                                  to_string(a.secondClassSeats),
-                                  to_string(a.defaultEmptyWeightLb),
-                                  to_string(a.forwardHoldKg),
-                                  to_string(a.aftHoldKg),
-                                  to_string(a.innerTankKg),
-                                  to_string(a.outerTankKg),
-                                  to_string(a.centerTankKg),
-                                  to_string(a.mtowKg),
-                                  to_string(a.mlwKg),
-                                  to_string(a.mzfwKg)}),
-                  row);
+        std::stringstream line;
+        line << row[0] << '\t' << a.loadManagerTemplate << '\t' << a.loadManagerTitle << '\t'
+             << a.selectorButton << '\t' << a.selectorPicture << '\t' << a.topView << '\t'
+             << a.sideView << '\t' << a.baseFolder << '\t' << (a.iaeFolder ? a.iaeFolder : "-")
+             << '\t' << a.firstClassSeats << '\t' << a.secondClassSeats << '\t'
+             << a.defaultEmptyWeightLb << '\t' << a.forwardHoldKg << '\t' << a.aftHoldKg << '\t'
+             << a.innerTankKg << '\t' << a.outerTankKg << '\t' << a.centerTankKg << '\t' << a.mtowKg
+             << '\t' << a.mlwKg << '\t' << a.mzfwKg;
+        test_data::Row columns;
+        for (std::string field; std::getline(line, field, '\t');) {
+            columns.push_back(field);
+        }
+        EXPECT_EQ(columns, row);
         EXPECT_EQ(a.type, type);
     }
     EXPECT_FALSE(IsAircraft(AircraftType::None));

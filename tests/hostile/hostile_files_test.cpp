@@ -38,62 +38,52 @@ files::Status OpenAndSave(Tool tool, const std::string& path) {
     return keys::SaveKeyAssignments(catalogue, path);
 }
 
-class HostileFiles : public testing::TestWithParam<std::string> {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/corvel-hostile-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        m_path = m_dir.string() + "\\file.cfg";
+// The saved bytes each tool must leave.
+std::string Golden(Tool tool, const std::string& name, const std::string& saved) {
+    const char* const folders[] = {"load_manager", "configuration", "key_assignments"};
+    const fs::path golden = fs::path(CORVEL_SOURCE_DIR "/tests/data/hostile_saved") /
+                            folders[static_cast<int>(tool)] / fs::u8path(name);
+    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+        fs::create_directories(golden.parent_path());
+        std::ofstream(golden, std::ios::binary) << saved;
     }
-    void TearDown() override { fs::remove_all(m_dir); }
+    return hostile::ReadBytes(golden);
+}
 
-    // The saved bytes each tool must leave.
-    static std::string Golden(Tool tool, const std::string& name, const std::string& saved) {
-        static const char* const kFolders[] = {"load_manager", "configuration", "key_assignments"};
-        const fs::path golden = fs::path(CORVEL_SOURCE_DIR "/tests/data/hostile_saved") /
-                                kFolders[static_cast<int>(tool)] / fs::u8path(name);
-        if (std::getenv("CORVEL_WRITE_GOLDEN")) {
-            fs::create_directories(golden.parent_path());
-            std::ofstream(golden, std::ios::binary) << saved;
+// Opens and saves bytes with every tool. A second opening and save must
+// write the same bytes again: it reads back what the first one wrote.
+void EveryToolOn(const std::string& bytes,
+                 const std::function<std::string(Tool, const std::string& saved)>& expected) {
+    char dir[] = "/tmp/corvel-hostile-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const fs::path file = fs::path(dir) / "file.cfg";
+    const std::string path = std::string(dir) + "\\file.cfg";
+    for (Tool tool : hostile::kFileTools) {
+        SCOPED_TRACE(hostile::ToolName(tool));
+        std::ofstream(file, std::ios::binary) << bytes;
+        fs::remove(fs::path(dir) / "file.cfg.original");
+        const files::Status status = OpenAndSave(tool, path);
+        const std::string after = hostile::ReadBytes(file);
+        if (hostile::Refused(bytes)) {
+            EXPECT_EQ(files::ErrorName(status.error), files::ErrorName(files::Error::Unsupported));
+            EXPECT_TRUE(after == bytes) << "a refused file was changed";
+        } else {
+            EXPECT_TRUE(status.ok()) << status.reason;
+            EXPECT_TRUE(after == expected(tool, after)) << "the save differs from its golden file";
+            EXPECT_TRUE(OpenAndSave(tool, path).ok());
+            EXPECT_TRUE(hostile::ReadBytes(file) == after) << "a second opening shows other values";
         }
-        return hostile::ReadBytes(golden);
+        // The file before the first save is kept byte for byte, and only then.
+        const bool changed = after != bytes;
+        EXPECT_TRUE(hostile::ReadBytes(fs::path(dir) / "file.cfg.original") ==
+                    (changed ? bytes : std::string()));
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), changed ? 2 : 1)
+            << "a temporary was left";
     }
+    fs::remove_all(dir);
+}
 
-    // Opens and saves bytes with every tool. A second opening and save must
-    // write the same bytes again: it reads back what the first one wrote.
-    using Expected = std::function<std::string(Tool, const std::string& saved)>;
-    void EveryToolOn(const std::string& bytes, const Expected& expected) {
-        for (Tool tool : hostile::kFileTools) {
-            SCOPED_TRACE(hostile::ToolName(tool));
-            std::ofstream(m_dir / "file.cfg", std::ios::binary) << bytes;
-            fs::remove(m_dir / "file.cfg.original");
-            const files::Status status = OpenAndSave(tool, m_path);
-            const std::string after = hostile::ReadBytes(m_dir / "file.cfg");
-            if (hostile::Refused(bytes)) {
-                EXPECT_EQ(files::ErrorName(status.error),
-                          files::ErrorName(files::Error::Unsupported));
-                EXPECT_TRUE(after == bytes) << "a refused file was changed";
-            } else {
-                EXPECT_TRUE(status.ok()) << status.reason;
-                EXPECT_TRUE(after == expected(tool, after))
-                    << "the save differs from its golden file";
-                EXPECT_TRUE(OpenAndSave(tool, m_path).ok());
-                EXPECT_TRUE(hostile::ReadBytes(m_dir / "file.cfg") == after)
-                    << "a second opening shows other values";
-            }
-            // The file before the first save is kept byte for byte, and only then.
-            const bool changed = after != bytes;
-            EXPECT_TRUE(hostile::ReadBytes(m_dir / "file.cfg.original") ==
-                        (changed ? bytes : std::string()));
-            EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), changed ? 2 : 1)
-                << "a temporary was left";
-        }
-    }
-
-    fs::path m_dir;
-    std::string m_path;
-};
+class HostileFiles : public testing::TestWithParam<std::string> {};
 
 TEST_P(HostileFiles, EveryToolSavesOnlyItsLinesOrRefuses) {
     const std::string name = GetParam();

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "options/option_rules.h"
@@ -18,9 +17,7 @@
 namespace {
 
 TEST(OptionStore, StoredTextGivesItsLeadingNumberOrTheDefault) {
-    const auto rows = test_data::Rows("option_values.tsv");
-    ASSERT_EQ(rows.size(), 17u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("option_values.tsv")) {
         EXPECT_EQ(options::OptionFromText(row[0], 100), std::stol(row.back())) << row[0];
     }
 }
@@ -45,15 +42,10 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
     std::filesystem::create_directory(dir);
     ASSERT_TRUE(options::WriteCommonOptions({1, 0, 2, 250, 600, 3, 0, 1, 0, -7}, path).ok());
     const std::string written =
-        "[Common]\r\nUnitSystem=1\r\nPushbackType=0\r\nUserExperience=2\r\nPanelVolume=250\r\n"
-        "IRSAlignmentTime=600\r\nModifier=3\r\nLocker=0\r\nAutoPause=1\r\nFsuipcUsage=0\r\n"
-        "FMGCSaveMode=-7\r\n";
-    std::string bytes;
-    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
-    EXPECT_EQ(bytes, written);
+        test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/options/prefs_written.cfg");
+    EXPECT_EQ(test_data::FileBytes(path), written);
     ASSERT_TRUE(options::RequestColdAndDark(path).ok());
-    ASSERT_TRUE(files::ReadFile(path, bytes).ok());
-    EXPECT_EQ(bytes, written + "ColdAndDark=1\r\n");
+    EXPECT_EQ(test_data::FileBytes(path), written + "ColdAndDark=1\r\n");
 
     std::ofstream(path, std::ios::binary)
         << "[Common]\nPushbackType=1\nPanelVolume=" << std::string(48, '0') << "5\nLocker=-9999\n"
@@ -64,9 +56,7 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
 }
 
 TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
-    const auto rows = test_data::Rows("option_labels.tsv");
-    ASSERT_EQ(rows.size(), 14u);
-    for (const test_data::Row& row : rows) {
+    for (const test_data::Row& row : test_data::Rows("option_labels.tsv")) {
         const auto value = static_cast<int32_t>(std::stol(row[0]));
         EXPECT_EQ((test_data::Row{row[0], options::VolumeName(value), options::IrsTimeText(value)}),
                   row);
@@ -74,23 +64,19 @@ TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
 }
 
 TEST(OptionRules, LockKeyModifierAndIrsTime) {
-    // Lock key, modifier; whether the modifier buttons can be used, the modifier
-    // after, and the one the buttons show for the stored one (none as Ctrl-Shift).
-    const std::tuple<int32_t, int32_t, std::optional<bool>, int32_t, int32_t> rows[] = {
-        {0, 0, true, 3, 3},         {0, 2, true, 2, 2},         {0, 9, true, 9, 9},
-        {1, 3, false, 0, 3},        {2, 1, false, 0, 1},        {3, 4, false, 0, 4},
-        {7, 2, std::nullopt, 2, 2}, {-1, 0, std::nullopt, 0, 3}};
-    for (auto [locker, modifier, modifiersUsable, modifierAfter, shown] : rows) {
-        OptionValues values{0, 0, 0, 0, 0, modifier, locker};
-        EXPECT_EQ(options::ShownKeyModifier(modifier), shown) << modifier;
-        EXPECT_EQ(options::ApplyKeyLocker(values), modifiersUsable) << locker << "/" << modifier;
-        EXPECT_EQ(values.mcduKeyModifier, modifierAfter) << locker << "/" << modifier;
-    }
-    // The IRS time of each experience level, none beyond.
-    const std::pair<int32_t, std::optional<int32_t>> irs[] = {
-        {-1, std::nullopt}, {0, 10}, {1, 60}, {2, 600}, {3, std::nullopt}};
-    for (auto [experience, seconds] : irs) {
-        EXPECT_EQ(options::IrsAlignmentTimeFor(experience), seconds) << experience;
+    for (const test_data::Row& row : test_data::Rows("option_rules.tsv")) {
+        if (row[0] == "irs") {
+            const std::optional<int32_t> seconds = options::IrsAlignmentTimeFor(std::stoi(row[1]));
+            EXPECT_EQ(seconds ? std::to_string(*seconds) : "-", row[2]) << row[1];
+            continue;
+        }
+        const int32_t modifier = std::stoi(row[2]);
+        OptionValues values{0, 0, 0, 0, 0, modifier, std::stoi(row[1])};
+        const std::optional<bool> usable = options::ApplyKeyLocker(values);
+        EXPECT_EQ((test_data::Row{row[0], row[1], row[2], usable ? (*usable ? "1" : "0") : "-",
+                                  std::to_string(values.mcduKeyModifier),
+                                  std::to_string(options::ShownKeyModifier(modifier))}),
+                  row);
     }
 }
 

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
@@ -18,10 +20,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const std::string& path) {
-    return fs::exists(path) ? test_data::FileBytes(path) : ini_cases::kMissing;
-}
 
 class ProfileFiles : public testing::Test {
   protected:
@@ -32,7 +30,16 @@ class ProfileFiles : public testing::Test {
     void Put(const std::string& name, const std::string& bytes) const {
         std::ofstream(Native(name), std::ios::binary) << bytes;
     }
-    std::string Get(const std::string& name) const { return Slurp(Native(name)); }
+    std::string Get(const std::string& name) const {
+        return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
+    }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
 
     std::string m_dir = "/tmp/corvel-profile-XXXXXX";
 };
@@ -46,10 +53,10 @@ TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
                 << file.name << " [" << c.section << "] " << c.key << " size " << c.size;
         }
     }
-    int i = 0;  // the Integers file holds them as i0, i1, ...
-    for (const auto& [text, value] : ini_cases::kIntegers) {
-        EXPECT_EQ(profile::GetInt("S", "i" + std::to_string(i++), -9999, Path("Integers")), value)
-            << text;
+    for (const test_data::Row& r : ini_cases::kRows) {  // the int rows, of the file Integers
+        if (r[0] == "int") {
+            EXPECT_EQ(profile::GetInt("S", r[1], -9999, Path("Integers")), std::stoi(r[3])) << r[2];
+        }
     }
     // A missing file reads as the defaults.
     EXPECT_EQ(profile::GetString("S", "k", "abc", 99, Path("none.cfg")), "abc");
@@ -84,8 +91,8 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    for (const auto& entry : fs::directory_iterator(m_dir)) {
-        EXPECT_EQ(entry.path().filename().string().find(".~"), std::string::npos) << entry.path();
+    for (const std::string& name : Names()) {
+        EXPECT_EQ(name.find(".~"), std::string::npos) << name;
     }
 
     // A batch with one entry that cannot be written writes none.
@@ -96,47 +103,26 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
     EXPECT_EQ(Get("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
 }
 
-// The payload write of the load manager, on a file shaped like the simulator's.
 TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
-    const std::vector<profile::Entry> entries = {
-        {"WEIGHT_AND_BALANCE", "station_load.4", "3402.0, 34.0, 0.0, 0.0"},
-        {"weight_and_balance", "Station_Load.5", "2268.0, -40.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.2", "9525.0, 20.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.3", "9525.0, -20.0, 0.0, 0.0"},
-        {"WEIGHT_AND_BALANCE", "station_load.4", "3400.0, 34.0, 0.0, 0.0"},
-        {"Corvel", "saved", "1"},
-    };
-    Put("batch.cfg", Slurp(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_before.cfg"));
+    std::vector<profile::Entry> entries;
+    for (const test_data::Row& row : test_data::Rows("profile_batch.tsv")) {
+        entries.push_back({row[0], row[1], row[2]});
+    }
+    Put("batch.cfg",
+        test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_before.cfg"));
     Put("single.cfg", Get("batch.cfg"));
     ASSERT_TRUE(profile::WriteBatch(entries, Path("batch.cfg")).ok());
     for (const profile::Entry& e : entries) {
         ASSERT_TRUE(profile::WriteString(e.section, e.key, e.value, Path("single.cfg")).ok());
     }
-    EXPECT_EQ(Get("batch.cfg"), Slurp(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_after.cfg"));
+    EXPECT_EQ(Get("batch.cfg"),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/platform/data/aircraft_after.cfg"));
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
-}
-
-// The original is the file before the first change, and stays so through
-// later writes; where it cannot be made, nothing is saved.
-TEST_F(ProfileFiles, OriginalIsKeptOnceOrTheSaveIsRefused) {
-    const std::string before = "; by hand\n[Common]\r\nUnitSystem=0";
-    Put("Prefs.cfg", before);
-    for (const char* value : {"1", "2"}) {
-        ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", value, Path("Prefs.cfg")).ok());
-    }
-    EXPECT_EQ(Get("Prefs.cfg"), "; by hand\n[Common]\r\nUnitSystem=2");
-    EXPECT_EQ(Get("Prefs.cfg.original"), before);
-
-    Put("aircraft.cfg", before);
-    fs::create_directory(Native("aircraft.cfg.original"));
-    files::Status status = profile::WriteString("Common", "UnitSystem", "1", Path("aircraft.cfg"));
-    EXPECT_EQ(status.error, files::Error::OriginalNotKept) << status.reason;
-    EXPECT_EQ(Get("aircraft.cfg"), before);
 }
 
 // A write keeps the file's permissions; one that cannot be made says why
 // and leaves the file as it was: read-only (even for root), in a missing
-// folder, too large to read.
+// folder, too large to read, its original not to be made.
 TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     Put("Prefs.cfg", "[S]\r\nk=v\r\n");
@@ -147,15 +133,39 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     fs::permissions(Native("Prefs.cfg"), fs::perms::owner_read);
     Put("big.cfg", "");
     fs::resize_file(Native("big.cfg"), files::kMaxFileBytes + 1);
+    Put("aircraft.cfg", "[S]\r\nk=w\r\n");
+    fs::create_directory(Native("aircraft.cfg.original"));
     const std::pair<std::string, files::Error> rows[] = {
         {"Prefs.cfg", files::Error::AccessDenied},
         {"none\\Prefs.cfg", files::Error::NotFound},
-        {"big.cfg", files::Error::TooLarge}};
+        {"big.cfg", files::Error::TooLarge},
+        {"aircraft.cfg", files::Error::OriginalNotKept}};
     for (const auto& [name, error] : rows) {
         EXPECT_EQ(profile::WriteString("S", "k", "x", Path(name)).error, error) << name;
     }
     EXPECT_EQ(Get("Prefs.cfg"), "[S]\r\nk=w\r\n");
+    EXPECT_EQ(Get("aircraft.cfg"), "[S]\r\nk=w\r\n");
     EXPECT_EQ(fs::file_size(Native("big.cfg")), files::kMaxFileBytes + 1);
+}
+
+// Only our own pattern, and only of a process that is gone, is removed: a
+// live writer's temporary (ours, perhaps writing; process 1) and the user's
+// own files stay.
+TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
+    std::istringstream names(
+        "Prefs.cfg Prefs.cfg.~1-0.tmp Prefs.cfg.bak Prefs.cfg.~x-1.tmp "
+        "Prefs.cfg.~99999999-1.tmp.txt"
+        " Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp");
+    std::set<std::string> kept(std::istream_iterator<std::string>(names), {});
+    kept.insert("Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp");
+    for (const std::string& name : kept) {
+        Put(name, "[Common]\r\nUnitSystem=0\r\n");
+    }
+    Put("Prefs.cfg.~99999999-3.tmp", "[Common]\r\nUnitSystem=");
+    Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
+    ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
+    kept.insert("Prefs.cfg.original");
+    EXPECT_EQ(Names(), kept);
 }
 
 // A full disk: the new content cannot be written beside the file, so the

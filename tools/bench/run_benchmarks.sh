@@ -79,8 +79,9 @@ printf 'size.exe\t%.6f\tMB\n' "$(stat -c %s "$windows_dir/CorvelConfig.exe" | aw
 
 cpu=$(lscpu | sed -n 's/^Model name: *//p' | head -n1)
 memory=$(free -g | awk '/^Mem:/ {print $2}')
+wine_version=$(wine --version 2>/dev/null || wine64 --version 2>/dev/null || true)
 machine="$cpu, $(nproc) cores, ${memory} GB; Debian $(cat /etc/debian_version), \
-Linux $(uname -r), $(wine --version 2>/dev/null); $(date -u +%Y-%m-%d)"
+Linux $(uname -r), $wine_version, the $("$repo/scripts/windows-arch") build; $(date -u +%Y-%m-%d)"
 
 # Rows: label | our figure | the other figure | rule | target. Rules: "max N"
 # (ours at most N ms), "faster N" (the other / ours at least N), "ratio N"

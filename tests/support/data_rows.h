@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -57,7 +58,7 @@ inline std::string WithNbsp(std::string text) {
     return text;
 }
 
-inline std::string FileBytes(const std::string& path) {
+inline std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }

@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 
 #include "platform/profile.h"

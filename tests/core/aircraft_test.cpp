@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
 
 #include "tests/support/data_rows.h"
 

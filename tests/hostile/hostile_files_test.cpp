@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <set>
 
 #include "keys/key_assignments.h"
 #include "options/option_store.h"
@@ -97,15 +95,9 @@ TEST_P(HostileFiles, EveryToolSavesOnlyItsLinesOrRefuses) {
                 [&](Tool tool, const std::string& saved) { return Golden(tool, name, saved); });
 }
 
-std::set<std::string> CorpusFiles() {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(CORVEL_SOURCE_DIR "/tests/data/hostile")) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Corpus, HostileFiles, testing::ValuesIn(CorpusFiles()));
+INSTANTIATE_TEST_SUITE_P(Corpus, HostileFiles,
+                         testing::ValuesIn(test_data::FolderNames(CORVEL_SOURCE_DIR
+                                                                  "/tests/data/hostile")));
 
 // A tool's section goes after ten megabytes without a line break as it
 // goes into an empty file, the last line without a break.

@@ -1,12 +1,8 @@
 // The options' arithmetic and file; the dialog's controls are tested under Wine.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "options/option_rules.h"
 #include "options/option_store.h"

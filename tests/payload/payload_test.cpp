@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <tuple>
-#include <vector>
-
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/files.h"
@@ -16,7 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using Ints = std::vector<int64_t>;
-
 Ints Fields(const LoadState& s) {
     return {s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent, s.aftCargoPercent};
 }
@@ -25,9 +20,8 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
     for (const test_data::Row& row : test_data::Rows("payload_fields.tsv")) {
         const auto n = test_data::Numbers(row, 2);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
-        const LoadState load{static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
-                             static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
-                             static_cast<uint32_t>(n[4])};
+        const LoadState load{int32_t(n[0]), uint32_t(n[1]), uint32_t(n[2]), uint32_t(n[3]),
+                             uint32_t(n[4])};
         const PayloadFields f =
             Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb, Aircraft(aircraft));
         EXPECT_EQ(Ints({f.businessPax, f.economyPax, f.forwardCargoPercent, f.aftCargoPercent,
@@ -70,7 +64,6 @@ class PayloadFileTest : public testing::Test {
         fs::create_directories(fs::path(files::NativePath(path)).parent_path());
         ASSERT_TRUE(files::ReplaceFile(path, bytes).ok()) << path;
     }
-    void Write(const std::string& bytes) { Write(bytes, m_path); }
 
     const std::string m_root =
         fs::temp_directory_path() / ("corvel-payload-" + std::to_string(getpid()));
@@ -81,7 +74,7 @@ class PayloadFileTest : public testing::Test {
 // at opening but gone at saving is a failure and is not created again; a
 // variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
-    Write(kA320Cfg);
+    Write(kA320Cfg, m_path);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
     const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
@@ -100,21 +93,23 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
 TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 0, 0, 0, 0}));
-    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
+    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n", m_path);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 0, 0, 0, 0}));
     Write(
         "[weight_and_balance]\n"
         "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
         "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
         "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
-        "station_load.2 = x100\nstation_load.3 = -400\n");
+        "station_load.2 = x100\nstation_load.3 = -400\n",
+        m_path);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
     Write(
         "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
-        "station_load.4=99999\r\nstation_load.5=99999\r\n");
+        "station_load.4=99999\r\nstation_load.5=99999\r\n",
+        m_path);
     for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
         SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));

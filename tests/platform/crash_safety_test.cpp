@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <thread>

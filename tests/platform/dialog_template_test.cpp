@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "tests/support/data_rows.h"
 
 namespace {

@@ -7,10 +7,8 @@
 #include <sys/mount.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <sstream>
 
 #include "platform/files.h"
@@ -32,13 +30,6 @@ class ProfileFiles : public testing::Test {
     }
     std::string Get(const std::string& name) const {
         return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
-    }
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
     }
 
     std::string m_dir = "/tmp/corvel-profile-XXXXXX";
@@ -91,7 +82,7 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    for (const std::string& name : Names()) {
+    for (const std::string& name : test_data::FolderNames(m_dir)) {
         EXPECT_EQ(name.find(".~"), std::string::npos) << name;
     }
 
@@ -165,7 +156,7 @@ TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
     ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
     kept.insert("Prefs.cfg.original");
-    EXPECT_EQ(Names(), kept);
+    EXPECT_EQ(test_data::FolderNames(m_dir), kept);
 }
 
 // A full disk: the new content cannot be written beside the file, so the

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "tests/support/data_rows.h"
 
@@ -47,8 +46,7 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
             return std::nullopt;
         };
         std::set<std::string> usable;
-        std::istringstream list((*c)[2]);
-        for (std::string folder; std::getline(list, folder, '|');) {
+        for (const std::string& folder : test_data::Fields((*c)[2], '|')) {
             usable.insert(Field(folder));
         }
         environment.isUsable = [&](const std::string& folder) { return usable.count(folder) > 0; };

@@ -51,8 +51,6 @@ TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
 // replaced in place, two added in write order.
 const std::string kA320Cfg =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
-const std::string kA320Saved =
-    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
 const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 class PayloadFileTest : public testing::Test {
@@ -64,6 +62,7 @@ class PayloadFileTest : public testing::Test {
         fs::create_directories(fs::path(files::NativePath(path)).parent_path());
         ASSERT_TRUE(files::ReplaceFile(path, bytes).ok()) << path;
     }
+    void Write(const std::string& bytes) { Write(bytes, m_path); }
 
     const std::string m_root =
         fs::temp_directory_path() / ("corvel-payload-" + std::to_string(getpid()));
@@ -74,12 +73,13 @@ class PayloadFileTest : public testing::Test {
 // at opening but gone at saving is a failure and is not created again; a
 // variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
-    Write(kA320Cfg, m_path);
+    Write(kA320Cfg);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
     const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
     EXPECT_TRUE(SavePayload(paths, {true, false}, example, kA320).empty());
-    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)), kA320Saved);
+    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg"));
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
 
     fs::remove(files::NativePath(m_path));
@@ -93,23 +93,21 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
 TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 0, 0, 0, 0}));
-    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n", m_path);
+    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 0, 0, 0, 0}));
     Write(
         "[weight_and_balance]\n"
         "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
         "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
         "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
-        "station_load.2 = x100\nstation_load.3 = -400\n",
-        m_path);
+        "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
     Write(
         "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
-        "station_load.4=99999\r\nstation_load.5=99999\r\n",
-        m_path);
+        "station_load.4=99999\r\nstation_load.5=99999\r\n");
     for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
         SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));

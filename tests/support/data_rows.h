@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,6 +15,15 @@
 namespace test_data {
 
 using Row = std::vector<std::string>;
+
+// The fields of a line, between separators.
+inline Row Fields(const std::string& line, char separator = '\t') {
+    Row row(1);
+    for (char c : line) {
+        c == separator ? row.emplace_back() : row.back() += c;
+    }
+    return row;
+}
 
 inline std::vector<Row> Rows(const std::string& name) {
     std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/" + name);
@@ -25,14 +33,7 @@ inline std::vector<Row> Rows(const std::string& name) {
     std::vector<Row> rows;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line[0] != '#') {
-            std::istringstream fields(line);
-            rows.emplace_back();
-            for (std::string field; std::getline(fields, field, '\t');) {
-                rows.back().push_back(field);
-            }
-            if (line.back() == '\t') {
-                rows.back().emplace_back();  // an empty last field
-            }
+            rows.push_back(Fields(line));
         }
     }
     return rows;

@@ -1,7 +1,6 @@
-// Weight and balance: the MAC formula's worked check, the aircraft file as
-// read (and what is missing from it), the limits, and the status lines in
-// both units; the expected figures are worked out by hand here and in
-// tests/data/balance_*.tsv.
+// Weight and balance: the CG from the aircraft file (or what is missing),
+// the limits and the status lines, worked out by hand here and in the
+// tests/data/balance_*.tsv tables.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

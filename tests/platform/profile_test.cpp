@@ -8,8 +8,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
@@ -143,12 +141,13 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
 // live writer's temporary (ours, perhaps writing; process 1) and the user's
 // own files stay.
 TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
-    std::istringstream names(
+    const test_data::Row names = test_data::Fields(
         "Prefs.cfg Prefs.cfg.~1-0.tmp Prefs.cfg.bak Prefs.cfg.~x-1.tmp "
-        "Prefs.cfg.~99999999-1.tmp.txt"
-        " Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp");
-    std::set<std::string> kept(std::istream_iterator<std::string>(names), {});
-    kept.insert("Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp");
+        "Prefs.cfg.~99999999-1.tmp.txt "
+        "Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp Prefs.cfg.~" +
+            std::to_string(getpid()) + "-7.tmp",
+        ' ');
+    std::set<std::string> kept(names.begin(), names.end());
     for (const std::string& name : kept) {
         Put(name, "[Common]\r\nUnitSystem=0\r\n");
     }

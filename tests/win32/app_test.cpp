@@ -1,27 +1,17 @@
 // The shell driven as a user would: the main menu and the aircraft selector;
 // the window menu: the simulator folder from the registry (each source set
 // alone with reg.exe in its view; their order: the native tests), chosen by
-// hand, About, the originals restored; the manifest and version information.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
+// hand, About, the originals restored.
 #include <process.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <string>
 
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
-#include "res/resource.h"
-#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using testui::Boxes;
 using testui::Message;
 
@@ -43,7 +33,8 @@ TEST(MainMenu, EnterAtOnceExits) {
 
 // Over a simulator folder holding the A320 (93500 lb empty, 12 first-class passengers):
 // the last aircraft clicked counts, closed without one the selector opens again; a saved
-// payload reaches the Fuel Planner. (The tools needing no aircraft: hostile_dialogs_test.)
+// payload reaches the Fuel Planner (only the A320 is installed: so it was the one chosen). (The
+// tools needing no aircraft: hostile_dialogs_test.)
 TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
     const std::string sim = testui::TempPath("corvel-menu");
     std::filesystem::remove_all(ui::Widen(sim));
@@ -59,14 +50,9 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
               notInstalled);
     EXPECT_TRUE(IsWindowEnabled(window));
 
-    std::string title;
     EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320}},
-                               [&](HWND manager) {
-                                   title = ui::GetText(manager);
-                                   testui::Click(manager, IDOK);
-                               }),
+                               [](HWND manager) { testui::Click(manager, IDOK); }),
               (Boxes{{"WARNING", Message("payload_saved"), MB_ICONINFORMATION, window}}));
-    EXPECT_EQ(title, "A320 Load Manager");
     std::string zfw;  // 93500 lb empty (42412 kg) and 12 passengers of 75 kg
     testui::FromMenu(window, IDC_MENU_FUEL_PLANNER, {{IDC_SEL_A320}}, [&](HWND planner) {
         zfw = ui::GetItemText(planner, IDC_FP_ZFW);
@@ -77,38 +63,6 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
     std::filesystem::remove_all(ui::Widen(sim));
 }
 
-// Run as invoker (writes never virtualised), on Windows 7 to 11, DPI aware (per monitor
-// where Windows can, system-wide before) with common controls 6; the version information
-// names the product.
-TEST(ProgramResources, ManifestAndVersionInformation) {
-    std::string utf8 = "Z:" CORVEL_PROGRAM_PATH;  // through Wine's Z: drive
-    std::replace(utf8.begin(), utf8.end(), '/', '\\');
-    const std::wstring path = ui::Widen(utf8);
-    HMODULE program = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST);
-    ASSERT_TRUE(found);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
-                               SizeofResource(program, found));
-    FreeLibrary(program);
-    for (const char* part : {"level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
-                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">true</dpiAware>",
-                             ">PerMonitorV2, System</dpiAwareness>",
-                             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""}) {
-        EXPECT_NE(manifest.find(part), std::string::npos) << part;
-    }
-    std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, DWORD(data.size()), data.data()));
-    std::string values;
-    for (const wchar_t* name : {L"ProductName", L"FileVersion"}) {
-        wchar_t* text = nullptr;
-        UINT length = 0;
-        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
-        VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&text), &length);
-        values += ui::Narrow(text ? text : L"?") + "|";
-    }
-    EXPECT_EQ(values, "Corvel Config|" CORVEL_VERSION "|");
-}
-
 struct Shown {
     std::string rows;  // the files' labels as the list shows them, each ending in '|'
     std::string prompt;
@@ -117,29 +71,20 @@ struct Shown {
 };
 
 // Opens the dialog from the window menu, ticks the rows whose label is given, presses
-// Restore (answering Yes to the question) and closes it.
+// Restore (the driver answers Yes to the question) and closes it.
 Shown Restore(HWND menu, const std::vector<std::string>& tick) {
     Shown shown;
-    testui::RunWithModalHandler(
+    const Boxes boxes = testui::AnswerMessageBoxes(
         [&] { SendMessageW(menu, WM_SYSCOMMAND, IDM_RESTORE_ORIGINALS, 0); },
         [&](HWND window) {
-            if (const testui::MessageBoxInfo box = testui::ReadMessageBox(window); box.icon) {
-                shown.boxes += box.caption + ": " + box.text + "|";
-                PostMessageW(window, WM_COMMAND, box.icon == MB_ICONQUESTION ? IDYES : IDOK, 0);
-                return;
-            }
             HWND list = GetDlgItem(window, IDC_RO_FILES);
             shown.prompt = ui::GetItemText(window, IDC_RO_PROMPT);
             shown.restoreEnabled = IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE));
             for (int row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
                 wchar_t cell[100] = {};
-                LVITEMW item{};
-                item.pszText = cell;
-                item.cchTextMax = 100;
-                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-                const std::string label = ui::Narrow(cell);
-                shown.rows += label + "|";
-                if (std::find(tick.begin(), tick.end(), label) != tick.end()) {
+                ListView_GetItemText(list, row, 0, cell, 100);
+                shown.rows += ui::Narrow(cell) + "|";
+                if (std::find(tick.begin(), tick.end(), ui::Narrow(cell)) != tick.end()) {
                     ListView_SetCheckState(list, row, TRUE);
                 }
             }
@@ -148,6 +93,9 @@ Shown Restore(HWND menu, const std::vector<std::string>& tick) {
             }
             testui::Click(window, IDCANCEL);
         });
+    for (const testui::MessageBoxInfo& box : boxes) {
+        shown.boxes += box.caption + ": " + box.text + "|";
+    }
     return shown;
 }
 
@@ -275,13 +223,17 @@ TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
     }
 }
 
-// A window menu item's text, and whether it is checked.
-std::wstring MenuItem(HWND window, UINT id) {
-    wchar_t text[100] = {};
+// Window menu items' texts, and whether each is checked.
+std::string MenuItems(HWND window, const std::vector<UINT>& ids) {
+    std::string items;
     HMENU menu = GetSystemMenu(window, FALSE);
-    GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
-    return text +
-           std::wstring(GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED ? L" (checked)" : L"");
+    for (UINT id : ids) {
+        wchar_t text[100] = {};
+        GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
+        const bool checked = GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED;
+        items += ui::Narrow(text) + (checked ? " (checked)|" : "|");
+    }
+    return items;
 }
 
 BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
@@ -298,11 +250,10 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" +
-                  MenuItem(dialog, IDM_FIND_AUTOMATICALLY) + L"|" + MenuItem(dialog, IDM_ABOUT) +
-                  L"|" + MenuItem(dialog, IDM_RESTORE_ORIGINALS),
-              L"Simulator folder...|Find automatically (checked)|About Corvel Config...|"
-              L"Restore original files...");
+    EXPECT_EQ(MenuItems(dialog, {IDM_SIMULATOR_FOLDER, IDM_FIND_AUTOMATICALLY, IDM_ABOUT,
+                                 IDM_RESTORE_ORIGINALS}),
+              "Simulator folder...|Find automatically (checked)|About Corvel Config...|"
+              "Restore original files...|");
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // Chosen in the folder picker as a user does (the path typed, then Open): the menu,
@@ -317,9 +268,8 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
             testui::Click(picker, IDOK);
         });
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(chosen));
-    EXPECT_EQ(
-        MenuItem(dialog, IDM_SIMULATOR_FOLDER) + L"|" + MenuItem(dialog, IDM_FIND_AUTOMATICALLY),
-        L"Simulator folder... (checked)|Find automatically");
+    EXPECT_EQ(MenuItems(dialog, {IDM_SIMULATOR_FOLDER, IDM_FIND_AUTOMATICALLY}),
+              "Simulator folder... (checked)|Find automatically|");
     DestroyWindow(dialog);
 
     // The next start finds it again, and the About text says so.
@@ -343,7 +293,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     SendMessageW(dialog, WM_SYSCOMMAND, IDM_FIND_AUTOMATICALLY, 0);
     EXPECT_EQ(restarted.Context().simFolder, ui::Narrow(registered));
-    EXPECT_EQ(MenuItem(dialog, IDM_FIND_AUTOMATICALLY), L"Find automatically (checked)");
+    EXPECT_EQ(MenuItems(dialog, {IDM_FIND_AUTOMATICALLY}), "Find automatically (checked)|");
     DestroyWindow(dialog);
 }
 

@@ -2,20 +2,12 @@
 // the prefix's DPI as CORVEL_DPI). The layout grows with the dialog font;
 // every picture must grow by the same factor, so that it fills its frame and
 // the load managers' fill bars stay over the cabin and the holds as at 96 DPI.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <string>
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"
 #include "core/aircraft.h"
 #include "platform/win32/dialog.h"
-#include "res/resource.h"
-#include "tests/support/data_rows.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
@@ -48,34 +40,12 @@ void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
     EXPECT_NEAR(shown.cy, at96.cy * Row().ScaleY(), tolerance) << what;
 }
 
-// The prefix's scale, and an icon for it (per-monitor awareness: the manifest, app_test.cpp).
-TEST(Dpi, TheIconHasTheSizesOfThisScale) {
+// The prefix's scale; the pictures of tests/data/win32/dpi_pictures.tsv, and
+// each dialog's base units. (The icon's sizes for each scale: tests/res.)
+TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Row().dpi) << "the prefix's LogPixels";
     ReleaseDC(nullptr, screen);
-
-    // The icon holds the sizes asked for at this scale (32 and 16 pixels at
-    // 96 DPI, scaled), so none is stretched. A 256-pixel image is stored as
-    // PNG; the smaller ones as bitmaps whose height counts the mask too.
-    HRSRC group = FindResourceW(nullptr, MAKEINTRESOURCEW(IDI_APP), RT_GROUP_ICON);
-    ASSERT_TRUE(group);
-    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(nullptr, group)));
-    for (int size : {Row().dpi / 3, Row().dpi / 6, GetSystemMetrics(SM_CXICON),
-                     GetSystemMetrics(SM_CXSMICON)}) {
-        const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
-        HRSRC image = FindResourceW(nullptr, MAKEINTRESOURCEW(id), RT_ICON);
-        ASSERT_TRUE(image) << size;
-        const auto* header =
-            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, image)));
-        ASSERT_EQ(header->biSize, sizeof(BITMAPINFOHEADER)) << size;
-        EXPECT_EQ(std::make_pair(header->biWidth, header->biHeight),
-                  (std::pair<LONG, LONG>(size, 2 * size)));
-    }
-}
-
-// The pictures of tests/data/win32/dpi_pictures.tsv, and each dialog's
-// base units.
-TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     const auto pictures = test_data::Rows("win32/dpi_pictures.tsv");
     ASSERT_FALSE(pictures.empty());
     auto check = [&](HWND window, int templateId) {

@@ -2,23 +2,18 @@
 // user or another program could leave in its file's place: the right error box, the file
 // left as it was. Which failure shows which advice is the native tests' part; here each
 // kind of failure goes once through a real dialog.
-#include <windows.h>
+#include "tests/win32/support/ui_driver.h"  // <windows.h> before <psapi.h>
+
 #include <psapi.h>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "app/main_menu_dialog.h"
-#include "res/resource.h"
 #include "tests/hostile/tool_files.h"
-#include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using hostile::Tool;
 
 // Each tool (in Tool order): its menu button, its file under the simulator folder, a line
@@ -42,10 +37,6 @@ constexpr ToolUi kUi[] = {
      "keys_not_saved", MB_ICONERROR},  // saved silently
 };
 
-// What stands in the file's place: nothing, corpus files, 200 MB of aircraft and key lines,
-// a folder.
-enum class Content { Empty, Utf16, NulBytes, Huge, Folder };
-
 // A scratch simulator folder whose name has accented Latin, Cyrillic and CJK letters: no
 // ANSI code page holds them all, so any use of the ANSI API breaks the tests.
 class HostileDialogs : public testing::Test {
@@ -55,23 +46,23 @@ class HostileDialogs : public testing::Test {
         DestroyWindow(m_window);
         fs::remove_all(ui::Widen(m_folder));
     }
-    // Opens the tool from the menu (choosing the A320) over content and presses OK, then
-    // Cancel if a failed save kept it open. Expects the box named (a failure's advice, or
-    // "saved"), the file as it was (or with the tool's lines, and its original kept) and no
-    // temporary left.
-    void Expect(Tool tool, Content content, const std::string& box) {
+    // Opens the tool from the menu (choosing the A320) over what stands in the file's place
+    // ("": an empty file; a corpus file; "huge": 200 MB of aircraft and key lines; "folder")
+    // and presses OK, then Cancel if a failed save kept it open. Expects the box named (a failure's
+    // advice, or "saved"), the file as it was (or with the tool's lines, and its original kept) and
+    // no temporary left.
+    void Expect(Tool tool, const std::string& content, const std::string& box) {
         SCOPED_TRACE(hostile::ToolName(tool));
         const ToolUi& ui = kUi[int(tool)];
         const std::string path = m_folder + ui.file;
         const fs::path wide = ui::Widen(path);
-        const char* const corpus[] = {"", "aircraft_utf16le_bom.cfg", "prefs_nul_bytes.cfg"};
-        const std::string bytes = content == Content::Utf16 || content == Content::NulBytes
-                                      ? hostile::CorpusBytes(corpus[int(content)])
-                                      : "";
+        const bool huge = content == "huge", folder = content == "folder";
+        const std::string bytes =
+            content.empty() || huge || folder ? "" : hostile::CorpusBytes(content);
         fs::remove_all(wide);  // a folder left by the row before
         fs::remove(ui::Widen(path + ".original"));
         testui::Put(path, bytes);
-        if (content == Content::Huge) {
+        if (huge) {
             std::string chunk;
             while (chunk.size() < 1 << 20) {
                 chunk +=
@@ -82,7 +73,7 @@ class HostileDialogs : public testing::Test {
             for (int i = 0; i < 200; ++i) {
                 out.write(chunk.data(), 1 << 20);
             }
-        } else if (content == Content::Folder) {
+        } else if (folder) {
             fs::remove(wide);
             fs::create_directory(wide);
         }
@@ -129,8 +120,7 @@ class HostileDialogs : public testing::Test {
             EXPECT_NE(testui::Bytes(path).find(ui.written), std::string::npos);
         } else {
             EXPECT_EQ(fs::last_write_time(wide), written);
-            EXPECT_TRUE(content == Content::Folder || content == Content::Huge ||
-                        testui::Bytes(path) == bytes);
+            EXPECT_TRUE(folder || huge || testui::Bytes(path) == bytes);
         }
     }
 
@@ -148,12 +138,12 @@ class HostileDialogs : public testing::Test {
 // Files the save cannot replace: UTF-16, NUL bytes, 200 MB (never read into memory), a
 // folder in the file's place (for the load manager: no aircraft).
 TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
-    Expect(Tool::LoadManager, Content::Utf16, "unsupported_file_advice");
-    Expect(Tool::Configuration, Content::NulBytes, "unsupported_file_advice");
-    Expect(Tool::KeyAssignments, Content::Huge, "too_large_file_advice");
-    Expect(Tool::LoadManager, Content::Huge, "too_large_file_advice");
-    Expect(Tool::Configuration, Content::Folder, "folder_in_the_way_advice");
-    Expect(Tool::LoadManager, Content::Folder, "not_installed");
+    Expect(Tool::LoadManager, "aircraft_utf16le_bom.cfg", "unsupported_file_advice");
+    Expect(Tool::Configuration, "prefs_nul_bytes.cfg", "unsupported_file_advice");
+    Expect(Tool::KeyAssignments, "huge", "too_large_file_advice");
+    Expect(Tool::LoadManager, "huge", "too_large_file_advice");
+    Expect(Tool::Configuration, "folder", "folder_in_the_way_advice");
+    Expect(Tool::LoadManager, "folder", "not_installed");
 }
 
 // The folder found through the registry, in the 32-bit view where the simulator's
@@ -174,7 +164,7 @@ TEST_F(HostileDialogs, EveryToolWorksInAUnicodeFolderWhateverTheCodePage) {
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSimulatorKey, L"SetupPath");
     EXPECT_EQ(menu.Context().simFolder, m_folder + "\\");
     for (Tool tool : hostile::kFileTools) {  // both writers of Prefs.cfg reach the one file
-        Expect(tool, Content::Empty, "saved");
+        Expect(tool, "", "saved");
     }
 }
 

@@ -2,12 +2,7 @@
 // WritePrivateProfileStringA) on the same files: the same values and bytes, but for the named
 // divergences of tests/platform/ini_cases.h; then what only Windows file systems do, and
 // the pictures.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -17,13 +12,10 @@
 #include "platform/ini_text.h"
 #include "platform/profile.h"
 #include "platform/win32/dialog.h"
-#include "res/resource.h"
 #include "tests/platform/ini_cases.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // This run's folder (ASCII, in Wine's temp folder), removed at the end.
 const struct Folder {

@@ -1,14 +1,8 @@
 #include "tests/win32/support/ui_driver.h"
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
-
-#include "res/resource.h"
 
 namespace testui {
 namespace {
@@ -113,7 +107,7 @@ Boxes AnswerMessageBoxes(const std::function<void()>& action,
         MessageBoxInfo box = ReadMessageBox(window);
         if (box.icon != 0) {
             boxes.push_back(box);
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
+            PostMessageW(window, WM_COMMAND, box.icon == MB_ICONQUESTION ? IDYES : IDOK, 0);
         } else if (onDialog) {
             onDialog(window);
         } else {

@@ -1,16 +1,25 @@
 // Driving the program's windows as a user would: each modal dialog or
 // message box that an action opens is handed to a handler from inside its
-// own modal loop, where the handler reads and closes it.
+// own modal loop, where the handler reads and closes it. With what every
+// Windows test includes.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/win32/controls.h"
+#include "res/resource.h"
+#include "tests/support/data_rows.h"
+
+namespace fs = std::filesystem;
 
 namespace testui {
 
@@ -33,7 +42,8 @@ using Boxes = std::vector<MessageBoxInfo>;
 // A message box text as written in tests/data/win32/messages.txt ("\n": a line break).
 std::string Message(const std::string& name);
 
-// Runs action, answering every message box with OK; returns them in order.
+// Runs action, answering every message box with OK (a question with Yes); returns them in
+// order.
 // Other dialogs go to onDialog (which closes them); without it they fail the test.
 Boxes AnswerMessageBoxes(const std::function<void()>& action,
                          const std::function<void(HWND dialog)>& onDialog = nullptr);

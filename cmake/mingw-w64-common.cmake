@@ -1,0 +1,16 @@
+# What the mingw-w64 toolchain files share (Debian's posix-threads flavour);
+# each sets CORVEL_MINGW_PROCESSOR (i686 or x86_64) and includes this.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${CORVEL_MINGW_PROCESSOR})
+
+set(CMAKE_C_COMPILER ${CORVEL_MINGW_PROCESSOR}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${CORVEL_MINGW_PROCESSOR}-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER ${CORVEL_MINGW_PROCESSOR}-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${CORVEL_MINGW_PROCESSOR}-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Tests of the Windows side run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <deque>
-#include <string>
-#include <vector>
 
 #include "tests/support/data_rows.h"
 
@@ -32,8 +30,7 @@ inline const std::string kMissing = "<missing>";  // no file before the write
 
 struct WriteRow {
     const char* name;
-    std::string before, section, key, value;
-    std::string after;  // the bytes ours leaves; empty: the platform's
+    std::string before, section, key, value, after;  // after: ours (empty: the platform's)
     Platform platform;
 };
 

@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 
 #include "platform/profile.h"
@@ -18,27 +17,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Every file the tools write, in the order the list shows them: label, path
-// below the simulator folder.
-std::vector<std::pair<std::string, std::string>> Files() {
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
-        files.push_back({row[0], row[1]});
-        if (row[2] != "-") {
-            files.push_back({row[0] + " IAE", row[2]});
-        }
-    }
-    files.push_back({"Preferences (Prefs.cfg)", "\\Norvane\\Corvel\\Prefs.cfg"});
-    return files;
-}
-
 class KeptOriginals : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(mkdtemp(m_sim.data()));
-        for (const auto& [label, path] : m_files) {
-            fs::create_directories(fs::path(Native(path)).parent_path());
-            std::ofstream(Native(path), std::ios::binary) << Before(label);
+        for (const test_data::Row& file : m_files) {
+            fs::create_directories(fs::path(Native(file[1])).parent_path());
+            std::ofstream(Native(file[1]), std::ios::binary) << Before(file[0]);
         }
     }
     void TearDown() override { fs::remove_all(m_sim); }
@@ -50,7 +35,7 @@ class KeptOriginals : public testing::Test {
     std::string Get(const std::string& path) const { return test_data::FileBytes(Native(path)); }
     std::vector<std::string> Labels() const {
         std::vector<std::string> labels;
-        for (const KeptOriginal& kept : FindKeptOriginals(m_sim, m_sim + m_files[8].second)) {
+        for (const KeptOriginal& kept : FindKeptOriginals(m_sim, m_sim + m_files[8][1])) {
             labels.push_back(kept.label);
         }
         return labels;
@@ -60,28 +45,29 @@ class KeptOriginals : public testing::Test {
     }
 
     std::string m_sim = "/tmp/corvel-originals-XXXXXX";
-    const std::vector<std::pair<std::string, std::string>> m_files = Files();
+    const std::vector<test_data::Row> m_files = test_data::Rows("kept_files.tsv");
 };
 
 TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
     // A file the program created has none, even after later changes.
-    const auto& [prefsLabel, prefs] = m_files.at(8);
+    const std::string& prefs = m_files.at(8)[1];
     fs::remove(Native(prefs));
     Change(prefs, "1");
     Change(prefs, "2");
     EXPECT_TRUE(Labels().empty());
-    std::ofstream(Native(prefs), std::ios::binary) << Before(prefsLabel);
+    std::ofstream(Native(prefs), std::ios::binary) << Before(m_files[8][0]);
     fs::remove(Native(prefs + ".created"));
     // Every file changed twice: its original is the file before the first change.
     std::vector<std::string> all;
-    for (const auto& [label, path] : m_files) {
-        Change(path, "1");
-        Change(path, "2");
-        all.push_back(label);
+    for (const test_data::Row& file : m_files) {
+        Change(file[1], "1");
+        Change(file[1], "2");
+        all.push_back(file[0]);
     }
     EXPECT_EQ(Labels(), all);
 
-    for (const auto& [label, path] : {m_files[4], m_files[8]}) {
+    for (const test_data::Row& file : {m_files[4], m_files[8]}) {
+        const std::string &label = file[0], &path = file[1];
         for (int time = 0; time < 2; ++time) {  // the original stays: it restores again
             ASSERT_TRUE(RestoreOriginal(m_sim + path).ok()) << label;
             EXPECT_EQ(Get(path), Before(label)) << label;
@@ -89,14 +75,14 @@ TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
             Change(path, "3");
         }
     }
-    EXPECT_EQ(Get(m_files[0].second), "; A318\n[Common]\r\nValue=2\r\n");
+    EXPECT_EQ(Get(m_files[0][1]), "; A318\n[Common]\r\nValue=2\r\n");
 
     // A file that cannot be replaced, and one whose original is gone, stay as they were.
-    fs::permissions(Native(m_files[1].second), fs::perms::owner_read);
-    EXPECT_EQ(RestoreOriginal(m_sim + m_files[1].second).error, files::Error::AccessDenied);
-    fs::remove(Native(m_files[2].second + ".original"));
-    EXPECT_EQ(RestoreOriginal(m_sim + m_files[2].second).error, files::Error::NotFound);
-    EXPECT_EQ(Get(m_files[2].second), "; A319 IAE\n[Common]\r\nValue=2\r\n");
+    fs::permissions(Native(m_files[1][1]), fs::perms::owner_read);
+    EXPECT_EQ(RestoreOriginal(m_sim + m_files[1][1]).error, files::Error::AccessDenied);
+    fs::remove(Native(m_files[2][1] + ".original"));
+    EXPECT_EQ(RestoreOriginal(m_sim + m_files[2][1]).error, files::Error::NotFound);
+    EXPECT_EQ(Get(m_files[2][1]), "; A319 IAE\n[Common]\r\nValue=2\r\n");
     all.erase(all.begin() + 2);
     EXPECT_EQ(Labels(), all);
 
@@ -106,7 +92,7 @@ TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
     local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
     const timespec times[2] = {{when, 0}, {when, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, Native(m_files[0].second + ".original").c_str(), times, 0), 0);
+    ASSERT_EQ(utimensat(AT_FDCWD, Native(m_files[0][1] + ".original").c_str(), times, 0), 0);
     EXPECT_EQ(FormatLocalTime(FindKeptOriginals(m_sim, m_sim + prefs)[0].keptAt),
               "2025-03-09 17:45");
 }

@@ -9,30 +9,20 @@
 #include <algorithm>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "tests/support/data_rows.h"
 
 namespace {
 
-// A field of the table, its short names for long values written out.
-std::string Field(const std::string& text) {
-    std::string cyrillic;
-    for (int i = 0; i < 499; ++i) {
-        cyrillic += "\xD0\x96";  // U+0416, two bytes
-    }
-    const std::map<std::string, std::string> names = {
-        {"{cwd}", "D:\\Cur\\Norvane\\Corvel\\..\\.."},
-        {"{program}", "E:\\Prog\\Norvane\\Corvel\\..\\.."},
-        {"{empty}", ""},
-        {"{long500}", "C:\\" + std::string(497, 'x')},
-        {"{cyrillic499}", cyrillic}};
-    auto name = names.find(text);
-    return name == names.end() ? text : name->second;
-}
-
 TEST(LocateFiles, FindsTheFolderAndSaysHow) {
-    const auto rows = test_data::Rows("simulator_search.tsv");
+    auto rows = test_data::Rows("simulator_search.tsv");
+    std::map<std::string, std::string> names;  // the table's short names for long values
+    for (; rows.front()[0] == "name"; rows.erase(rows.begin())) {
+        names[rows.front()[1]] = rows.front()[2];
+    }
+    const auto Field = [&names](const std::string& text) {
+        return names.count(text) ? names.at(text) : text;
+    };
     for (auto c = rows.begin(); c != rows.end(); ++c) {
         ASSERT_EQ((*c)[0], "case");
         SCOPED_TRACE((*c)[1]);
@@ -56,8 +46,7 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
             return std::nullopt;
         };
         std::set<std::string> usable;
-        std::istringstream list((*c)[2]);
-        for (std::string folder; std::getline(list, folder, '|');) {
+        for (const std::string& folder : test_data::Fields((*c)[2], '|')) {
             usable.insert(Field(folder));
         }
         environment.isUsable = [&](const std::string& folder) { return usable.count(folder) > 0; };
@@ -79,16 +68,7 @@ TEST(AboutText, NamesTheFolderHowItWasFoundAndEachFile) {
     facts.prefsExists = false;
     facts.aircraftFiles = {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}};
     EXPECT_EQ(AboutText(facts),
-              "Corvel Config 1.2.3\r\n"
-              "\r\n"
-              "Simulator folder: C:\\Sim\\\r\n"
-              "Found: two levels above the program's folder\r\n"
-              "\r\n"
-              "Preferences file (missing): C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg\r\n"
-              "\r\n"
-              "Aircraft files:\r\n"
-              "A318 (found): C:\\A318.cfg\r\n"
-              "A319 IAE (missing): C:\\A319IAE.cfg\r\n");
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/app/about.txt"));
 }
 
 }  // namespace

@@ -2,11 +2,9 @@
 // one dialog (or resource kind), and every one is used.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
-#include <string>
 
 #include "tests/support/data_rows.h"
 

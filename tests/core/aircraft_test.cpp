@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <string>
 
 #include "tests/support/data_rows.h"
 
@@ -26,11 +25,7 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
              << a.defaultEmptyWeightLb << '\t' << a.forwardHoldKg << '\t' << a.aftHoldKg << '\t'
              << a.innerTankKg << '\t' << a.outerTankKg << '\t' << a.centerTankKg << '\t' << a.mtowKg
              << '\t' << a.mlwKg << '\t' << a.mzfwKg;
-        test_data::Row columns;
-        for (std::string field; std::getline(line, field, '\t');) {
-            columns.push_back(field);
-        }
-        EXPECT_EQ(columns, row);
+        EXPECT_EQ(test_data::Fields(line.str()), row);
         EXPECT_EQ(a.type, type);
     }
     EXPECT_FALSE(IsAircraft(AircraftType::None));

@@ -5,10 +5,7 @@
 
 #include <cstdio>
 #include <functional>
-#include <iterator>
 #include <map>
-#include <string>
-#include <vector>
 
 #include "tests/support/data_rows.h"
 

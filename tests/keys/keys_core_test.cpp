@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "keys/key_assignments.h"
 #include "keys/key_bindings.h"

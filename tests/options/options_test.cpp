@@ -1,12 +1,8 @@
 // The options' arithmetic and file; the dialog's controls are tested under Wine.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "options/option_rules.h"
 #include "options/option_store.h"
@@ -15,12 +11,6 @@
 #include "tests/support/data_rows.h"
 
 namespace {
-
-TEST(OptionStore, StoredTextGivesItsLeadingNumberOrTheDefault) {
-    for (const test_data::Row& row : test_data::Rows("option_values.tsv")) {
-        EXPECT_EQ(options::OptionFromText(row[0], 100), std::stol(row.back())) << row[0];
-    }
-}
 
 std::vector<int32_t> All(const OptionValues& v) {
     return {v.unitSystem,      v.pushbackType,  v.userExperience, v.panelVolume, v.irsAlignmentTime,
@@ -55,28 +45,27 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(OptionTexts, LabelsAtTheBandEdgesAndBeyond) {
-    for (const test_data::Row& row : test_data::Rows("option_labels.tsv")) {
-        const auto value = static_cast<int32_t>(std::stol(row[0]));
-        EXPECT_EQ((test_data::Row{row[0], options::VolumeName(value), options::IrsTimeText(value)}),
-                  row);
-    }
-}
-
-TEST(OptionRules, LockKeyModifierAndIrsTime) {
+TEST(OptionRules, TextsLabelsLockAndIrsTime) {
     for (const test_data::Row& row : test_data::Rows("option_rules.tsv")) {
-        if (row[0] == "irs") {
+        if (row[0] == "text") {
+            EXPECT_EQ(options::OptionFromText(row[1], 100), std::stol(row.back())) << row[1];
+        } else if (row[0] == "label") {
+            const auto value = static_cast<int32_t>(std::stol(row[1]));
+            EXPECT_EQ(test_data::Row({"label", row[1], options::VolumeName(value),
+                                      options::IrsTimeText(value)}),
+                      row);
+        } else if (row[0] == "irs") {
             const std::optional<int32_t> seconds = options::IrsAlignmentTimeFor(std::stoi(row[1]));
             EXPECT_EQ(seconds ? std::to_string(*seconds) : "-", row[2]) << row[1];
-            continue;
+        } else {
+            const int32_t modifier = std::stoi(row[2]);
+            OptionValues values{0, 0, 0, 0, 0, modifier, std::stoi(row[1])};
+            const std::optional<bool> usable = options::ApplyKeyLocker(values);
+            EXPECT_EQ((test_data::Row{row[0], row[1], row[2], usable ? (*usable ? "1" : "0") : "-",
+                                      std::to_string(values.mcduKeyModifier),
+                                      std::to_string(options::ShownKeyModifier(modifier))}),
+                      row);
         }
-        const int32_t modifier = std::stoi(row[2]);
-        OptionValues values{0, 0, 0, 0, 0, modifier, std::stoi(row[1])};
-        const std::optional<bool> usable = options::ApplyKeyLocker(values);
-        EXPECT_EQ((test_data::Row{row[0], row[1], row[2], usable ? (*usable ? "1" : "0") : "-",
-                                  std::to_string(values.mcduKeyModifier),
-                                  std::to_string(options::ShownKeyModifier(modifier))}),
-                  row);
     }
 }
 

@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <tuple>
-#include <vector>
-
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/files.h"
@@ -16,7 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using Ints = std::vector<int64_t>;
-
 Ints Fields(const LoadState& s) {
     return {s.emptyWeightKg, s.businessPax, s.economyPax, s.forwardCargoPercent, s.aftCargoPercent};
 }
@@ -25,9 +20,8 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
     for (const test_data::Row& row : test_data::Rows("payload_fields.tsv")) {
         const auto n = test_data::Numbers(row, 2);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
-        const LoadState load{static_cast<int32_t>(n[0]), static_cast<uint32_t>(n[1]),
-                             static_cast<uint32_t>(n[2]), static_cast<uint32_t>(n[3]),
-                             static_cast<uint32_t>(n[4])};
+        const LoadState load{int32_t(n[0]), uint32_t(n[1]), uint32_t(n[2]), uint32_t(n[3]),
+                             uint32_t(n[4])};
         const PayloadFields f =
             Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb, Aircraft(aircraft));
         EXPECT_EQ(Ints({f.businessPax, f.economyPax, f.forwardCargoPercent, f.aftCargoPercent,
@@ -57,8 +51,6 @@ TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
 // replaced in place, two added in write order.
 const std::string kA320Cfg =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
-const std::string kA320Saved =
-    test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg");
 const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 class PayloadFileTest : public testing::Test {
@@ -86,7 +78,8 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
     const LoadState example{42412, 12, 138, 50, 100};
     const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
     EXPECT_TRUE(SavePayload(paths, {true, false}, example, kA320).empty());
-    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)), kA320Saved);
+    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg"));
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
 
     fs::remove(files::NativePath(m_path));

@@ -1,16 +1,12 @@
-// Writes killed at random moments: a child process rewrites a file in a loop
-// and is killed with SIGKILL after a random delay, hundreds of times over
-// files of several sizes. After each kill the file must be whole: the file
-// before with all the entries of one write, the kept original (each round
-// starts without one) the file before; the next write removes the killed
-// writer's temporary.
+// A child rewrites a file in a loop until SIGKILL, hundreds of times over
+// files of several sizes. The file must then hold all of one write, its kept
+// original the file before; the next write removes the killed one's temporary.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <thread>

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <deque>
-#include <string>
-#include <vector>
 
 #include "tests/support/data_rows.h"
 
@@ -28,32 +26,30 @@ struct ReadFile {
 
 // How the platform's WritePrivateProfileStringA does the same write.
 enum Platform { kSame, kDiffers, kOursRefuses };
-
 inline const std::string kMissing = "<missing>";  // no file before the write
 
 struct WriteRow {
     const char* name;
-    std::string before, section, key, value;
-    std::string after = {};  // the bytes ours leaves; empty: the platform's
-    Platform platform = kSame;
+    std::string before, section, key, value, after;  // after: ours (empty: the platform's)
+    Platform platform;
 };
 
 // The bytes of an escaped field: \r \n \t \0 \\ \xHH, {N*c} for N times c.
 inline std::string Bytes(const std::string& field) {
     std::string bytes;
     for (size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '{') {
+        const char c = field[i];
+        if (c == '{') {
             const size_t star = field.find('*', i);
-            bytes.append(std::stoul(field.substr(i + 1, star - i - 1)), field[star + 1]);
+            bytes.append(std::stoul(field.substr(i + 1)), field[star + 1]);
             i = star + 2;
-        } else if (field[i] != '\\') {
-            bytes += field[i];
-        } else if (field[++i] == 'x') {
+        } else if (c == '\\' && field[++i] == 'x') {
             bytes += static_cast<char>(std::stoi(field.substr(i + 1, 2), nullptr, 16));
             i += 2;
         } else {
-            const std::string from = "rnt0\\", to("\r\n\t\0\\", 5);
-            bytes += to.at(from.find(field[i]));
+            bytes += c != '\\'
+                         ? c
+                         : std::string("\r\n\t\0\\", 5).at(std::string("rnt0\\").find(field[i]));
         }
     }
     return bytes;
@@ -83,12 +79,9 @@ inline const std::vector<ReadFile> kReadFiles = [] {
 inline const std::vector<WriteRow> kWriteRows = [] {
     std::vector<WriteRow> rows;
     for (const test_data::Row& r : kRows) {
-        if (r[0] == "write") {
-            const Platform platform = r[7] == "same"      ? kSame
-                                      : r[7] == "differs" ? kDiffers
-                                                          : kOursRefuses;
+        if (r[0] == "write") {  // the platform: same, differs, refuses
             rows.push_back({Kept(r[1]), Bytes(r[2]), Bytes(r[3]), Bytes(r[4]), Bytes(r[5]),
-                            Bytes(r[6]), platform});
+                            Bytes(r[6]), Platform(std::string("sdr").find(r[7][0]))});
         }
     }
     return rows;

@@ -7,11 +7,7 @@
 #include <sys/mount.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <set>
-#include <sstream>
 
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
@@ -32,13 +28,6 @@ class ProfileFiles : public testing::Test {
     }
     std::string Get(const std::string& name) const {
         return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
-    }
-    std::set<std::string> Names() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
     }
 
     std::string m_dir = "/tmp/corvel-profile-XXXXXX";
@@ -91,7 +80,7 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    for (const std::string& name : Names()) {
+    for (const std::string& name : test_data::FolderNames(m_dir)) {
         EXPECT_EQ(name.find(".~"), std::string::npos) << name;
     }
 
@@ -152,12 +141,13 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
 // live writer's temporary (ours, perhaps writing; process 1) and the user's
 // own files stay.
 TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
-    std::istringstream names(
+    const test_data::Row names = test_data::Fields(
         "Prefs.cfg Prefs.cfg.~1-0.tmp Prefs.cfg.bak Prefs.cfg.~x-1.tmp "
-        "Prefs.cfg.~99999999-1.tmp.txt"
-        " Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp");
-    std::set<std::string> kept(std::istream_iterator<std::string>(names), {});
-    kept.insert("Prefs.cfg.~" + std::to_string(getpid()) + "-7.tmp");
+        "Prefs.cfg.~99999999-1.tmp.txt "
+        "Other.cfg.~99999999-1.tmp prefs.cfg.~99999999-1.tmp Prefs.cfg.~" +
+            std::to_string(getpid()) + "-7.tmp",
+        ' ');
+    std::set<std::string> kept(names.begin(), names.end());
     for (const std::string& name : kept) {
         Put(name, "[Common]\r\nUnitSystem=0\r\n");
     }
@@ -165,7 +155,7 @@ TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
     ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
     kept.insert("Prefs.cfg.original");
-    EXPECT_EQ(Names(), kept);
+    EXPECT_EQ(test_data::FolderNames(m_dir), kept);
 }
 
 // A full disk: the new content cannot be written beside the file, so the

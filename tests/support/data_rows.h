@@ -4,9 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +15,15 @@
 namespace test_data {
 
 using Row = std::vector<std::string>;
+
+// The fields of a line, between separators.
+inline Row Fields(const std::string& line, char separator = '\t') {
+    Row row(1);
+    for (char c : line) {
+        c == separator ? row.emplace_back() : row.back() += c;
+    }
+    return row;
+}
 
 inline std::vector<Row> Rows(const std::string& name) {
     std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/" + name);
@@ -23,14 +33,7 @@ inline std::vector<Row> Rows(const std::string& name) {
     std::vector<Row> rows;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line[0] != '#') {
-            std::istringstream fields(line);
-            rows.emplace_back();
-            for (std::string field; std::getline(fields, field, '\t');) {
-                rows.back().push_back(field);
-            }
-            if (line.back() == '\t') {
-                rows.back().emplace_back();  // an empty last field
-            }
+            rows.push_back(Fields(line));
         }
     }
     return rows;
@@ -57,9 +60,18 @@ inline std::string WithNbsp(std::string text) {
     return text;
 }
 
-inline std::string FileBytes(const std::string& path) {
+inline std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The names in a folder, sorted.
+inline std::set<std::string> FolderNames(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
 }
 
 }  // namespace test_data

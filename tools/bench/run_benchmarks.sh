@@ -79,7 +79,7 @@ printf 'size.exe\t%.6f\tMB\n' "$(stat -c %s "$windows_dir/CorvelConfig.exe" | aw
 
 cpu=$(lscpu | sed -n 's/^Model name: *//p' | head -n1)
 memory=$(free -g | awk '/^Mem:/ {print $2}')
-wine_version=$(wine --version 2>/dev/null || wine64 --version 2>/dev/null || true)
+wine_version=$(wine --version 2>/dev/null || /usr/lib/wine/wine64 --version 2>/dev/null || true)
 machine="$cpu, $(nproc) cores, ${memory} GB; Debian $(cat /etc/debian_version), \
 Linux $(uname -r), $wine_version, the $("$repo/scripts/windows-arch") build; $(date -u +%Y-%m-%d)"
 

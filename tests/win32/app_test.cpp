@@ -63,27 +63,21 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
     std::filesystem::remove_all(ui::Widen(sim));
 }
 
-struct Shown {
-    std::string rows;  // the files' labels as the list shows them, each ending in '|'
-    std::string prompt;
-    bool restoreEnabled = false;
-    std::string boxes;  // "caption: text|" each
-};
-
 // Opens the dialog from the window menu, ticks the rows whose label is given, presses
-// Restore (the driver answers Yes to the question) and closes it.
-Shown Restore(HWND menu, const std::vector<std::string>& tick) {
-    Shown shown;
+// Restore (the driver answers Yes to the question) and closes it. Returns the prompt
+// ("(disabled)": Restore is), the rows' labels, each ending in '|', and each box.
+std::string Restore(HWND menu, const std::vector<std::string>& tick) {
+    std::string shown;
     const Boxes boxes = testui::AnswerMessageBoxes(
         [&] { SendMessageW(menu, WM_SYSCOMMAND, IDM_RESTORE_ORIGINALS, 0); },
         [&](HWND window) {
             HWND list = GetDlgItem(window, IDC_RO_FILES);
-            shown.prompt = ui::GetItemText(window, IDC_RO_PROMPT);
-            shown.restoreEnabled = IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE));
+            shown = ui::GetItemText(window, IDC_RO_PROMPT) +
+                    (IsWindowEnabled(GetDlgItem(window, IDC_RO_RESTORE)) ? "|" : "(disabled)|");
             for (int row = 0; row < SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row) {
                 wchar_t cell[100] = {};
                 ListView_GetItemText(list, row, 0, cell, 100);
-                shown.rows += ui::Narrow(cell) + "|";
+                shown += ui::Narrow(cell) + "|";
                 if (std::find(tick.begin(), tick.end(), ui::Narrow(cell)) != tick.end()) {
                     ListView_SetCheckState(list, row, TRUE);
                 }
@@ -94,7 +88,7 @@ Shown Restore(HWND menu, const std::vector<std::string>& tick) {
             testui::Click(window, IDCANCEL);
         });
     for (const testui::MessageBoxInfo& box : boxes) {
-        shown.boxes += box.caption + ": " + box.text + "|";
+        shown += "\n" + box.caption + ": " + box.text;
     }
     return shown;
 }
@@ -107,31 +101,27 @@ TEST(RestoreOriginals, TheTickedFilesComeBackAndAFailureIsReported) {
     fs::remove_all(ui::Widen(root));
     CMainMenuDlg menu{[&] { return SimulatorPaths{root, prefs, ""}; }};
     const HWND window = menu.Create();
-    const Shown none = Restore(window, {});  // nothing changed yet: nothing offered
-    EXPECT_EQ(none.rows + none.prompt, Message("no_originals"));
-    EXPECT_FALSE(none.restoreEnabled);
+    EXPECT_EQ(Restore(window, {}), Message("no_originals") + "(disabled)|");  // nothing changed
 
     for (const std::string& file : {a320, iae, prefs}) {
         testui::Put(file, "changed");
         testui::Put(file + ".original", "original of " + file);
     }
-    const std::string restored = "WARNING: " + Message("restored");
-    Shown shown = Restore(window, {"A320 IAE"});
-    EXPECT_EQ(shown.prompt, Message("restore_prompt"));
-    EXPECT_EQ(shown.rows, "A320|A320 IAE|Preferences (Prefs.cfg)|");
-    EXPECT_EQ(shown.boxes, "Restore Original Files: " + Message("restore_confirmation") +
-                               "A320 IAE" + Message("restore_question") + "|" + restored +
-                               "A320 IAE|");
+    const std::string restored = "\nWARNING: " + Message("restored");
+    EXPECT_EQ(Restore(window, {"A320 IAE"}),
+              Message("restore_prompt") + "|A320|A320 IAE|Preferences (Prefs.cfg)|\n" +
+                  "Restore Original Files: " + Message("restore_confirmation") + "A320 IAE" +
+                  Message("restore_question") + restored + "A320 IAE");
     EXPECT_EQ(testui::Bytes(iae) + "|" + testui::Bytes(a320), "original of " + iae + "|changed");
 
     // A file that cannot be replaced is reported and left; the others are restored.
     testui::Put(iae, "changed");
     SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_READONLY);
-    shown = Restore(window, {"A320", "A320 IAE", "Preferences (Prefs.cfg)"});
+    const std::string shown = Restore(window, {"A320", "A320 IAE", "Preferences (Prefs.cfg)"});
     SetFileAttributesW(ui::Widen(prefs).c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(shown.boxes.substr(shown.boxes.find('|') + 1),
-              "ERROR: " + Message("not_restored") + prefs + "\n\n" +
-                  Message("access_denied_advice") + "|" + restored + "A320\nA320 IAE|");
+    EXPECT_EQ(shown.substr(shown.find("\nERROR: ")), "\nERROR: " + Message("not_restored") + prefs +
+                                                         "\n\n" + Message("access_denied_advice") +
+                                                         restored + "A320\nA320 IAE");
     EXPECT_EQ(testui::Bytes(a320) + "|" + testui::Bytes(iae) + "|" + testui::Bytes(prefs),
               "original of " + a320 + "|original of " + iae + "|changed");
     for (const std::string& file : {a320, iae, prefs}) {
@@ -237,9 +227,7 @@ std::string MenuItems(HWND window, const std::vector<UINT>& ids) {
 }
 
 BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
-    wchar_t name[16] = {};
-    GetClassNameW(child, name, 16);
-    const bool edit = lstrcmpiW(name, L"Edit") == 0 && IsWindowVisible(child);
+    const bool edit = testui::ClassOf(child) == "Edit" && IsWindowVisible(child);
     *reinterpret_cast<HWND*>(found) = edit ? child : *reinterpret_cast<HWND*>(found);
     return !edit;
 }
@@ -284,10 +272,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
                                 });
     ASSERT_EQ(kAboutLines.size(), 5u);
     for (const test_data::Row& row : kAboutLines) {
-        std::string line = row[0];
-        if (const size_t at = line.find("{chosen}"); at != std::string::npos) {
-            line.replace(at, 8, ui::Narrow(chosen));
-        }
+        const std::string line = testui::Replaced(row[0], "{chosen}", ui::Narrow(chosen));
         EXPECT_NE(about.find(line + "\r\n"), std::string::npos) << line << " not in\n" << about;
     }
 

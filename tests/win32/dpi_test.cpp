@@ -149,10 +149,7 @@ TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
     GetWindowRect(window, &place);
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * Row().dpi, 2 * Row().dpi),
                  reinterpret_cast<LPARAM>(&place));
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&message);
-    }
+    testui::Pump();
 
     auto zfwFont = reinterpret_cast<HFONT>(SendMessageW(dialog.Item(IDC_LM_ZFW), WM_GETFONT, 0, 0));
     LOGFONTW description{};

@@ -49,14 +49,18 @@ std::string Colours(HWND dialog, const Ids& ids) {
     return colours;
 }
 
-// The background and text colours the dialog gives a static (or a read-only edit), or "no
-// brush" if it leaves the control to the system.
-std::string StaticColours(HWND dialog, int id) {
+// The background and text colours the dialog gives each static (or read-only edit), or "no
+// brush" if it leaves the control to the system; each followed by "| ".
+std::string StaticColours(HWND dialog, std::initializer_list<int> ids) {
+    std::string colours;
     HDC dc = GetDC(dialog);
-    const bool brush = SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    const std::string colours =
-        brush ? testui::Rgb(GetBkColor(dc)) + testui::Rgb(GetTextColor(dc)) : "no brush ";
+    for (int id : ids) {
+        const bool brush = SendMessageW(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+        colours +=
+            (brush ? testui::Rgb(GetBkColor(dc)) + testui::Rgb(GetTextColor(dc)) : "no brush ") +
+            "| ";
+    }
     ReleaseDC(dialog, dc);
     return colours;
 }
@@ -186,12 +190,8 @@ TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
               "||50|59899|200|5|1000|kg|kg/min||||||||");
     EXPECT_TRUE(ui::IsChecked(dialog, IDC_FP_METRIC));
     // Read-only edits ask their dialog for colours as statics do.
-    std::string colours;
-    for (int id : {IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER, IDC_FP_CENTER, IDC_FP_RIGHT_INNER,
-                   IDC_FP_RIGHT_OUTER, IDC_FP_FOB}) {
-        colours += StaticColours(dialog, id) + "| ";
-    }
-    EXPECT_EQ(colours,
+    EXPECT_EQ(StaticColours(dialog, {IDC_FP_LEFT_OUTER, IDC_FP_LEFT_INNER, IDC_FP_CENTER,
+                                     IDC_FP_RIGHT_INNER, IDC_FP_RIGHT_OUTER, IDC_FP_FOB}),
               "255,255,128 0,0,0 | 255,200,130 0,0,0 | 192,255,192 0,0,0 | "
               "255,200,130 0,0,0 | 255,255,128 0,0,0 | 0,0,150 255,255,255 | ");
     // Typed into distance, altitude, cost index and ZFW, as many as given.
@@ -278,12 +278,10 @@ void ExpectLineInFreeSpace(HWND dialog, int templateId, int lineId) {
                 continue;
             }
             EXPECT_FALSE(IntersectRect(&overlap, &line, &rect)) << "overlaps " << GetDlgCtrlID(c);
-            wchar_t className[16] = L"";
-            GetClassNameW(c, className, 16);
             const LONG style = GetWindowLongW(c, GWL_STYLE);
             std::ostringstream& layout = layouts[window == plain];
             layout << GetDlgCtrlID(c) << " " << rect.left << "," << rect.top;
-            if (lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_BITMAP ||
+            if (testui::ClassOf(c) != "Static" || (style & SS_TYPEMASK) != SS_BITMAP ||
                 (style & SS_CENTERIMAGE)) {
                 layout << " " << rect.right << "," << rect.bottom;
             }
@@ -331,7 +329,7 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
         }
         const int lineId = load ? IDC_LM_BALANCE_LINE : IDC_FP_BALANCE_LINE;
         EXPECT_EQ(ui::GetItemText(dialog, lineId), test_data::WithNbsp(row[4])) << row[2];
-        EXPECT_EQ(StaticColours(dialog, lineId).find(" 192,0,0 ") != std::string::npos,
+        EXPECT_EQ(StaticColours(dialog, {lineId}).find(" 192,0,0 ") != std::string::npos,
                   row[3] == "1")  // red text
             << row[4];
         if (!load) {

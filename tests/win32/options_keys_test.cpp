@@ -4,8 +4,9 @@
 // reads it or as saved.
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <memory>
-#include <tuple>
+#include <sstream>
 
 #include "keys/key_assigner_dialog.h"
 #include "keys/key_config_dialog.h"
@@ -86,35 +87,26 @@ std::string Open(const std::vector<int>& ids) {
     return seen;
 }
 
+// The controls the rows of tests/data/win32/configuration.tsv click, by name.
+// clang-format off
+const std::map<std::string, int> kControls = {
+    {"ok", IDOK}, {"cancel", IDCANCEL}, {"imperial", IDC_CFG_IMPERIAL}, {"beginner", IDC_CFG_BEGINNER},
+    {"expert", IDC_CFG_EXPERT}, {"volume", IDC_CFG_VOLUME}, {"irs", IDC_CFG_IRS_TIME},
+    {"num", IDC_CFG_LOCK_NUM}, {"caps", IDC_CFG_LOCK_CAPS}, {"none", IDC_CFG_LOCK_NONE},
+    {"pause", IDC_CFG_AUTO_PAUSE}, {"fsuipc", IDC_CFG_FSUIPC}, {"cold", IDC_CFG_COLD_AND_DARK}};
+// clang-format on
+
 TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
-    const std::string status = "\nStatus: " + testui::Message("cold_and_dark");
-    // [Common] lines (none: no file), the clicks, what is seen, what is stored.
-    // clang-format off
-    const std::tuple<std::string, std::vector<int>, std::string, std::string> rows[] = {
-        {"", {IDOK}, "Metric | 100 Maximum | Intermediate Control-Shift(grey) Scroll "
-         "Standard(grey) | 60 60s | ", "0 0 1 100 60 0 1 0 0 0 -"},
-        // Values no control or trackbar stands for are kept; a read holds 48 characters.
-        {"FMGCSaveMode=" + std::string(47, '0') + "12\r\nUnitSystem=5\r\nUserExperience=9\r\n"
-         "PanelVolume=-5\r\nIRSAlignmentTime=900\r\nLocker=0\r\nPushbackType=1\r\nAutoPause=1\r\n"
-         "FsuipcUsage=5\r\n", {IDOK}, "| 0 Low | Control-Shift None Standard(grey) | 600 15m00s | "
-         "Pause Use ", "5 0 9 -5 900 3 0 1 5 1 -"},
-        // Moving the IRS trackbar brings the volume read to its trackbar too. Back to no lock key,
-        // the modifier buttons show the modifier in use: Control-Shift, the lock cleared Control.
-        {"PanelVolume=250\r\nLocker=0\r\nModifier=2\r\n", {IDC_CFG_IMPERIAL, IDC_CFG_EXPERT,
-         IDC_CFG_IRS_TIME, IDC_CFG_LOCK_NUM, IDC_CFG_LOCK_NONE, IDC_CFG_AUTO_PAUSE, IDC_CFG_FSUIPC,
-         IDC_CFG_FSUIPC, IDC_CFG_COLD_AND_DARK, IDC_CFG_COLD_AND_DARK, IDOK},
-         "Imperial | 100 Maximum | Expert Control-Shift None Standard(grey) | 599 9m59s | Pause " +
-         status + status, "1 0 2 100 599 3 0 1 0 0 1"},
-        // Cold & Dark is written at once; Cancel writes nothing else.
-        {"PanelVolume=40\r\nLocker=0\r\nModifier=2\r\n", {IDC_CFG_BEGINNER, IDC_CFG_VOLUME,
-         IDC_CFG_LOCK_CAPS, IDC_CFG_COLD_AND_DARK, IDCANCEL},
-         "Metric | 39 Medium | Beginner Control(grey) Caps Standard(grey) | 10 10s | " + status,
-         "- - - 40 - 2 0 - - - 1"}};
-    // clang-format on
-    for (const auto& [lines, ids, seen, stored] : rows) {
-        Prefs(lines);
-        EXPECT_EQ(Open(ids), seen);
-        EXPECT_EQ(Stored(), stored);
+    for (const test_data::Row& row : test_data::Rows("win32/configuration.tsv")) {
+        Prefs(testui::Replaced(row[0], "|", "\r\n"));
+        std::vector<int> ids;
+        std::istringstream clicks(row[1]);
+        for (std::string name; clicks >> name;) {
+            ids.push_back(kControls.at(name));
+        }
+        EXPECT_EQ(Open(ids), testui::Replaced(row[2], "{status}",
+                                              "\nStatus: " + testui::Message("cold_and_dark")));
+        EXPECT_EQ(Stored(), row[3]) << row[1];
     }
     Prefs("");
 }

@@ -183,10 +183,8 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
               << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
         for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             const RECT r = testui::ChildRect(window, c);
-            wchar_t type[32];
-            GetClassNameW(c, type, 32);
             const LONG style = GetWindowLongW(c, GWL_STYLE);
-            shown << "  " << GetDlgCtrlID(c) << " " << ui::Narrow(type) << " "
+            shown << "  " << GetDlgCtrlID(c) << " " << testui::ClassOf(c) << " "
                   << Dlu(r.left, base.right, 4) << "," << Dlu(r.top, base.bottom, 8) << " "
                   << Dlu(r.right - r.left, base.right, 4) << "x"
                   << Dlu(r.bottom - r.top, base.bottom, 8) << " " << (style & WS_TABSTOP ? "T" : "")
@@ -200,11 +198,7 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
                       << picture.bmBitsPixel << "\n";
                 continue;  // its text is the picture's resource number
             }
-            std::string text = ui::GetText(c);
-            for (size_t at; (at = text.find('\n')) != std::string::npos;) {
-                text.replace(at, 1, "\\n");
-            }
-            shown << " \"" << text << "\"\n";
+            shown << " \"" << testui::Replaced(ui::GetText(c), "\n", "\\n") << "\"\n";
         }
     }
     const std::string golden = CORVEL_SOURCE_DIR "/tests/data/win32/templates.txt";

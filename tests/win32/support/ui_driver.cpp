@@ -15,9 +15,7 @@ DriverState* g_driver = nullptr;
 
 // A function of its own rather than a lambda: the 32-bit callback is __stdcall.
 BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
-    wchar_t className[16] = {};
-    GetClassNameW(window, className, 16);
-    if (IsWindowVisible(window) && std::wstring(className) == L"#32770") {
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770") {
         reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     }
     return TRUE;
@@ -52,11 +50,7 @@ void RunWithModalHandler(const std::function<void()>& action,
     action();
     KillTimer(nullptr, timer);
     g_driver = previous;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    Pump();
 }
 
 MessageBoxInfo ReadMessageBox(HWND box) {
@@ -89,11 +83,7 @@ std::string Message(const std::string& name) {
     std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/win32/messages.txt");
     for (std::string line; std::getline(in, line);) {
         if (line.rfind(name + "=", 0) == 0) {
-            std::string text = line.substr(name.size() + 1);
-            for (size_t at; (at = text.find("\\n")) != std::string::npos;) {
-                text.replace(at, 2, "\n");
-            }
-            return text;
+            return Replaced(line.substr(name.size() + 1), "\\n", "\n");
         }
     }
     ADD_FAILURE() << "no message " << name;
@@ -155,6 +145,24 @@ HWND MakeOwner() {
                            nullptr, nullptr, nullptr, nullptr);
 }
 
+std::string ClassOf(HWND window) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    return ui::Narrow(name);
+}
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+void Pump() {
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 std::string Rgb(COLORREF colour) {
     return std::to_string(GetRValue(colour)) + "," + std::to_string(GetGValue(colour)) + "," +
            std::to_string(GetBValue(colour)) + " ";
@@ -167,9 +175,7 @@ RECT ChildRect(HWND dialog, HWND child) {
     return rect;
 }
 SIZE BitmapSize(HWND control) {
-    wchar_t name[16] = {};
-    GetClassNameW(control, name, 16);
-    const UINT get = lstrcmpiW(name, L"Button") == 0 ? BM_GETIMAGE : STM_GETIMAGE;
+    const UINT get = ClassOf(control) == "Button" ? BM_GETIMAGE : STM_GETIMAGE;
     BITMAP info{};
     GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
                &info);

@@ -64,7 +64,10 @@ std::string Texts(HWND dialog, const Ids& ids) {  // each followed by '|'
     }
     return texts;
 }
-HWND MakeOwner();                         // a visible top-level window to run tools over
+HWND MakeOwner();  // a visible top-level window to run tools over
+std::string ClassOf(HWND window);
+std::string Replaced(std::string text, const std::string& from, const std::string& to);
+void Pump();                              // dispatches the thread's waiting messages
 std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates
 SIZE BitmapSize(HWND control);            // of the picture a static or button shows

@@ -240,8 +240,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
     HWND dialog = menu.Create();
     EXPECT_EQ(MenuItems(dialog, {IDM_SIMULATOR_FOLDER, IDM_FIND_AUTOMATICALLY, IDM_ABOUT,
                                  IDM_RESTORE_ORIGINALS}),
-              "Simulator folder...|Find automatically (checked)|About Corvel Config...|"
-              "Restore original files...|");
+              testui::Seen("menu_items"));
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // Chosen in the folder picker as a user does (the path typed, then Open): the menu,

@@ -79,14 +79,14 @@ void PrintTo(const MessageBoxInfo& box, std::ostream* out) {
     *out << box.caption << " (icon " << box.icon << ", owner " << box.owner << "): " << box.text;
 }
 
-std::string Message(const std::string& name) {
-    std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/win32/messages.txt");
+std::string Message(const std::string& name, const std::string& file) {
+    std::ifstream in(CORVEL_SOURCE_DIR "/tests/data/win32/" + file);
     for (std::string line; std::getline(in, line);) {
         if (line.rfind(name + "=", 0) == 0) {
             return Replaced(line.substr(name.size() + 1), "\\n", "\n");
         }
     }
-    ADD_FAILURE() << "no message " << name;
+    ADD_FAILURE() << "no " << name << " in " << file;
     return {};
 }
 

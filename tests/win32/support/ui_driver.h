@@ -39,8 +39,12 @@ bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b);
 void PrintTo(const MessageBoxInfo& box, std::ostream* out);
 using Boxes = std::vector<MessageBoxInfo>;
 
-// A message box text as written in tests/data/win32/messages.txt ("\n": a line break).
-std::string Message(const std::string& name);
+// A message box text as written in tests/data/win32/messages.txt ("\n": a line break); what a
+// dialog shows, as written in shown.txt.
+std::string Message(const std::string& name, const std::string& file = "messages.txt");
+inline std::string Seen(const std::string& name) {
+    return Message(name, "shown.txt");
+}
 
 // Runs action, answering every message box with OK (a question with Yes); returns them in
 // order.

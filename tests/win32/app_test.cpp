@@ -213,7 +213,6 @@ TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
     }
 }
 
-// Window menu items' texts, and whether each is checked.
 std::string MenuItems(HWND window, const std::vector<UINT>& ids) {
     std::string items;
     HMENU menu = GetSystemMenu(window, FALSE);

@@ -21,10 +21,7 @@ using hostile::Tool;
 // and icon.
 struct ToolUi {
     int menuButton;
-    const char* file;
-    const char* written;
-    const char* saved;
-    const char* notSaved;
+    const char *file, *written, *saved, *notSaved;
     UINT failureIcon;
 };
 constexpr ToolUi kUi[] = {

@@ -1,9 +1,6 @@
-// The load manager and the Fuel Planner on real controls, driven as a user
-// drives them: each wired to its file and its results, in its colours, the
-// load manager following its thumbs and saving into each variant's file or
-// showing the failure; their weight-and-balance lines following the dialog,
-// warning in its colour, in free space of the template. The arithmetic and
-// the texts are the native tests' part.
+// The load manager and the Fuel Planner on real controls, driven as a user drives them: wired
+// to their files and results, in their colours, the load manager saving into each variant's
+// file; their weight-and-balance lines in free space. The arithmetic: the native tests.
 #include <sstream>
 
 #include "fuel/fuel_planner_dialog.h"
@@ -185,9 +182,8 @@ TEST(FuelPlanner, ShowsItsDefaultsPlansInBothUnitsAndKeepsThePlanOverARefusal) {
               testui::Seen("fp_colours"));
     // Typed into distance, altitude, cost index and ZFW, as many as given.
     const auto type = [](HWND into, const std::vector<std::string>& values) {
-        const int ids[] = {IDC_FP_DISTANCE, IDC_FP_ALTITUDE, IDC_FP_COST_INDEX, IDC_FP_ZFW};
         for (size_t i = 0; i < values.size(); ++i) {
-            HWND edit = GetDlgItem(into, ids[i]);
+            HWND edit = GetDlgItem(into, kInputs[i]);
             ui::MoveFocus(into, edit);
             SendMessageW(edit, EM_SETSEL, 0, -1);
             for (char c : "\b" + values[i]) {

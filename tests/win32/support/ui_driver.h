@@ -47,8 +47,7 @@ inline std::string Seen(const std::string& name) {
 }
 
 // Runs action, answering every message box with OK (a question with Yes); returns them in
-// order.
-// Other dialogs go to onDialog (which closes them); without it they fail the test.
+// order. Other dialogs go to onDialog (which closes them); without it they fail the test.
 Boxes AnswerMessageBoxes(const std::function<void()>& action,
                          const std::function<void(HWND dialog)>& onDialog = nullptr);
 

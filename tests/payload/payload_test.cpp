@@ -54,7 +54,7 @@ const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 class PayloadFileTest : public testing::Test {
   protected:
-    void Write(const std::string& bytes, const std::string& path) {
+    void Write(const std::string& path, const std::string& bytes) {
         fs::create_directories(fs::path(files::NativePath(path)).parent_path());
         ASSERT_TRUE(files::ReplaceFile(path, bytes).ok()) << path;
     }
@@ -68,7 +68,7 @@ class PayloadFileTest : public testing::Test {
 // at opening but gone at saving is a failure and is not created again; a
 // variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
-    Write(kA320Cfg, m_path);
+    Write(m_path, kA320Cfg);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
     EXPECT_TRUE(SavePayload(m_a320, {true, false}, example, kA320).empty());
@@ -87,23 +87,21 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
 TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 0, 0, 0, 0}));
-    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n", m_path);
+    Write(m_path, "[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 0, 0, 0, 0}));
-    Write(
-        "[weight_and_balance]\n"
-        "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
-        "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
-        "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
-        "station_load.2 = x100\nstation_load.3 = -400\n",
-        m_path);
+    Write(m_path,
+          "[weight_and_balance]\n"
+          "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
+          "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
+          "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
+          "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
-    Write(
-        "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
-        "station_load.4=99999\r\nstation_load.5=99999\r\n",
-        m_path);
+    Write(m_path,
+          "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
+          "station_load.4=99999\r\nstation_load.5=99999\r\n");
     for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
         SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
@@ -127,13 +125,13 @@ TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
 TEST_F(PayloadFileTest, WhichFileAndFolderCount) {
     // Only the IAE variant: installed, and its file is the one read.
     EXPECT_FALSE(IsInstalled(m_a320));
-    Write(kA320Cfg, m_a320.iae);
+    Write(m_a320.iae, kA320Cfg);
     EXPECT_TRUE(IsInstalled(m_a320));
     EXPECT_EQ(PayloadSourceFile(m_a320), m_a320.iae);
     // A folder named like the file does not count; the ACJ does not share the A319's folder.
     fs::create_directories(files::NativePath(m_path));
     EXPECT_EQ(PayloadSourceFile(m_a320), m_a320.iae);
-    Write("", AircraftFilePaths(AircraftType::A319, m_root).base);
+    Write(AircraftFilePaths(AircraftType::A319, m_root).base, "");
     EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, m_root)));
 
     for (const test_data::Row& row : test_data::Rows("simulator_folders.tsv")) {
@@ -141,7 +139,7 @@ TEST_F(PayloadFileTest, WhichFileAndFolderCount) {
         if (row[0].back() == '/') {
             fs::create_directories(m_root + "/" + row[0]);
         } else {
-            Write("", m_root + "/" + row[0]);
+            Write(m_root + "/" + row[0], "");
         }
         EXPECT_EQ(IsUsableSimulatorFolder(m_root), row[1] == "1") << row[0];
     }

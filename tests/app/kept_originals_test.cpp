@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 
 #include <ctime>
-#include <fstream>
 
 #include "platform/profile.h"
 #include "tests/support/data_rows.h"
@@ -20,13 +19,11 @@ namespace {
 class KeptOriginals : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(mkdtemp(m_sim.data()));
         for (const test_data::Row& file : m_files) {
             fs::create_directories(fs::path(Native(file[1])).parent_path());
             std::ofstream(Native(file[1]), std::ios::binary) << Before(file[0]);
         }
     }
-    void TearDown() override { fs::remove_all(m_sim); }
 
     static std::string Before(const std::string& label) {
         return "; " + label + "\n[Common]\r\nValue=0\r\n";
@@ -44,7 +41,7 @@ class KeptOriginals : public testing::Test {
         ASSERT_TRUE(profile::WriteString("Common", "Value", value, m_sim + path).ok());
     }
 
-    std::string m_sim = "/tmp/corvel-originals-XXXXXX";
+    const test_data::TempFolder m_sim;
     const std::vector<test_data::Row> m_files = test_data::Rows("kept_files.tsv");
 };
 

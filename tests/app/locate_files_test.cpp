@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <set>
 
 #include "tests/support/data_rows.h"
 
@@ -28,28 +26,24 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
         SCOPED_TRACE((*c)[1]);
         const auto registry =
             std::find_if(c + 1, rows.end(), [](auto& r) { return r[0] != "reg"; });
-        SearchEnvironment environment;
-        if ((*c)[3] != "-") {
-            environment.chosenFolder = (*c)[3];
-        }
-        environment.currentDirectory = "D:\\Cur\\Norvane\\Corvel";
-        environment.programFolder = "E:\\Prog\\Norvane\\Corvel";
-        environment.readRegistry = [&](const RegistryValueName& value,
-                                       registry::View view) -> std::optional<std::string> {
-            for (auto r = c + 1; r != registry; ++r) {
-                if ((*r)[1] == (value.root == registry::Root::LocalMachine ? "HKLM" : "HKCU") &&
-                    (*r)[2] == value.key && (*r)[3] == value.name &&
-                    (*r)[4] == (view == registry::View::Bits32 ? "32" : "64")) {
-                    return Field((*r)[5]);
-                }
-            }
-            return std::nullopt;
-        };
         std::set<std::string> usable;
         for (const std::string& folder : test_data::Fields((*c)[2], '|')) {
             usable.insert(Field(folder));
         }
-        environment.isUsable = [&](const std::string& folder) { return usable.count(folder) > 0; };
+        const SearchEnvironment environment{
+            (*c)[3] == "-" ? std::nullopt : std::optional<std::string>((*c)[3]),
+            "D:\\Cur\\Norvane\\Corvel", "E:\\Prog\\Norvane\\Corvel",
+            [&](const RegistryValueName& value, registry::View view) -> std::optional<std::string> {
+                for (auto r = c + 1; r != registry; ++r) {
+                    if ((*r)[1] == (value.root == registry::Root::LocalMachine ? "HKLM" : "HKCU") &&
+                        (*r)[2] == value.key && (*r)[3] == value.name &&
+                        (*r)[4] == (view == registry::View::Bits32 ? "32" : "64")) {
+                        return Field((*r)[5]);
+                    }
+                }
+                return std::nullopt;
+            },
+            [&](const std::string& folder) { return usable.count(folder) > 0; }};
 
         const SimulatorLocation location = FindSimulator(environment);
         EXPECT_EQ(location.simFolder, Field((*c)[4]));
@@ -60,13 +54,13 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
 }
 
 TEST(AboutText, NamesTheFolderHowItWasFoundAndEachFile) {
-    AboutFacts facts;
-    facts.version = "1.2.3";
-    facts.simFolder = "C:\\Sim\\";
-    facts.foundBy = "two levels above the program's folder";
-    facts.prefsPath = "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg";
-    facts.prefsExists = false;
-    facts.aircraftFiles = {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}};
+    const AboutFacts facts{
+        "1.2.3",
+        "C:\\Sim\\",
+        "two levels above the program's folder",
+        "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg",
+        false,
+        {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}}};
     EXPECT_EQ(AboutText(facts),
               test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/app/about.txt"));
 }

@@ -4,7 +4,6 @@
 
 #include <map>
 #include <regex>
-#include <set>
 
 #include "tests/support/data_rows.h"
 

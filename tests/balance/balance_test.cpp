@@ -2,7 +2,6 @@
 // the limits and the status lines, worked out by hand here and in the
 // tests/data/balance_*.tsv tables.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <tuple>
@@ -22,12 +21,12 @@ namespace {
 using test_data::WithNbsp;
 
 BalanceFile ReadCfg(const std::string& text) {
-    const std::string path = "/tmp/corvel-balance-" + std::to_string(getpid());
+    static const test_data::TempFolder dir;
+    const std::string path = dir + "/Aircraft.cfg";
     EXPECT_TRUE(files::ReplaceFile(path, text).ok());
     return ReadBalanceFile(path);
 }
 
-// A CG column: a number, or the reason there is none.
 CgResult ExpectedCg(const std::string& field) {
     char* end = nullptr;
     const double percent = std::strtod(field.c_str(), &end);
@@ -78,10 +77,8 @@ TEST(StatusLineTest, LinesInBothUnits) {
     const WeightLimits a320{78000, 66000, 62500, false};
     for (const auto& row : test_data::Rows("balance_status.tsv")) {
         const WeightUnit unit = row[1] == "lb" ? WeightUnit::Lb : WeightUnit::Kg;
-        std::optional<CgRange> cgLimits;
-        if (row[5] != "-") {
-            cgLimits = CgRange{std::stod(row[5]), std::stod(row[6])};
-        }
+        const auto cgLimits = row[5] == "-" ? std::optional<CgRange>()
+                                            : CgRange{std::stod(row[5]), std::stod(row[6])};
         StatusLine line;
         if (row[0] == "number") {
             line = {GroupedNumber(std::stoll(row[2])), false};

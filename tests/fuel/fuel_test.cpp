@@ -14,7 +14,6 @@ namespace {
 
 using A = AircraftType;
 
-// Trip, reserve, fuel on board: kg in each inner/outer/centre tank, excess, fills.
 std::string Summary(const FuelPlan& p) {
     char text[128];
     std::snprintf(text, sizeof text, "%d %d %d: %d/%d/%d +%d %.1f/%.1f/%.1f%s", p.tripKg,
@@ -24,7 +23,6 @@ std::string Summary(const FuelPlan& p) {
     return text;
 }
 
-// Whole plans and fuel splits, worked out by hand.
 TEST(Plan, WorkedExamplesAndLimitsComeOutExactly) {
     for (const test_data::Row& row : test_data::Rows("fuel_plans.tsv")) {
         const auto aircraft = static_cast<A>(test_data::AircraftNumber(row[0]));
@@ -91,7 +89,7 @@ TEST(Plan, EveryTableEntryAtItsOwnAltitude) {
     }
 }
 
-TEST(Fields, ReadingAndUnitChanges) {
+TEST(Fields, ReadingUnitChangesValidationAndResultTexts) {
     for (const test_data::Row& row : test_data::Rows("planner_numbers.tsv")) {
         if (row[0] == "read") {
             const FieldNumber number = ReadFieldInt(row[1]);
@@ -105,9 +103,6 @@ TEST(Fields, ReadingAndUnitChanges) {
         }
     }
     EXPECT_EQ(ShownWeight(2000000000, WeightUnit::Lb), 4409171104);
-}
-
-TEST(Fields, ValidateAndResultTexts) {
     for (const test_data::Row& row : test_data::Rows("planner_fields.tsv")) {
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
         const WeightUnit unit = row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 
 #include "keys/key_assignments.h"
@@ -23,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using hostile::Tool;
 
-// A tool's opening and saving, as its dialog does them with no change made.
+// As a tool's dialog opens and saves, with no change made.
 files::Status OpenAndSave(Tool tool, const std::string& path) {
     if (tool == Tool::LoadManager) {
         const AircraftSpec& a320 = Aircraft(AircraftType::A320);
@@ -39,7 +38,6 @@ files::Status OpenAndSave(Tool tool, const std::string& path) {
     return keys::SaveKeyAssignments(catalogue, path);
 }
 
-// The saved bytes each tool must leave.
 std::string Golden(Tool tool, const std::string& name, const std::string& saved) {
     const char* const folders[] = {"load_manager", "configuration", "key_assignments"};
     const fs::path golden = fs::path(CORVEL_SOURCE_DIR "/tests/data/hostile_saved") /
@@ -51,14 +49,12 @@ std::string Golden(Tool tool, const std::string& name, const std::string& saved)
     return test_data::FileBytes(golden);
 }
 
-// Opens and saves bytes with every tool. A second opening and save must
-// write the same bytes again: it reads back what the first one wrote.
+// A second opening and save must read back what the first wrote.
 void EveryToolOn(const std::string& bytes,
                  const std::function<std::string(Tool, const std::string& saved)>& expected) {
-    char dir[] = "/tmp/corvel-hostile-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
+    const test_data::TempFolder dir;
     const fs::path file = fs::path(dir) / "file.cfg";
-    const std::string path = std::string(dir) + "\\file.cfg";
+    const std::string path = dir + "\\file.cfg";
     for (Tool tool : hostile::kFileTools) {
         SCOPED_TRACE(hostile::ToolName(tool));
         std::ofstream(file, std::ios::binary) << bytes;
@@ -75,14 +71,12 @@ void EveryToolOn(const std::string& bytes,
             EXPECT_TRUE(test_data::FileBytes(file) == after)
                 << "a second opening shows other values";
         }
-        // The file before the first save is kept byte for byte, and only then.
         const bool changed = after != bytes;
         EXPECT_TRUE(test_data::FileBytes(fs::path(dir) / "file.cfg.original") ==
                     (changed ? bytes : std::string()));
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), changed ? 2 : 1)
             << "a temporary was left";
     }
-    fs::remove_all(dir);
 }
 
 class HostileFiles : public testing::TestWithParam<std::string> {};

@@ -1,7 +1,6 @@
 // The options' arithmetic and file; the dialog's controls are tested under Wine.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <optional>
 
 #include "options/option_rules.h"
@@ -21,9 +20,8 @@ std::vector<int32_t> All(const OptionValues& v) {
 // read; a value is read through 48 characters); a new file's keys in order;
 // the Cold & Dark marker added and the rest kept; a missing folder refused.
 TEST(OptionStore, ReadWriteAndColdAndDark) {
-    const std::string dir = (std::filesystem::temp_directory_path() / "corvel-options").string();
-    const std::string path = dir + "/Prefs.cfg";
-    std::filesystem::remove_all(dir);
+    const test_data::TempFolder folder;
+    const std::string dir = folder + "/Corvel", path = dir + "/Prefs.cfg";
     OptionValues values{7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
     options::ReadCommonOptions(values, path);
     EXPECT_EQ(All(values), (std::vector<int32_t>{0, 0, 1, 100, 60, 0, 1, 0, 0, 0}));
@@ -42,7 +40,6 @@ TEST(OptionStore, ReadWriteAndColdAndDark) {
         << "UserExperience= 2 \nFMGCSaveMode=x\nunitsystem=1\n";
     options::ReadCommonOptions(values, path);
     EXPECT_EQ(All(values), (std::vector<int32_t>{1, 0, 2, 0, 60, 0, 1, 0, 0, 0}));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(OptionRules, TextsLabelsLockAndIrsTime) {

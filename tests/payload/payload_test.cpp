@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
@@ -55,35 +54,30 @@ const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
 
 class PayloadFileTest : public testing::Test {
   protected:
-    void SetUp() override { fs::remove_all(m_root); }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    void Write(const std::string& bytes, const std::string& path) {
+    void Write(const std::string& path, const std::string& bytes) {
         fs::create_directories(fs::path(files::NativePath(path)).parent_path());
         ASSERT_TRUE(files::ReplaceFile(path, bytes).ok()) << path;
     }
-    void Write(const std::string& bytes) { Write(bytes, m_path); }
 
-    const std::string m_root =
-        fs::temp_directory_path() / ("corvel-payload-" + std::to_string(getpid()));
-    const std::string m_path = AircraftFilePaths(AircraftType::A320, m_root).base;
+    const test_data::TempFolder m_root;
+    const AircraftFiles m_a320 = AircraftFilePaths(AircraftType::A320, m_root);
+    const std::string m_path = m_a320.base;
 };
 
 // The save changes only the four stations and reads back. A file installed
 // at opening but gone at saving is a failure and is not created again; a
 // variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
-    Write(kA320Cfg);
+    Write(m_path, kA320Cfg);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));
     const LoadState example{42412, 12, 138, 50, 100};
-    const AircraftFiles paths = AircraftFilePaths(AircraftType::A320, m_root);
-    EXPECT_TRUE(SavePayload(paths, {true, false}, example, kA320).empty());
+    EXPECT_TRUE(SavePayload(m_a320, {true, false}, example, kA320).empty());
     EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)),
               test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg"));
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
 
     fs::remove(files::NativePath(m_path));
-    const std::vector<SaveFailure> failures = SavePayload(paths, {true, false}, example, kA320);
+    const std::vector<SaveFailure> failures = SavePayload(m_a320, {true, false}, example, kA320);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(std::make_pair(failures[0].path, failures[0].status.error),
               std::make_pair(m_path, files::Error::NotFound));
@@ -93,21 +87,21 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
 // The default empty weight is truncated for a missing key, rounded for an unusable value.
 TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 0, 0, 0, 0}));
-    Write("[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
+    Write(m_path, "[fltsim.0]\r\ntitle=x\r\n[WEIGHT_AND_BALANCE]\r\nempty_weight = 0\r\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 0, 0, 0, 0}));
-    Write(
-        "[weight_and_balance]\n"
-        "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
-        "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
-        "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
-        "station_load.2 = x100\nstation_load.3 = -400\n");
+    Write(m_path,
+          "[weight_and_balance]\n"
+          "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
+          "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
+          "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
+          "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));
 }
 
 TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
-    Write(
-        "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
-        "station_load.4=99999\r\nstation_load.5=99999\r\n");
+    Write(m_path,
+          "[WEIGHT_AND_BALANCE]\r\nstation_load.2=99999\r\nstation_load.3=99999\r\n"
+          "station_load.4=99999\r\nstation_load.5=99999\r\n");
     for (const test_data::Row& row : test_data::Rows("aircraft_paths.tsv")) {
         SCOPED_TRACE(row[0]);
         const auto aircraft = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
@@ -117,7 +111,7 @@ TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
         const auto n = test_data::Numbers(row, 3);
         const LoadState full = ReadPayload(m_path, Aircraft(aircraft));
         EXPECT_EQ(Fields(full), Ints({n[0], n[1], n[2], 100, 100}));
-        Ints written;  // the formats are checked by the file tests
+        Ints written;
         for (const profile::Entry& entry : PayloadEntries(full, Aircraft(aircraft))) {
             written.push_back(std::stoi(entry.value.substr(1)));
         }
@@ -128,18 +122,16 @@ TEST_F(PayloadFileTest, EveryAircraftPathsAndFullLoad) {
     EXPECT_EQ(PayloadEntries({0, 2, 2, 0, 0}, kA320)[1].value, "\"330,  0.0, 0.0, 0.0, Coach\"");
 }
 
-// Which file counts, and whether a simulator folder is usable.
 TEST_F(PayloadFileTest, WhichFileAndFolderCount) {
     // Only the IAE variant: installed, and its file is the one read.
-    const AircraftFiles a320 = AircraftFilePaths(AircraftType::A320, m_root);
-    EXPECT_FALSE(IsInstalled(a320));
-    Write(kA320Cfg, a320.iae);
-    EXPECT_TRUE(IsInstalled(a320));
-    EXPECT_EQ(PayloadSourceFile(a320), a320.iae);
+    EXPECT_FALSE(IsInstalled(m_a320));
+    Write(m_a320.iae, kA320Cfg);
+    EXPECT_TRUE(IsInstalled(m_a320));
+    EXPECT_EQ(PayloadSourceFile(m_a320), m_a320.iae);
     // A folder named like the file does not count; the ACJ does not share the A319's folder.
     fs::create_directories(files::NativePath(m_path));
-    EXPECT_EQ(PayloadSourceFile(a320), a320.iae);
-    Write("", AircraftFilePaths(AircraftType::A319, m_root).base);
+    EXPECT_EQ(PayloadSourceFile(m_a320), m_a320.iae);
+    Write(AircraftFilePaths(AircraftType::A319, m_root).base, "");
     EXPECT_FALSE(IsInstalled(AircraftFilePaths(AircraftType::ACJ, m_root)));
 
     for (const test_data::Row& row : test_data::Rows("simulator_folders.tsv")) {
@@ -147,7 +139,7 @@ TEST_F(PayloadFileTest, WhichFileAndFolderCount) {
         if (row[0].back() == '/') {
             fs::create_directories(m_root + "/" + row[0]);
         } else {
-            Write("", m_root + "/" + row[0]);
+            Write(m_root + "/" + row[0], "");
         }
         EXPECT_EQ(IsUsableSimulatorFolder(m_root), row[1] == "1") << row[0];
     }

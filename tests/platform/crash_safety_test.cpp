@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <thread>
 
@@ -29,8 +28,7 @@ std::vector<profile::Entry> EntriesOf(int n) {
 }
 
 TEST(CrashSafety, KilledWriterLeavesOldOrNewFile) {
-    std::string dir = "/tmp/corvel-crash-XXXXXX";
-    ASSERT_TRUE(mkdtemp(dir.data()));
+    const test_data::TempFolder dir;
     const std::string file = dir + "/aircraft.cfg", path = dir + "\\aircraft.cfg";
     const std::pair<int, int> sizesAndKills[] = {{1024, 250}, {64 * 1024, 200}, {4 << 20, 60}};
     for (auto [size, kills] : sizesAndKills) {
@@ -76,7 +74,6 @@ TEST(CrashSafety, KilledWriterLeavesOldOrNewFile) {
             ASSERT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);
         }
     }
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -6,12 +6,8 @@
 
 #include <sys/mount.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "platform/files.h"
 #include "tests/platform/ini_cases.h"
-#include "tests/support/data_rows.h"
 
 namespace {
 
@@ -19,8 +15,6 @@ namespace fs = std::filesystem;
 
 class ProfileFiles : public testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(mkdtemp(m_dir.data())); }
-    void TearDown() override { fs::remove_all(m_dir); }
     std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
     std::string Native(const std::string& name) const { return m_dir + "/" + name; }
     void Put(const std::string& name, const std::string& bytes) const {
@@ -30,7 +24,7 @@ class ProfileFiles : public testing::Test {
         return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
     }
 
-    std::string m_dir = "/tmp/corvel-profile-XXXXXX";
+    const test_data::TempFolder m_dir;
 };
 
 TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
@@ -60,8 +54,7 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         }
         const auto status = profile::WriteString(row.section, row.key, row.value, Path(row.name));
         std::string bytes = Get(row.name);
-        // The file as it was before its first change is kept beside it; a
-        // file the write created, or did not change, has no original.
+        // Only a file that was there and changed has an original.
         const bool changed = row.before != ini_cases::kMissing && bytes != row.before;
         EXPECT_EQ(Get(std::string(row.name) + ".original"),
                   changed ? row.before : ini_cases::kMissing);

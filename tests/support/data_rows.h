@@ -2,6 +2,8 @@
 // they check: tab-separated rows, one a line, '#' starting a comment line.
 #pragma once
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -73,5 +75,18 @@ inline std::set<std::string> FolderNames(const std::filesystem::path& folder) {
     }
     return names;
 }
+
+#ifndef _WIN32
+// A new folder of a test's own, removed with all it holds at the end.
+struct TempFolder : std::string {
+    TempFolder() : std::string("/tmp/corvel-test-XXXXXX") {
+        if (!mkdtemp(data())) {
+            throw std::runtime_error("no temporary folder");
+        }
+    }
+    ~TempFolder() { std::filesystem::remove_all(*this); }
+    operator std::filesystem::path() const { return std::string(*this); }
+};
+#endif
 
 }  // namespace test_data

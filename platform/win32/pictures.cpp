@@ -362,8 +362,9 @@ void ShowTemplatePictures(HWND dialog, int templateId) {
         // manager at its own size; ours replaces it, and the control does not
         // free what it no longer shows.
         auto loaded = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        ShowPicture(child, CachedBitmap(picture.bitmapId));
-        if (loaded && loaded != CachedBitmap(picture.bitmapId)) {
+        const HBITMAP ours = CachedBitmap(picture.bitmapId);
+        ShowPicture(child, ours);
+        if (loaded && loaded != ours) {
             DeleteObject(loaded);
         }
     }

@@ -221,19 +221,24 @@ check_uninstalled "$simpf/Norvane/Corvel"
 
 rm -rf "$sim" "$sim64" "$decoy" "$simpf"
 
+# The zip extracted into the simulator folder C:\<name>, and its program
+# started from there.
+start_from_zip() {
+    local sim="$drive_c/$1" folder="C:\\$1\\Norvane\\Corvel"
+    (cd "$sim" && cmake -E tar xf "$zip")
+    [ -f "$sim/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
+    start_and_close "$sim/Norvane/Corvel" wine start /d "$folder" "$folder\\CorvelConfig.exe"
+}
+
 # The simulator is usually run in a 32-bit prefix; the program must start
 # there too, installed and from the zip. A machine that runs no 32-bit code
 # has a 64-bit build and no 32-bit prefix: the zip's program is started in
 # the 64-bit prefix instead.
 if [ "$("$repo/scripts/windows-arch")" != i686 ]; then
     step "the zip's program, extracted into the simulator folder (64-bit build: no 32-bit prefix here)"
-    simzip="$drive_c/Corvel Test SimZip"
-    make_sim "$simzip"
-    (cd "$simzip" && cmake -E tar xf "$zip")
-    [ -f "$simzip/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
-    start_and_close "$simzip/Norvane/Corvel" wine start /d 'C:\Corvel Test SimZip\Norvane\Corvel' \
-        'C:\Corvel Test SimZip\Norvane\Corvel\CorvelConfig.exe'
-    rm -rf "$simzip"
+    make_sim "$drive_c/Corvel Test SimZip"
+    start_from_zip "Corvel Test SimZip"
+    rm -rf "$drive_c/Corvel Test SimZip"
     echo "installer: all checks passed (the 32-bit prefix's checks need a machine that runs 32-bit code)"
     exit 0
 fi
@@ -260,9 +265,6 @@ check_uninstalled "$sim32/Norvane/Corvel"
 [ "$(user_files "$sim32")" = "$before" ] || fail "the aircraft files changed"
 
 step "32-bit prefix: the zip's program, extracted into the simulator folder"
-(cd "$sim32" && cmake -E tar xf "$zip")
-[ -f "$sim32/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
-start_and_close "$sim32/Norvane/Corvel" wine start /d 'C:\Corvel Test Sim32\Norvane\Corvel' \
-    'C:\Corvel Test Sim32\Norvane\Corvel\CorvelConfig.exe'
+start_from_zip "Corvel Test Sim32"
 rm -rf "$sim32"
 echo "installer: all checks passed"

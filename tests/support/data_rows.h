@@ -54,12 +54,17 @@ inline int AircraftNumber(const std::string& name) {
     return static_cast<int>(std::find(std::begin(names), std::end(names), name) - names) + 1;
 }
 
-// Texts in the data files write the no-break space as '~'.
-inline std::string WithNbsp(std::string text) {
-    for (size_t at; (at = text.find('~')) != std::string::npos;) {
-        text.replace(at, 1, "\u00a0");
+// The text with every from replaced by to.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
     }
     return text;
+}
+
+// Texts in the data files write the no-break space as '~'.
+inline std::string WithNbsp(const std::string& text) {
+    return Replaced(text, "~", "\u00a0");
 }
 
 inline std::string FileBytes(const std::filesystem::path& path) {

@@ -1,7 +1,6 @@
 #include "tests/win32/support/ui_driver.h"
 
 #include <fstream>
-#include <iterator>
 #include <set>
 
 namespace testui {
@@ -150,12 +149,6 @@ std::string ClassOf(HWND window) {
     GetClassNameW(window, name, 32);
     return ui::Narrow(name);
 }
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
 void Pump() {
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
         TranslateMessage(&message);
@@ -186,8 +179,7 @@ std::string TempPath(const std::string& name) {
     return ui::Narrow(std::filesystem::temp_directory_path().wstring()) + name;
 }
 std::string Bytes(const std::string& path) {
-    std::ifstream in(std::filesystem::path(ui::Widen(path)), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return test_data::FileBytes(ui::Widen(path));
 }
 void Put(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(ui::Widen(path)).parent_path());

@@ -69,7 +69,7 @@ std::string Texts(HWND dialog, const Ids& ids) {  // each followed by '|'
 }
 HWND MakeOwner();  // a visible top-level window to run tools over
 std::string ClassOf(HWND window);
-std::string Replaced(std::string text, const std::string& from, const std::string& to);
+using test_data::Replaced;
 void Pump();                              // dispatches the thread's waiting messages
 std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates

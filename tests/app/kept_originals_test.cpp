@@ -1,5 +1,4 @@
-// The list of kept originals and their restore, over a simulator folder
-// with every aircraft variant and the preferences file.
+// The kept originals listed and restored, over every aircraft variant and the preferences file.
 #include "app/kept_originals.h"
 
 #include <gtest/gtest.h>

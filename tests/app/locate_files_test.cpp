@@ -1,6 +1,5 @@
-// The simulator folder search, over a registry and a file system given as
-// the tables of tests/data/simulator_search.tsv, and the About text that
-// tells of it.
+// The simulator folder search, over a registry and a file system given as the tables of
+// tests/data/simulator_search.tsv, and the About text that tells of it.
 #include "app/about_text.h"
 #include "app/locate_files.h"
 

@@ -1,5 +1,5 @@
-// Resource identifiers are defined once, with no number given twice within
-// one dialog (or resource kind), and every one is used.
+// Resource identifiers are defined once, with no number given twice within one dialog (or resource
+// kind), and every one is used.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -27,8 +27,7 @@ TEST(ResourceIds, DefinedOnceNumberedOnceAndUsed) {
             }
         }
     }
-    // A number is unique within the resource kind, for controls within the
-    // dialog (IDC_LM_..., IDC_FP_...).
+    // A number is unique within its kind, a control's within its dialog (IDC_LM_..., IDC_FP_...).
     const std::string header = test_data::FileBytes(CORVEL_SOURCE_DIR "/res/resource.h");
     const std::regex define(R"(#define\s+(ID[A-Z]_[A-Z0-9_]+)\s+(0x[0-9A-Fa-f]+|\d+))");
     std::map<std::string, std::map<int, std::string>> groups;

@@ -1,6 +1,5 @@
-// Weight and balance: the CG from the aircraft file (or what is missing),
-// the limits and the status lines, worked out by hand here and in the
-// tests/data/balance_*.tsv tables.
+// Weight and balance: the CG from the aircraft file (or what is missing), the limits and the status
+// lines, worked out by hand here and in the tests/data/balance_*.tsv tables.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,16 +32,14 @@ CgResult ExpectedCg(const std::string& field) {
     return *end == '\0' ? CgResult{percent, ""} : CgResult{std::nullopt, field};
 }
 
-// A file's text from a data row: "\n" a line break, {WING} and {WEIGHTS}
-// the sections the table's token rows give.
+// A file's text from a data row: "\n" a line break, {WING} and {WEIGHTS} the sections the table's
+// token rows give.
 TEST(BalanceFileTest, CgOrWhatIsMissing) {
     std::vector<std::pair<std::string, std::string>> tokens = {{"\\n", "\n"}};
     for (const auto& row : test_data::Rows("balance_files.tsv")) {
         std::string text = row[1];
         for (const auto& [token, value] : tokens) {
-            for (size_t at; (at = text.find(token)) != std::string::npos;) {
-                text.replace(at, token.size(), value);
-            }
+            text = test_data::Replaced(text, token, value);
         }
         if (row[0][0] == '{') {
             tokens.insert(tokens.begin() + 1, {row[0], text});
@@ -95,15 +92,12 @@ TEST(StatusLineTest, LinesInBothUnits) {
     }
 }
 
-// The demo A320 (wing 1318 ft2, span 111.9, root chord 20.4, sweep 25,
-// apex 11.8: MAC 13.882 ft, LEMAC 1.938 ft). The worked load (42 412 kg at
-// -3.4 ft, two pilots of 170 lb at 57.6 ft, 900 kg at 26, 10 350 kg at 0,
-// 1 701 kg at 16, 4 536 kg at 0) has its CG at -1.410 ft: 24.12 % MAC.
-// The worked plan flown at 59 899 kg needs 4 133 kg of trip fuel and
-// 5 539 kg on board: TOW 59 899 + 5 539 - 200 = 65 238 kg, LW 61 105 kg.
-// It puts 59 899 kg at the file's saved zero-fuel CG (-1.543 ft), 2 669 kg
-// in each Main tank at -4.5 ft and 1 kg in Center1 at -1.5 ft: -1.785 ft,
-// 26.82 % MAC.
+// The demo A320 (wing 1318 ft2, span 111.9, root chord 20.4, sweep 25, apex 11.8: MAC 13.882 ft,
+// LEMAC 1.938 ft). The worked load (42 412 kg at -3.4 ft, two pilots of 170 lb at 57.6 ft, 900 kg
+// at 26, 10 350 kg at 0, 1 701 kg at 16, 4 536 kg at 0) has its CG at -1.410 ft: 24.12 % MAC. The
+// worked plan at 59 899 kg needs 4 133 kg of trip fuel and 5 539 kg on board: TOW 59 899 + 5 539 -
+// 200 = 65 238 kg, LW 61 105 kg. It puts 59 899 kg at the file's saved zero-fuel CG (-1.543 ft),
+// 2 669 kg in each Main tank at -4.5 ft and 1 kg in Center1 at -1.5 ft: -1.785 ft, 26.82 % MAC.
 TEST(DemoAircraftTest, BothLinesOfTheWorkedExamples) {
     const AircraftSpec& a320 = Aircraft(AircraftType::A320);
     const BalanceFile file = ReadBalanceFile(

@@ -1,9 +1,6 @@
-// Every tool's read and save over files that a user or another program
-// could leave behind: the save gives its golden file's bytes (only the
-// tool's own lines changed or added; CORVEL_WRITE_GOLDEN=1 writes them
-// anew) and reads back what it wrote, or is refused and leaves the file
-// byte for byte, with no out-of-bounds read (under the sanitizers). Files
-// that cannot be replaced (too large, read-only, held, a folder) are Wine's.
+// Every tool's read and save over files a user or another program could leave: the save gives its
+// golden file (CORVEL_WRITE_GOLDEN=1 writes them anew) and reads back, or is refused and leaves the
+// file byte for byte. Files that cannot be replaced (too large, held, a folder) are Wine's.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -93,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Corpus, HostileFiles,
                          testing::ValuesIn(test_data::FolderNames(CORVEL_SOURCE_DIR
                                                                   "/tests/data/hostile")));
 
-// A tool's section goes after ten megabytes without a line break as it
-// goes into an empty file, the last line without a break.
+// A tool's section goes after ten megabytes without a line break as it goes into an empty file, the
+// last line without a break.
 TEST_F(HostileFiles, TenMegabytesOnOneLine) {
     const std::string megabytes(10 * 1024 * 1024, 'x');
     EveryToolOn(megabytes, [&](Tool tool, const std::string&) {

@@ -1,5 +1,5 @@
-// The hostile-file corpus and the tools that open and save it, for the
-// native tests and the tests under Wine.
+// The hostile-file corpus and the tools that open and save it, for the native tests and the tests
+// under Wine.
 #pragma once
 
 #include <string>

@@ -34,9 +34,8 @@ TEST(KeyTablesTest, EveryKeyOfBothLayoutsAndALayoutSwitch) {
             EXPECT_TRUE(listed.count({layout, key}) || names.ScanCodeOfKey(key) == 0) << key;
         }
     }
-    // Each table is chosen when first needed and kept for the run; only the
-    // keypad suffix follows a later switch. The key that types A in French
-    // stores 16, which an English run names Q.
+    // Each table is chosen when first needed and kept for the run; only the keypad suffix follows a
+    // later switch. The key that types A in French stores 16, which an English run names Q.
     uint16_t language = kFr;
     CKeyNames names([&language] { return language; });
     auto shown = [&names] {
@@ -50,8 +49,7 @@ TEST(KeyTablesTest, EveryKeyOfBothLayoutsAndALayoutSwitch) {
     EXPECT_EQ(NamesFor(kEn).KeyName(16), "Q");
 }
 
-// The 91 rows as the program starts with them, as Key Assignments shows
-// them, and the named ones listed in order.
+// The 91 rows as the program starts with them and shows them; the named ones listed in order.
 TEST(CommandCatalogueTest, EveryDefaultRow) {
     const auto rows = test_data::Rows("command_catalogue.tsv");
     ASSERT_EQ(rows.size(), kCommandCount);
@@ -86,10 +84,8 @@ TEST(KeyBindingsTest, ModifiersAndTexts) {
     }
 }
 
-// A row takes the file's binding only when both its entries are present in
-// [Keys] (-9999 reads as missing), an odd modifier too; a row the file does
-// not set keeps what it holds. Saving writes every row in order, modifier
-// before key.
+// A row takes the file's binding only when both its entries are in [Keys] (-9999 reads as missing),
+// an odd modifier too; other rows keep theirs. Saving writes every row, modifier before key.
 TEST(KeyAssignmentsTest, LoadThenSaveTheWholeCatalogue) {
     const test_data::TempFolder dir;
     const std::string path = dir + "/Prefs.cfg";

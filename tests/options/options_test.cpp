@@ -16,9 +16,8 @@ std::vector<int32_t> All(const OptionValues& v) {
             v.mcduKeyModifier, v.mcduKeyLocker, v.autoPause,      v.fsuipcUsage, v.fmgcSaveMode};
 }
 
-// Defaults for a missing file; a file's values (the pushback type is never
-// read; a value is read through 48 characters); a new file's keys in order;
-// the Cold & Dark marker added and the rest kept; a missing folder refused.
+// Defaults for a missing file; a file's values (pushback never read; values read through 48
+// characters); a new file's keys in order; Cold & Dark added, the rest kept; a missing folder.
 TEST(OptionStore, ReadWriteAndColdAndDark) {
     const test_data::TempFolder folder;
     const std::string dir = folder + "/Corvel", path = dir + "/Prefs.cfg";

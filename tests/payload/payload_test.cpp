@@ -45,9 +45,8 @@ TEST(StationValuesTest, EverySettingOfEveryAircraftReadsBackAsSaved) {
     }
 }
 
-// A section as the simulator ships it (two of our stations carry labels of
-// their own), and saved with 12 + 138 pax, 50 + 100 %: two stations
-// replaced in place, two added in write order.
+// A section as the simulator ships it (two of our stations carry labels of their own), and saved
+// with 12 + 138 pax, 50 + 100 %: two stations replaced in place, two added in write order.
 const std::string kA320Cfg =
     test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_before.cfg");
 const AircraftSpec& kA320 = Aircraft(AircraftType::A320);
@@ -64,9 +63,8 @@ class PayloadFileTest : public testing::Test {
     const std::string m_path = m_a320.base;
 };
 
-// The save changes only the four stations and reads back. A file installed
-// at opening but gone at saving is a failure and is not created again; a
-// variant never installed is skipped.
+// The save changes only the four stations and reads back; a file gone since the opening is a
+// failure, not created again; a variant never installed is skipped.
 TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
     Write(m_path, kA320Cfg);
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42412, 9, 0, 0, 20}));

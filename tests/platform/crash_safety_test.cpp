@@ -1,6 +1,6 @@
-// A child rewrites a file in a loop until SIGKILL, hundreds of times over
-// files of several sizes. The file must then hold all of one write, its kept
-// original the file before; the next write removes the killed one's temporary.
+// A child rewrites a file in a loop until SIGKILL, hundreds of times over files of several sizes.
+// The file must then hold all of one write, its kept original the file before; the next write
+// removes the killed one's temporary.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -19,8 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// Write number n: a counter, a value whose length changes the file's size,
-// and lines in two more sections.
+// Write n: a counter, a value whose length changes the file's size, lines in two more sections.
 std::vector<profile::Entry> EntriesOf(int n) {
     return {{"WEIGHT_AND_BALANCE", "station_load.4", "\"" + std::to_string(n) + ",   26.0, F\""},
             {"Keys", "Command.07-Key", std::to_string(n * 7)},

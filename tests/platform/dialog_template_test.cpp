@@ -8,10 +8,9 @@ namespace {
 
 using dialog_template::FindPictureControls;
 
-// A dialog template (DLGTEMPLATEEX) as a resource compiler lays it out, its
-// controls: an OK button; static bitmaps 146 (centred, IDC_STATIC), 147 (id
-// 1043, class "Static", 3 bytes of creation data) and 162 (id 1046, class
-// "sTaTiC", 1 byte); between them a label, a button with the bitmap style,
+// A dialog template (DLGTEMPLATEEX) as a resource compiler lays it out, its controls: an OK button;
+// static bitmaps 146 (centred, IDC_STATIC), 147 (id 1043, class "Static", 3 bytes of creation data)
+// and 162 (id 1046, class "sTaTiC", 1 byte); between them a label, a button with the bitmap style,
 // an icon, a bitmap given by name and a trackbar with the bitmap style.
 TEST(FindPictureControls, FindsStaticBitmapsInTemplateOrder) {
     const std::string text =

@@ -1,6 +1,6 @@
-// Profile files and what reads and writes of them give, as the rows of
-// tests/data/ini_cases.tsv: checked by the native tests, and against the
-// platform's own profile functions on the same files by the Windows tests.
+// Profile files and what reads and writes of them give, as the rows of tests/data/ini_cases.tsv:
+// checked by the native tests, and against the platform's own profile functions on the same files
+// by the Windows tests.
 #pragma once
 
 #include <deque>

@@ -1,5 +1,4 @@
-// The profile functions on real files in a temporary folder, with paths
-// built as the program builds them (appended with backslashes).
+// The profile functions on real files, with paths built as the program builds them.
 #include "platform/profile.h"
 
 #include <gtest/gtest.h>
@@ -102,9 +101,8 @@ TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
 }
 
-// A write keeps the file's permissions; one that cannot be made says why
-// and leaves the file as it was: read-only (even for root), in a missing
-// folder, too large to read, its original not to be made.
+// A write keeps the file's permissions; one that cannot be made says why and leaves the file:
+// read-only (even for root), in a missing folder, too large, its original not to be made.
 TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     Put("Prefs.cfg", "[S]\r\nk=v\r\n");
@@ -130,9 +128,8 @@ TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
     EXPECT_EQ(fs::file_size(Native("big.cfg")), files::kMaxFileBytes + 1);
 }
 
-// Only our own pattern, and only of a process that is gone, is removed: a
-// live writer's temporary (ours, perhaps writing; process 1) and the user's
-// own files stay.
+// Only our own pattern, and only of a process that is gone, is removed: a live writer's temporary
+// (ours, perhaps writing; process 1) and the user's own files stay.
 TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     const test_data::Row names = test_data::Fields(
         "Prefs.cfg Prefs.cfg.~1-0.tmp Prefs.cfg.bak Prefs.cfg.~x-1.tmp "
@@ -151,8 +148,7 @@ TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     EXPECT_EQ(test_data::FolderNames(m_dir), kept);
 }
 
-// A full disk: the new content cannot be written beside the file, so the
-// write fails, says why, and leaves the file and the folder as they were.
+// A full disk: the write fails, says why, and leaves the file and the folder as they were.
 TEST_F(ProfileFiles, FullDiskLeavesTheFile) {
     fs::create_directory(Native("small"));
     if (mount("tmpfs", Native("small").c_str(), "tmpfs", 0, "size=64k") != 0) {

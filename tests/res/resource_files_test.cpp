@@ -1,5 +1,4 @@
-// What the resource files tell Windows (tests/data/resource_files.tsv), and
-// the icon's images.
+// What the resource files tell Windows (tests/data/resource_files.tsv), and the icon's images.
 #include <gtest/gtest.h>
 
 #include "tests/support/data_rows.h"
@@ -14,9 +13,8 @@ TEST(ResourceFiles, ManifestAndVersionInformation) {
     }
 }
 
-// An image for each size asked at 96 to 192 DPI (32 and 16 pixels at 96,
-// scaled: none is stretched), 32-bit bitmaps whose height counts the mask,
-// and 256 pixels (entry size 0) as PNG.
+// An image for each size asked at 96 to 192 DPI (32 and 16 at 96, scaled), 32-bit bitmaps whose
+// height counts the mask, and 256 pixels (entry size 0) as PNG.
 TEST(ResourceFiles, TheIconHoldsEverySizeTheScalesAskFor) {
     const std::string icon = test_data::FileBytes(CORVEL_SOURCE_DIR "/res/app.ico");
     const auto number = [&](size_t at, int bytes) {  // little-endian

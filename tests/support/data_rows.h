@@ -1,5 +1,5 @@
-// Expected values kept under tests/data, written out apart from the code
-// they check: tab-separated rows, one a line, '#' starting a comment line.
+// Expected values kept under tests/data, written out apart from the code they check: tab-separated
+// rows, one a line, '#' starting a comment line.
 #pragma once
 
 #include <stdlib.h>

@@ -1,7 +1,5 @@
-// The shell driven as a user would: the main menu and the aircraft selector;
-// the window menu: the simulator folder from the registry (each source set
-// alone with reg.exe in its view; their order: the native tests), chosen by
-// hand, About, the originals restored.
+// The shell driven as a user would: the main menu and the aircraft selector; the window menu: the
+// simulator folder from the registry or chosen by hand, About, the originals restored.
 #include <process.h>
 
 #include <algorithm>
@@ -15,27 +13,10 @@ namespace {
 using testui::Boxes;
 using testui::Message;
 
-// Opened modally with the focus on Exit, so that Enter at once exits.
-TEST(MainMenu, EnterAtOnceExits) {
-    CMainMenuDlg menu;
-    INT_PTR result = -1;
-    testui::RunWithModalHandler(
-        [&] { result = menu.DoModal(); },
-        [](HWND window) {
-            EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-            EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-            EXPECT_EQ(GetFocus(), GetDlgItem(window, IDCANCEL));
-            PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
-            PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 0);
-        });
-    EXPECT_EQ(result, IDCANCEL);
-}
-
-// Over a simulator folder holding the A320 (93500 lb empty, 12 first-class passengers):
-// the last aircraft clicked counts, closed without one the selector opens again; a saved
-// payload reaches the Fuel Planner (only the A320 is installed: so it was the one chosen). (The
-// tools needing no aircraft: hostile_dialogs_test.)
-TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
+// Only the A320 installed (93500 lb empty, 12 first-class passengers): the last aircraft clicked
+// counts, the selector reopens if closed without one; a saved payload reaches the Fuel Planner.
+// Enter presses the focused button, Exit at the opening.
+TEST(MainMenu, RunsTheSelectorPassesASavedPayloadOnAndEnterExits) {
     const std::string sim = testui::TempPath("corvel-menu");
     std::filesystem::remove_all(ui::Widen(sim));
     testui::Put(sim + "\\SimObjects\\Airplanes\\Norvane Zelvia A320\\Aircraft.cfg",
@@ -43,6 +24,8 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
                 "station_load.4=\"1984,   26.0, 0.0, 0.0, First\"\r\n");
     CMainMenuDlg menu{[&] { return SimulatorPaths{sim, sim + "\\Prefs.cfg", ""}; }};
     const HWND window = menu.Create();
+    const HWND exit = GetDlgItem(window, IDCANCEL);
+    EXPECT_EQ(GetFocus(), exit);
     const Boxes notInstalled{{"ERROR", Message("not_installed"), MB_ICONEXCLAMATION, window}};
     EXPECT_EQ(testui::FromMenu(window, IDC_MENU_LOAD_MANAGER, {{IDC_SEL_A320, IDC_SEL_A321}}, {}),
               notInstalled);
@@ -59,13 +42,15 @@ TEST(MainMenu, RunsTheSelectorAndPassesASavedPayloadOn) {
         testui::Click(planner, IDCANCEL);
     });
     EXPECT_EQ(zfw, "43312");
-    DestroyWindow(window);
+    ui::MoveFocus(window, exit);
+    MSG enter = {exit, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(window, &enter));
+    EXPECT_EQ(menu.Result(), IDCANCEL);
     std::filesystem::remove_all(ui::Widen(sim));
 }
 
-// Opens the dialog from the window menu, ticks the rows whose label is given, presses
-// Restore (the driver answers Yes to the question) and closes it. Returns the prompt
-// ("(disabled)": Restore is), the rows' labels, each ending in '|', and each box.
+// Opens the dialog from the window menu, ticks the rows labelled so, presses Restore (answering
+// Yes) and closes it. Returns the prompt ("(disabled)": Restore is), the rows' labels, the boxes.
 std::string Restore(HWND menu, const std::vector<std::string>& tick) {
     std::string shown;
     const Boxes boxes = testui::AnswerMessageBoxes(
@@ -147,8 +132,7 @@ void SetValue(const std::string& key, const std::string& view, std::wstring data
               0);
 }
 
-// Started in a folder that holds no simulator; the simulators are folders below it, each
-// with the A320 (CFM only).
+// Started in a folder with no simulator; the simulators (an A320 each) are folders below it.
 class RegistrySources : public testing::Test {
   protected:
     void SetUp() override {
@@ -162,8 +146,7 @@ class RegistrySources : public testing::Test {
         fs::current_path(previous_);
         fs::remove_all(root_);
     }
-    // The keys (none has subkeys) with the API: a reg.exe run per value and view would
-    // take minutes.
+    // With the API: a reg.exe run per value and view would take minutes.
     static void ClearRegistry() {
         std::vector<test_data::Row> keys = kSources;
         keys.push_back({"HKCU\\Software\\Norvane\\Corvel Config"});  // the user's choice
@@ -197,9 +180,9 @@ TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
         EXPECT_EQ(paths.simFolder + " " + paths.foundBy, ui::Narrow(sim) + " " + row[3]);
         ClearRegistry();
     }
-    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\"
-    // three; "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded:
-    // taken; 498 as stored, 501 expanded: the working folder instead.
+    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\" three;
+    // "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded: taken; 498 as
+    // stored, 501 expanded: the working folder instead.
     const std::wstring tail(480, L'x');
     const std::pair<std::wstring, std::string> values[] = {
         {L"%SystemDrive%\\Games\\FSX\\", "C:\\Games\\FSX\\"},
@@ -242,8 +225,7 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
               testui::Seen("menu_items"));
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
-    // Chosen in the folder picker as a user does (the path typed, then Open): the menu,
-    // and so the next tool, uses it at once.
+    // Typed into the folder picker, then Open: used at once.
     testui::RunWithModalHandler(
         [&] { SendMessageW(dialog, WM_SYSCOMMAND, IDM_SIMULATOR_FOLDER, 0); },
         [&](HWND picker) {

@@ -1,59 +1,48 @@
-// The dialogs on a screen of another scale: run once per DPI (CTest gives
-// the prefix's DPI as CORVEL_DPI). The layout grows with the dialog font;
-// every picture must grow by the same factor, so that it fills its frame and
-// the load managers' fill bars stay over the cabin and the holds as at 96 DPI.
+// The dialogs at each DPI (CORVEL_DPI, the prefix's): every picture grows as the layout does, so
+// that it fills its frame and the fill bars stay over the cabin and the holds.
 #include <cstdlib>
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"
 #include "core/aircraft.h"
+#include "payload/load_manager_dialog.h"
 #include "platform/win32/dialog.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
 
-// The base units the dialog manager gives "MS Shell Dlg" 8 (Wine's Tahoma)
-// at each DPI, as observed.
-struct DpiRow {
-    int dpi, unitX, unitY;
-    double ScaleX() const { return unitX / 6.0; }  // from 96 DPI's 6 x 13
-    double ScaleY() const { return unitY / 13.0; }
-};
-
-const DpiRow& Row() {
-    static const DpiRow rows[] = {{96, 6, 13}, {120, 7, 16}, {144, 9, 19}, {192, 12, 25}};
+int Dpi() {
     const char* dpi = std::getenv("CORVEL_DPI");
-    for (const DpiRow& row : rows) {
-        if (row.dpi == (dpi ? std::atoi(dpi) : 96)) {
-            return row;
-        }
-    }
-    ADD_FAILURE() << "no row for CORVEL_DPI=" << dpi;
-    return rows[0];
+    return dpi ? std::atoi(dpi) : 96;
 }
 
-// The picture's size at 96 DPI scaled as the layout is, to the pixel either
-// way at other DPIs (position and size are rounded separately).
-void ExpectScaled(const std::string& what, SIZE shown, SIZE at96) {
-    const double tolerance = Row().dpi == 96 ? 0.5 : 1.5;
-    EXPECT_NEAR(shown.cx, at96.cx * Row().ScaleX(), tolerance) << what;
-    EXPECT_NEAR(shown.cy, at96.cy * Row().ScaleY(), tolerance) << what;
+// The layout's scale: the dialog font's base units against its 6 x 13 at 96 DPI.
+struct Scale {
+    double x, y;
+};
+Scale LayoutScale(HWND dialog) {
+    RECT units{0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    return {units.right / 6.0, units.bottom / 13.0};
 }
 
-// The prefix's scale; the pictures of tests/data/win32/dpi_pictures.tsv, and
-// each dialog's base units. (The icon's sizes for each scale: tests/res.)
+// The 96-DPI size scaled, to the pixel either way at other DPIs (place and size round apart).
+void ExpectScaled(const std::string& what, SIZE shown, SIZE at96, Scale scale) {
+    const double tolerance = Dpi() == 96 ? 0.5 : 1.5;
+    EXPECT_NEAR(shown.cx, at96.cx * scale.x, tolerance) << what;
+    EXPECT_NEAR(shown.cy, at96.cy * scale.y, tolerance) << what;
+}
+
+// The pictures of tests/data/win32/dpi_pictures.tsv (the icon's sizes: tests/res).
 TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     HDC screen = GetDC(nullptr);
-    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Row().dpi) << "the prefix's LogPixels";
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), Dpi()) << "the prefix's LogPixels";
     ReleaseDC(nullptr, screen);
     const auto pictures = test_data::Rows("win32/dpi_pictures.tsv");
     ASSERT_FALSE(pictures.empty());
     auto check = [&](HWND window, int templateId) {
-        RECT units{0, 0, 4, 8};
-        MapDialogRect(window, &units);
-        EXPECT_EQ(std::make_pair(units.right, units.bottom),
-                  (std::pair<LONG, LONG>(Row().unitX, Row().unitY)))
-            << templateId;
+        const Scale scale = LayoutScale(window);
+        EXPECT_NEAR(scale.y, Dpi() / 96.0, 0.1) << templateId;
         for (const auto& picture : pictures) {
             const int controlId = std::stoi(picture[1]);
             HWND control = GetDlgItem(window, controlId);
@@ -64,7 +53,7 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
             if (std::stoi(picture[0]) == templateId) {
                 ASSERT_TRUE(control) << picture[4];
                 ExpectScaled(picture[4], testui::BitmapSize(control),
-                             {std::stoi(picture[2]), std::stoi(picture[3])});
+                             {std::stoi(picture[2]), std::stoi(picture[3])}, scale);
             }
         }
     };
@@ -87,10 +76,8 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
     EXPECT_TRUE(selectorSeen);
 }
 
-// Each load manager's top and side views fill their frames and the fill
-// bars lie over them where tests/data/win32/dpi_fill_bars.tsv puts them at
-// 96 DPI, scaled with the pictures; each edge within 1.5 pixels, as the
-// layout and the picture are rounded separately.
+// The top and side views and their fill bars where tests/data/win32/dpi_fill_bars.tsv puts them at
+// 96 DPI, scaled; each edge within 1.5 pixels.
 TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
     for (const auto& row : test_data::Rows("win32/dpi_fill_bars.tsv")) {
         const std::string what = row[0] + " " + row[1];
@@ -101,9 +88,10 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         const bool top = row[1] == "top";
         HWND picture = dialog.Item(top ? IDC_LM_TOP_VIEW : IDC_LM_SIDE_VIEW);
         const SIZE shown = testui::BitmapSize(picture);
-        ExpectScaled(what, shown, {std::stoi(row[2]), std::stoi(row[3])});
-        // The point of reference: the centred picture's top-left pixel, or
-        // the frame's outer corner (its 1-pixel edge is 1 pixel at any DPI).
+        const Scale scale = LayoutScale(window);
+        ExpectScaled(what, shown, {std::stoi(row[2]), std::stoi(row[3])}, scale);
+        // The point of reference: the centred picture's top-left pixel, or the frame's outer corner
+        // (its 1-pixel edge is 1 pixel at any DPI).
         RECT client{};
         GetClientRect(picture, &client);
         const RECT frame = testui::ChildRect(window, picture);
@@ -121,46 +109,41 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
             const LONG edges[] = {got.left - origin.x, got.top - origin.y, got.right - origin.x,
                                   got.bottom - origin.y};  // left, top, right, bottom
             for (int i = 0; i < 4; ++i) {
-                EXPECT_NEAR(
-                    edges[i],
-                    std::stod(row[5 + 4 * b + i]) * (i % 2 ? Row().ScaleY() : Row().ScaleX()), 1.5)
+                EXPECT_NEAR(edges[i], std::stod(row[5 + 4 * b + i]) * (i % 2 ? scale.y : scale.x),
+                            1.5)
                     << what << " bar " << bars[b] << " edge " << i;
             }
         }
     }
 }
 
-// Wine has one DPI for all screens and never sends WM_DPICHANGED; sent here
-// as Windows sends it when the window moves to a screen at twice the DPI.
-// The layout stays (Wine does not lay the dialog out again), so the
-// pictures must stay as they are; a font the program gave one control is
-// made anew at twice its height, the dialog font is left to the system.
+// WM_DPICHANGED as Windows sends it on a move to a screen of twice the DPI (Wine never does): the
+// pictures stay with the layout Wine keeps; the ZFW's own bold 9-point font is remade twice as
+// high.
 TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
-    ui::CDialog dialog(IDD_A319_LOAD_MANAGER);
-    HWND window = dialog.Create();
+    payload::detail::CLoadManager manager(nullptr, {AircraftType::A319, "C:\\none"});
+    const HWND window = manager.Create();
     ASSERT_TRUE(window);
-    HFONT bold = CreateFontW(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                             0, L"Tahoma");
-    SendMessageW(dialog.Item(IDC_LM_ZFW), WM_SETFONT, reinterpret_cast<WPARAM>(bold), FALSE);
     const LRESULT dialogFont = SendMessageW(window, WM_GETFONT, 0, 0);
-    const SIZE topView = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    const SIZE topView = testui::BitmapSize(GetDlgItem(window, IDC_LM_TOP_VIEW));
+    const auto zfwFont = [window] {
+        LOGFONTW font{};
+        GetObjectW(
+            reinterpret_cast<HFONT>(SendDlgItemMessageW(window, IDC_LM_ZFW, WM_GETFONT, 0, 0)),
+            sizeof font, &font);
+        return std::make_pair(font.lfHeight, font.lfWeight);
+    };
+    EXPECT_EQ(zfwFont(), std::make_pair(LONG{-9 * Dpi() / 72}, LONG{FW_BOLD}));
 
     RECT place{};
     GetWindowRect(window, &place);
-    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * Row().dpi, 2 * Row().dpi),
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * Dpi(), 2 * Dpi()),
                  reinterpret_cast<LPARAM>(&place));
     testui::Pump();
-
-    auto zfwFont = reinterpret_cast<HFONT>(SendMessageW(dialog.Item(IDC_LM_ZFW), WM_GETFONT, 0, 0));
-    LOGFONTW description{};
-    ASSERT_TRUE(zfwFont && GetObjectW(zfwFont, sizeof description, &description));
-    EXPECT_EQ(std::make_pair(description.lfHeight, description.lfWeight),
-              std::make_pair(LONG{-30}, LONG{FW_BOLD}));
-    EXPECT_EQ(SendMessageW(dialog.Item(IDC_LM_FIRST_COUNT), WM_GETFONT, 0, 0), dialogFont);
-    const SIZE after = testui::BitmapSize(dialog.Item(IDC_LM_TOP_VIEW));
+    EXPECT_EQ(zfwFont(), std::make_pair(LONG{-18 * Dpi() / 72}, LONG{FW_BOLD}));
+    EXPECT_EQ(SendDlgItemMessageW(window, IDC_LM_FIRST_COUNT, WM_GETFONT, 0, 0), dialogFont);
+    const SIZE after = testui::BitmapSize(GetDlgItem(window, IDC_LM_TOP_VIEW));
     EXPECT_EQ(std::make_pair(after.cx, after.cy), std::make_pair(topView.cx, topView.cy));
-    DestroyWindow(window);  // before the font it shows
-    DeleteObject(bold);
 }
 
 }  // namespace

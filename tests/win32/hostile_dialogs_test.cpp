@@ -1,7 +1,5 @@
-// Every tool opened from the main menu and saved with OK, as a user would, over what a
-// user or another program could leave in its file's place: the right error box, the file
-// left as it was. Which failure shows which advice is the native tests' part; here each
-// kind of failure goes once through a real dialog.
+// Every tool opened from the main menu and saved with OK over what could stand in its file's place:
+// each kind of failure once through a real dialog (which advice for which: the native tests).
 #include "tests/win32/support/ui_driver.h"  // <windows.h> before <psapi.h>
 
 #include <psapi.h>
@@ -16,9 +14,8 @@ namespace {
 
 using hostile::Tool;
 
-// Each tool (in Tool order): its menu button, its file under the simulator folder, a line
-// its save writes into an empty file, the box after a save, its failures' first paragraph
-// and icon.
+// Each tool (in Tool order): its menu button, its file under the simulator folder, a line its save
+// writes into an empty file, the box after a save, its failures' first paragraph and icon.
 struct ToolUi {
     int menuButton;
     const char *file, *written, *saved, *notSaved;
@@ -34,8 +31,8 @@ constexpr ToolUi kUi[] = {
      "keys_not_saved", MB_ICONERROR},  // saved silently
 };
 
-// A scratch simulator folder whose name has accented Latin, Cyrillic and CJK letters: no
-// ANSI code page holds them all, so any use of the ANSI API breaks the tests.
+// A scratch simulator folder whose name has accented Latin, Cyrillic and CJK letters: no ANSI code
+// page holds them all, so any use of the ANSI API breaks the tests.
 class HostileDialogs : public testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(m_window = m_menu.Create()); }
@@ -43,11 +40,9 @@ class HostileDialogs : public testing::Test {
         DestroyWindow(m_window);
         fs::remove_all(ui::Widen(m_folder));
     }
-    // Opens the tool from the menu (choosing the A320) over what stands in the file's place
-    // ("": an empty file; a corpus file; "huge": 200 MB of aircraft and key lines; "folder")
-    // and presses OK, then Cancel if a failed save kept it open. Expects the box named (a failure's
-    // advice, or "saved"), the file as it was (or with the tool's lines, and its original kept) and
-    // no temporary left.
+    // Opens the tool (choosing the A320) over content ("": an empty file; a corpus file; "huge":
+    // 200 MB; "folder"), presses OK (then Cancel if kept open). Expects the box named (an advice,
+    // or "saved"), the file as it was or with the tool's lines and its original, no temporary.
     void Expect(Tool tool, const std::string& content, const std::string& box) {
         SCOPED_TRACE(hostile::ToolName(tool));
         const ToolUi& ui = kUi[int(tool)];
@@ -60,16 +55,7 @@ class HostileDialogs : public testing::Test {
         fs::remove(ui::Widen(path + ".original"));
         testui::Put(path, bytes);
         if (huge) {
-            std::string chunk;
-            while (chunk.size() < 1 << 20) {
-                chunk +=
-                    "[WEIGHT_AND_BALANCE]\r\nstation_load.4 = \"1984, 26.0, 0.0, 0.0, "
-                    "First\"\r\n[Keys]\r\nCommand.00-Key=84\r\n";
-            }
-            std::ofstream out(wide, std::ios::binary);
-            for (int i = 0; i < 200; ++i) {
-                out.write(chunk.data(), 1 << 20);
-            }
+            std::ofstream(wide, std::ios::binary).seekp((200 << 20) - 1).put('\n');
         } else if (folder) {
             fs::remove(wide);
             fs::create_directory(wide);
@@ -132,8 +118,7 @@ class HostileDialogs : public testing::Test {
     HWND m_window = nullptr;
 };
 
-// Files the save cannot replace: UTF-16, NUL bytes, 200 MB (never read into memory), a
-// folder in the file's place (for the load manager: no aircraft).
+// UTF-16, NUL bytes, 200 MB (never read whole), a folder (for the load manager: no aircraft).
 TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
     Expect(Tool::LoadManager, "aircraft_utf16le_bom.cfg", "unsupported_file_advice");
     Expect(Tool::Configuration, "prefs_nul_bytes.cfg", "unsupported_file_advice");
@@ -143,9 +128,7 @@ TEST_F(HostileDialogs, EachKindOfFileInTheWayIsRefusedAndKept) {
     Expect(Tool::LoadManager, "folder", "not_installed");
 }
 
-// The folder found through the registry, in the 32-bit view where the simulator's
-// installer writes it. CTest runs this (and the refusals, which name the file) under
-// several ANSI code pages.
+// The folder found in the registry's 32-bit view; CTest runs this under several ANSI code pages.
 TEST_F(HostileDialogs, EveryToolWorksInAUnicodeFolderWhateverTheCodePage) {
     std::cout << "[ figures  ] ANSI code page " << GetACP() << "\n";
     constexpr wchar_t kSimulatorKey[] =

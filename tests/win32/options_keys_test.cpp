@@ -1,7 +1,5 @@
-// The Configuration, Key Assignments and Key Assignment dialogs driven as a
-// user drives them, over crafted files: what the real controls show, keys
-// typed into the hot-key control, the message boxes, the file as Windows
-// reads it or as saved.
+// The Configuration, Key Assignments and Key Assignment dialogs driven as a user drives them, over
+// crafted files: what they show, keys typed, the message boxes, the file afterwards.
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -59,9 +57,8 @@ std::string Shown(HWND dialog) {
     return shown;
 }
 
-// Opens the dialog as the main menu does and clicks ids in turn (a trackbar: a left arrow key
-// press), the last ending it. Returns what it showed before that last click and the message
-// boxes it owned, each with the icon its caption calls for.
+// Opens the dialog as the main menu does and clicks ids in turn (a trackbar: a left arrow key), the
+// last ending it. Returns what it showed before that click, then its message boxes.
 std::string Open(const std::vector<int>& ids) {
     HWND opened = nullptr;
     std::string seen;
@@ -111,10 +108,8 @@ TEST(ConfigurationDialog, ShowsTheFileAndWritesTheChoicesOnOkOnly) {
     Prefs("");
 }
 
-// A read-only file and (run through locked_folder.sh) a folder nobody may write in, not
-// even root: each failed save reported with its advice, the dialog kept open with the
-// choices, the file kept. In the locked folder the original cannot be kept, which refuses
-// the save first.
+// A read-only file and (through locked_folder.sh) a folder nobody may write in, where the original
+// cannot be kept: each failure reported with its advice, the dialog and the file kept.
 TEST(ConfigurationDialog, FailedSavesAreReportedAndTheDialogStaysOpenWithTheChoices) {
     const char* locked = std::getenv("CORVEL_LOCKED_FOLDER");
     for (int place = 0; place < (locked ? 2 : 1); ++place) {
@@ -169,8 +164,7 @@ class KeyDialogs : public testing::Test {
         SendMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(IDC_KC_COMMANDS, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(GetDlgItem(m_dialog, IDC_KC_COMMANDS)));
     }
-    // Change Assignment; inAssigner gets the Key Assignment dialog (the test fails if it
-    // opens without one).
+    // Change Assignment; inAssigner gets the Key Assignment dialog.
     Boxes Change(const std::function<void(HWND)>& inAssigner = nullptr) {
         return testui::AnswerMessageBoxes([&] { testui::Click(m_dialog, IDC_KC_CHANGE); },
                                           inAssigner);
@@ -184,9 +178,8 @@ class KeyDialogs : public testing::Test {
     HWND m_dialog = nullptr;
 };
 
-// The commands in row order after "Select a command", chosen at first. Then on [MCDU] DIR
-// Key (item 5, row 4): Alt is refused and the assigner stays open with the binding
-// unchanged; other keys are stored and shown.
+// The commands listed, "Select a command" chosen at first. On [MCDU] DIR Key (item 5, row 4): Alt
+// refused, the assigner kept open; other keys stored and shown.
 TEST_F(KeyDialogs, ListTheCommandsStoreAndShowACapturedKeyButRefuseAlt) {
     Open(0);
     std::string listed;
@@ -237,8 +230,8 @@ TEST_F(KeyDialogs, ListTheCommandsStoreAndShowACapturedKeyButRefuseAlt) {
     }
 }
 
-// Cancel keeps changed bindings in memory only for rows the file lacks; a failed save is
-// reported and changes nothing; then OK writes every entry (tests/data/win32/keys_saved.cfg).
+// Cancel keeps changes in memory only for rows the file lacks; a failed save changes nothing; then
+// OK writes every entry.
 TEST_F(KeyDialogs, CancelThenFailedSaveThenOk) {
     const std::string existing =
         "[Common]\r\nUnitSystem=1\r\n[Keys]\r\nCommand.01-Modifier=0\r\nCommand.01-Key=59\r\n";

@@ -1,7 +1,6 @@
-// Our profile functions against the platform's own (GetPrivateProfileStringA, ...IntA,
-// WritePrivateProfileStringA) on the same files: the same values and bytes, but for the named
-// divergences of tests/platform/ini_cases.h; then what only Windows file systems do, and
-// the pictures.
+// Our profile functions against the platform's own on the same files: the same values and bytes,
+// but for the named divergences of tests/platform/ini_cases.h; what only Windows file systems do;
+// the pictures and templates.
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -55,8 +54,8 @@ std::string Ansi(const std::string& utf8) {
                                   sizeof ansi, nullptr, nullptr));
 }
 
-// What to ask of a file: every run of text between line breaks, brackets and '=', as written
-// and in upper case, cut at 100 characters (the platform never finds a key of 70,000).
+// What to ask of a file: every run of text between line breaks, brackets and '=', as written and in
+// upper case, cut at 100 characters (the platform never finds a key of 70,000).
 std::set<std::string> Names(std::string_view text) {
     std::set<std::string> names;
     for (size_t pos = 0, end = 0; pos <= text.size(); pos = end + 1) {
@@ -118,8 +117,8 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
     }
 }
 
-// What only Windows file systems have: attributes (a hidden file written and kept hidden; a
-// read-only one: the dialogs' tests) and live processes. No temporary left.
+// A hidden file is written and kept hidden; a dead writer's temporary goes with the next write,
+// ours (perhaps in progress) stays.
 TEST(Win32Files, HiddenFilesAndTemporaries) {
     const auto count = std::distance(fs::directory_iterator(kFolder.path), {});
     const std::string hidden = NewFile("Hidden", "[Common]\r\nUnitSystem=0\r\n");
@@ -127,8 +126,6 @@ TEST(Win32Files, HiddenFilesAndTemporaries) {
     EXPECT_TRUE(profile::WriteString("Common", "UnitSystem", "1", hidden).ok());
     EXPECT_EQ(Get(hidden), "[Common]\r\nUnitSystem=1\r\n");
     EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    // A temporary left by a writer whose process is gone goes with the next write; ours,
-    // perhaps in progress, stays.
     const std::string path = NewFile("Temporaries", "[Keys]\r\n"), dead = path + ".~99999996-0.tmp",
                       ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
     for (const std::string& temporary : {dead, ours}) {
@@ -140,9 +137,8 @@ TEST(Win32Files, HiddenFilesAndTemporaries) {
     EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 5) << "a temporary";
 }
 
-// The pictures, decoded once (their sizes and depth: the golden templates), pixel for
-// pixel: res/bitmaps/load_manager_header.png has bands at the top and bottom and the
-// title's white underline.
+// The pictures decoded once, colour for colour: res/bitmaps/load_manager_header.png's bands at the
+// top and bottom and the title's white underline.
 TEST(Pictures, DecodedOnceColourForColour) {
     EXPECT_EQ(ui::CachedBitmap(IDB_A320_SIDE), ui::CachedBitmap(IDB_A320_SIDE));
     EXPECT_EQ(ui::CachedBitmap(IDD_MAIN_MENU), nullptr) << "not a picture";
@@ -165,9 +161,10 @@ int Dlu(int px, int base, int units) {
     return -1;
 }
 
-// Every template as the dialog layer alone shows it, control by control in tab order:
-// id, class, place and size in dialog units, flags (Tab stop, Disabled, Hidden), the
-// picture's size, the text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
+// Every template as the dialog layer alone shows it: its size, title and taskbar and minimize
+// styles, then control by control in tab order: id, class, place and size in dialog units, flags
+// (Tab stop, Disabled, Hidden), the picture's size, the text.
+// CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
 TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     std::ostringstream shown;
     for (int id :
@@ -180,7 +177,9 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
         MapDialogRect(window, &base);
         GetClientRect(window, &client);
         shown << id << " " << Dlu(client.right, base.right, 4) << "x"
-              << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window) << "\n";
+              << Dlu(client.bottom, base.bottom, 8) << " " << ui::GetText(window)
+              << (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW ? " (taskbar)" : "")
+              << (GetWindowLongW(window, GWL_STYLE) & WS_MINIMIZEBOX ? " (minimize)" : "") << "\n";
         for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             const RECT r = testui::ChildRect(window, c);
             const LONG style = GetWindowLongW(c, GWL_STYLE);

@@ -115,12 +115,8 @@ Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choic
         [&](HWND window) {
             EXPECT_FALSE(IsWindowEnabled(menu)) << ui::GetText(window);
             if (ui::GetText(window) != "Aircraft Selector") {
-                if (!tool) {
-                    ADD_FAILURE() << "unexpected tool " << ui::GetText(window);
-                    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-                    return;
-                }
-                return tool(window);
+                EXPECT_TRUE(tool) << "unexpected tool " << ui::GetText(window);
+                return tool ? tool(window) : (void)PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
             }
             EXPECT_EQ(GetWindow(window, GW_OWNER), menu);
             for (int id = IDC_SEL_A318; id <= IDC_SEL_ACJ; ++id) {

@@ -1,7 +1,5 @@
-// Driving the program's windows as a user would: each modal dialog or
-// message box that an action opens is handed to a handler from inside its
-// own modal loop, where the handler reads and closes it. With what every
-// Windows test includes.
+// Driving the program's windows as a user would: each modal dialog or message box an action opens
+// goes to a handler inside its own modal loop. With what every Windows test includes.
 #pragma once
 
 #include <windows.h>
@@ -23,9 +21,8 @@ namespace fs = std::filesystem;
 
 namespace testui {
 
-// Runs action; each new top-level dialog or message box of this thread that
-// has the input is passed once to handler, which closes it (and may open
-// further ones, handled in turn).
+// Runs action; each new top-level dialog or message box of this thread that has the input is passed
+// once to handler, which closes it (and may open further ones, handled in turn).
 void RunWithModalHandler(const std::function<void()>& action,
                          const std::function<void(HWND window)>& handler);
 
@@ -39,22 +36,19 @@ bool operator==(const MessageBoxInfo& a, const MessageBoxInfo& b);
 void PrintTo(const MessageBoxInfo& box, std::ostream* out);
 using Boxes = std::vector<MessageBoxInfo>;
 
-// A message box text as written in tests/data/win32/messages.txt ("\n": a line break); what a
-// dialog shows, as written in shown.txt.
+// A text of tests/data/win32/messages.txt ("\n": a line break), of shown.txt.
 std::string Message(const std::string& name, const std::string& file = "messages.txt");
 inline std::string Seen(const std::string& name) {
     return Message(name, "shown.txt");
 }
 
-// Runs action, answering every message box with OK (a question with Yes); returns them in
-// order. Other dialogs go to onDialog (which closes them); without it they fail the test.
+// Runs action, answering every message box with OK (a question with Yes); returns them in order.
+// Other dialogs go to onDialog (which closes them); without it they fail the test.
 Boxes AnswerMessageBoxes(const std::function<void()>& action,
                          const std::function<void(HWND dialog)>& onDialog = nullptr);
 
-// Clicks a main menu button. The aircraft selector, each time it opens, gets the next
-// list of clicks of choices (none when they run out) and is closed as by Escape; a
-// tool goes to tool, which closes it. The menu must stay disabled under each of them,
-// and own the selector.
+// Clicks a main menu button. Each opening of the selector gets the next clicks of choices, then
+// Escape; a tool goes to tool. The menu must stay disabled under both, and own the selector.
 Boxes FromMenu(HWND menu, int button, const std::vector<std::vector<int>>& choices,
                const std::function<void(HWND tool)>& tool);
 
@@ -75,8 +69,8 @@ std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates
 SIZE BitmapSize(HWND control);            // of the picture a static or button shows
 
-// Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing);
-// bytes written, with the folders on the way.
+// Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing); bytes written, with
+// the folders on the way.
 std::string TempPath(const std::string& name);
 std::string Bytes(const std::string& path);
 void Put(const std::string& path, const std::string& bytes);

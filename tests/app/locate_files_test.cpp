@@ -1,5 +1,4 @@
-// The simulator folder search, over a registry and a file system given as the tables of
-// tests/data/simulator_search.tsv, and the About text that tells of it.
+// The folder search over the registries and folders of tests/data/simulator_search.tsv; About.
 #include "app/about_text.h"
 #include "app/locate_files.h"
 

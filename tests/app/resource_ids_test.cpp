@@ -1,5 +1,4 @@
-// Resource identifiers are defined once, with no number given twice within one dialog (or resource
-// kind), and every one is used.
+// Resource identifiers defined once, numbered once within a dialog (or kind), and all used.
 #include <gtest/gtest.h>
 
 #include <map>

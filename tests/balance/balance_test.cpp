@@ -1,5 +1,4 @@
-// Weight and balance: the CG from the aircraft file (or what is missing), the limits and the status
-// lines, worked out by hand here and in the tests/data/balance_*.tsv tables.
+// Weight and balance: CG, limits and status lines, worked out by hand here and in the tables.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,8 +31,7 @@ CgResult ExpectedCg(const std::string& field) {
     return *end == '\0' ? CgResult{percent, ""} : CgResult{std::nullopt, field};
 }
 
-// A file's text from a data row: "\n" a line break, {WING} and {WEIGHTS} the sections the table's
-// token rows give.
+// "\n" is a line break; {WING} and {WEIGHTS} the sections the table's token rows give.
 TEST(BalanceFileTest, CgOrWhatIsMissing) {
     std::vector<std::pair<std::string, std::string>> tokens = {{"\\n", "\n"}};
     for (const auto& row : test_data::Rows("balance_files.tsv")) {

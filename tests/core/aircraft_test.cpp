@@ -1,5 +1,4 @@
-// The aircraft table, every row and column, against the figures written out in
-// tests/data/aircraft_table.tsv.
+// The aircraft table, every row and column, against tests/data/aircraft_table.tsv.
 #include "core/aircraft.h"
 
 #include <gtest/gtest.h>

@@ -59,8 +59,7 @@ TEST(Plan, LookupsAtTheEdgesOfTheTables) {
     }
 }
 
-// The A320 at weight steps 0 and 1 (climb 50811 kg, descent 48021 kg, less 999 kg and plus 1000
-// kg).
+// The A320 at weight steps 0 and 1 (climb 50811 kg, descent 48021 kg, -999 kg and +1000 kg).
 TEST(Plan, EveryTableEntryAtItsOwnAltitude) {
     for (const test_data::Row& r : test_data::Rows("fuel_tables.tsv")) {
         const int32_t h = std::stoi(r[1]);

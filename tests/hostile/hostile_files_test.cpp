@@ -90,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, HostileFiles,
                          testing::ValuesIn(test_data::FolderNames(CORVEL_SOURCE_DIR
                                                                   "/tests/data/hostile")));
 
-// A tool's section goes after ten megabytes without a line break as it goes into an empty file, the
-// last line without a break.
+// After ten megabytes with no line break, a tool's section goes as into an empty file.
 TEST_F(HostileFiles, TenMegabytesOnOneLine) {
     const std::string megabytes(10 * 1024 * 1024, 'x');
     EveryToolOn(megabytes, [&](Tool tool, const std::string&) {

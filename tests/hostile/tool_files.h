@@ -1,5 +1,4 @@
-// The hostile-file corpus and the tools that open and save it, for the native tests and the tests
-// under Wine.
+// The hostile-file corpus and the tools that open and save it (native and Wine tests).
 #pragma once
 
 #include <string>

@@ -1,6 +1,5 @@
-// A child rewrites a file in a loop until SIGKILL, hundreds of times over files of several sizes.
-// The file must then hold all of one write, its kept original the file before; the next write
-// removes the killed one's temporary.
+// A child rewrites a file until SIGKILL, hundreds of times over several sizes: the file then holds
+// all of one write, its original the file before; the next write removes the temporary.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>

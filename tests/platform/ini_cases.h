@@ -1,6 +1,5 @@
-// Profile files and what reads and writes of them give, as the rows of tests/data/ini_cases.tsv:
-// checked by the native tests, and against the platform's own profile functions on the same files
-// by the Windows tests.
+// Profile files and what reads and writes of them give (tests/data/ini_cases.tsv), for the native
+// tests and for the Windows tests against the platform's own functions.
 #pragma once
 
 #include <deque>

@@ -1,5 +1,4 @@
-// Expected values kept under tests/data, written out apart from the code they check: tab-separated
-// rows, one a line, '#' starting a comment line.
+// Expected values under tests/data: tab-separated rows, one a line, '#' starting a comment.
 #pragma once
 
 #include <stdlib.h>

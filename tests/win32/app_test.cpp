@@ -180,9 +180,8 @@ TEST_F(RegistrySources, EachSourceAloneInItsViewAndExpandableValues) {
         EXPECT_EQ(paths.simFolder + " " + paths.foundBy, ui::Narrow(sim) + " " + row[3]);
         ClearRegistry();
     }
-    // Expanded before the 499-character limit: "%SystemDrive%\" is 14 characters, "C:\" three;
-    // "%WINDIR%\" is 9, "C:\windows\" 11. 505 characters as stored, 494 expanded: taken; 498 as
-    // stored, 501 expanded: the working folder instead.
+    // Expanded before the 499-character limit (%SystemDrive%\ 14 characters, C:\ 3; %WINDIR%\ 9,
+    // C:\windows\ 11): 505 stored, 494 expanded: taken; 498 stored, 501 expanded: not.
     const std::wstring tail(480, L'x');
     const std::pair<std::wstring, std::string> values[] = {
         {L"%SystemDrive%\\Games\\FSX\\", "C:\\Games\\FSX\\"},

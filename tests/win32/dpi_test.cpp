@@ -90,8 +90,7 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
         const SIZE shown = testui::BitmapSize(picture);
         const Scale scale = LayoutScale(window);
         ExpectScaled(what, shown, {std::stoi(row[2]), std::stoi(row[3])}, scale);
-        // The point of reference: the centred picture's top-left pixel, or the frame's outer corner
-        // (its 1-pixel edge is 1 pixel at any DPI).
+        // From the centred picture's top-left pixel, or the frame's outer corner (a 1-pixel edge).
         RECT client{};
         GetClientRect(picture, &client);
         const RECT frame = testui::ChildRect(window, picture);
@@ -117,9 +116,8 @@ TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
     }
 }
 
-// WM_DPICHANGED as Windows sends it on a move to a screen of twice the DPI (Wine never does): the
-// pictures stay with the layout Wine keeps; the ZFW's own bold 9-point font is remade twice as
-// high.
+// WM_DPICHANGED as on a move to a screen of twice the DPI (Wine never sends it): the pictures stay
+// with the layout Wine keeps; the ZFW's bold 9-point font is remade twice as high.
 TEST(Dpi, AMoveToAScreenOfTwiceTheDpiRemakesTheControlsOwnFont) {
     payload::detail::CLoadManager manager(nullptr, {AircraftType::A319, "C:\\none"});
     const HWND window = manager.Create();

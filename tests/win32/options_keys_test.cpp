@@ -230,8 +230,7 @@ TEST_F(KeyDialogs, ListTheCommandsStoreAndShowACapturedKeyButRefuseAlt) {
     }
 }
 
-// Cancel keeps changes in memory only for rows the file lacks; a failed save changes nothing; then
-// OK writes every entry.
+// Cancel keeps changes only for rows the file lacks; a failed save changes nothing; OK saves all.
 TEST_F(KeyDialogs, CancelThenFailedSaveThenOk) {
     const std::string existing =
         "[Common]\r\nUnitSystem=1\r\n[Keys]\r\nCommand.01-Modifier=0\r\nCommand.01-Key=59\r\n";

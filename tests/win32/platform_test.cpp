@@ -161,10 +161,9 @@ int Dlu(int px, int base, int units) {
     return -1;
 }
 
-// Every template as the dialog layer alone shows it: its size, title and taskbar and minimize
-// styles, then control by control in tab order: id, class, place and size in dialog units, flags
-// (Tab stop, Disabled, Hidden), the picture's size, the text.
-// CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
+// Every template as the dialog layer alone shows it: size, title, taskbar and minimize styles; each
+// control in tab order: id, class, place and size in dialog units, flags (Tab stop, Disabled,
+// Hidden), picture size, text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
 TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     std::ostringstream shown;
     for (int id :

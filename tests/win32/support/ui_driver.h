@@ -69,8 +69,7 @@ std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates
 SIZE BitmapSize(HWND control);            // of the picture a static or button shows
 
-// Files by UTF-8 path: name in the temporary folder; the bytes ("" if missing); bytes written, with
-// the folders on the way.
+// Files by UTF-8 path: in the temporary folder; the bytes ("" if missing); written, folders made.
 std::string TempPath(const std::string& name);
 std::string Bytes(const std::string& path);
 void Put(const std::string& path, const std::string& bytes);

@@ -84,12 +84,13 @@ files::Status WriteBatch(const std::vector<Entry>& entries, const std::string& p
         return Refused(path, why);
     }
     const std::string before = bytes;
-    bool changed = false;
     for (const Entry& entry : entries) {
-        changed = ini::SetValue(bytes, entry.section, entry.key, entry.value) || changed;
+        ini::SetValue(bytes, entry.section, entry.key, entry.value);
     }
-    if (exists && !changed) {
-        return files::Status::Ok();  // nothing to do: the file is left as it is
+    // Nothing to do, also when the writes undo each other: the file is left
+    // as it is, and no original is kept for it.
+    if (exists && bytes == before) {
+        return files::Status::Ok();
     }
     // The file as it was before this program's first change is kept beside it.
     return files::ReplaceFile(path, bytes, &before);

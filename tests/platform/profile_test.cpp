@@ -82,6 +82,10 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         {{"Common", "UnitSystem", "1"}, {"Common", "Bad", "a\nb"}}, Path("Prefs.cfg"));
     EXPECT_EQ(status.error, files::Error::Unsupported);
     EXPECT_EQ(Get("Prefs.cfg"), "[Common]\r\nUnitSystem=0\r\n");
+    // Writes that undo each other leave the file unchanged, with no original.
+    status = profile::WriteBatch({{"Common", "UnitSystem", "1"}, {"Common", "UnitSystem", "0"}},
+                                 Path("Prefs.cfg"));
+    EXPECT_TRUE(status.ok() && !fs::exists(Native("Prefs.cfg.original"))) << status.reason;
 }
 
 TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {

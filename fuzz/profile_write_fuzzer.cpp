@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         }
         const std::string before = bytes;
-        const bool changed = ini::SetValue(bytes, entry.section, entry.key, entry.value);
-        fuzz::Check(changed == (bytes != before), "SetValue misreports a change");
+        ini::SetValue(bytes, entry.section, entry.key, entry.value);
         fuzz::Check(fuzz::OnlyItsLineChanged(before, bytes, entry.section, entry.key, entry.value),
                     "a write changed more than its own line");
         fuzz::Check(ini::CheckContent(bytes).empty(), "a write made the file unwritable");

@@ -212,7 +212,7 @@ int DigitValue(char c) {
 }
 
 // Replaces the value on an entry's line (or gives a line without '=' one).
-bool ReplaceValue(std::string& bytes, const Line& line, const EntryLine& entry,
+void ReplaceValue(std::string& bytes, const Line& line, const EntryLine& entry,
                   std::string_view value) {
     size_t from = line.begin + entry.keyEnd;
     std::string replacement;
@@ -225,11 +225,7 @@ bool ReplaceValue(std::string& bytes, const Line& line, const EntryLine& entry,
         }
     }
     replacement += value;
-    if (std::string_view(bytes).substr(from, line.end - from) == replacement) {
-        return false;
-    }
     bytes.replace(from, line.end - from, replacement);
-    return true;
 }
 
 }  // namespace
@@ -394,7 +390,7 @@ std::string CheckContent(std::string_view bytes) {
     return {};
 }
 
-bool SetValue(std::string& bytes, std::string_view section, std::string_view key,
+void SetValue(std::string& bytes, std::string_view section, std::string_view key,
               std::string_view value) {
     const size_t start = DetectEncoding(bytes) == Encoding::Utf8Bom ? kUtf8Bom.size() : 0;
     const std::string_view wantedSection = Name(section);
@@ -428,7 +424,8 @@ bool SetValue(std::string& bytes, std::string_view section, std::string_view key
             continue;
         }
         if (NamesEqual(entry->key, wantedKey)) {
-            return ReplaceValue(bytes, line, *entry, newValue);
+            ReplaceValue(bytes, line, *entry, newValue);
+            return;
         }
         last = line;
     }
@@ -444,7 +441,7 @@ bool SetValue(std::string& bytes, std::string_view section, std::string_view key
         } else {
             bytes += style + entryLine;  // the last line had no break, and still has none after
         }
-        return true;
+        return;
     }
     std::string sectionLines = "[" + std::string(wantedSection) + "]" + style + entryLine;
     if (bytes.size() == start || bytes.back() == '\r' || bytes.back() == '\n') {
@@ -452,7 +449,6 @@ bool SetValue(std::string& bytes, std::string_view section, std::string_view key
     } else {
         bytes += style + sectionLines;
     }
-    return true;
 }
 
 }  // namespace ini

@@ -69,8 +69,8 @@ std::string CheckContent(std::string_view bytes);
 // neighbouring line's break (the file's first break at the end of the file,
 // CR LF in an empty file); a file without a final line break keeps lacking
 // one. Names are trimmed, the value's leading blanks dropped. The entry must
-// pass CheckEntry. Returns whether the bytes changed.
-bool SetValue(std::string& bytes, std::string_view section, std::string_view key,
+// pass CheckEntry.
+void SetValue(std::string& bytes, std::string_view section, std::string_view key,
               std::string_view value);
 
 }  // namespace ini

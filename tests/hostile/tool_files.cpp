@@ -11,11 +11,11 @@ const char* ToolName(Tool tool) {
 
 std::string CorpusBytes(const std::string& name) {
 #ifdef _WIN32
-    return test_data::FileBytes("Z:" CORVEL_SOURCE_DIR "/tests/data/hostile/" +
-                                name);  // Wine's root
+    const std::string root = "Z:";  // the drive Wine gives the Unix root
 #else
-    return test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/hostile/" + name);
+    const std::string root;
 #endif
+    return test_data::FileBytes(root + CORVEL_SOURCE_DIR "/tests/data/hostile/" + name);
 }
 
 }  // namespace hostile

@@ -27,6 +27,10 @@ struct ReadFile {
 enum Platform { kSame, kDiffers, kOursRefuses };
 inline const std::string kMissing = "<missing>";  // no file before the write
 
+inline std::string FileOrMissing(const std::filesystem::path& path) {
+    return std::filesystem::exists(path) ? test_data::FileBytes(path) : kMissing;
+}
+
 struct WriteRow {
     const char* name;
     std::string before, section, key, value, after;  // after: ours (empty: the platform's)
@@ -78,9 +82,12 @@ inline const std::vector<ReadFile> kReadFiles = [] {
 inline const std::vector<WriteRow> kWriteRows = [] {
     std::vector<WriteRow> rows;
     for (const test_data::Row& r : kRows) {
-        if (r[0] == "write") {  // the platform: same, differs, refuses
+        if (r[0] == "write") {
+            const Platform platform = r[7] == "same"      ? kSame
+                                      : r[7] == "differs" ? kDiffers
+                                                          : kOursRefuses;
             rows.push_back({Kept(r[1]), Bytes(r[2]), Bytes(r[3]), Bytes(r[4]), Bytes(r[5]),
-                            Bytes(r[6]), Platform(std::string("sdr").find(r[7][0]))});
+                            Bytes(r[6]), platform});
         }
     }
     return rows;

@@ -20,7 +20,7 @@ class ProfileFiles : public testing::Test {
         std::ofstream(Native(name), std::ios::binary) << bytes;
     }
     std::string Get(const std::string& name) const {
-        return fs::exists(Native(name)) ? test_data::FileBytes(Native(name)) : ini_cases::kMissing;
+        return ini_cases::FileOrMissing(Native(name));
     }
 
     const test_data::TempFolder m_dir;

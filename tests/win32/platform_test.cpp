@@ -3,7 +3,6 @@
 // the pictures and templates.
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -15,6 +14,8 @@
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
+
+using ini_cases::FileOrMissing;
 
 // This run's folder (ASCII, in Wine's temp folder), removed at the end.
 const struct Folder {
@@ -33,10 +34,6 @@ std::string NewFile(const std::string& tag, const std::string& bytes = ini_cases
         std::ofstream(path, std::ios::binary) << bytes;
     }
     return path;
-}
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : ini_cases::kMissing;
 }
 std::string Theirs(const char* section, const char* key, const std::string& path,
                    const char* defaultValue = "-", size_t size = 128) {
@@ -105,13 +102,14 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
         const files::Status status = profile::WriteString(row.section, row.key, row.value, ours);
         if (row.platform == ini_cases::kOursRefuses) {
             EXPECT_EQ(status.error, files::Error::Unsupported);
-            EXPECT_EQ(Get(ours), row.before);
-            EXPECT_NE(Get(theirs), row.before) << "the platform no longer writes it";
+            EXPECT_EQ(FileOrMissing(ours), row.before);
+            EXPECT_NE(FileOrMissing(theirs), row.before) << "the platform no longer writes it";
             continue;
         }
         ASSERT_TRUE(status.ok()) << status.reason;
-        EXPECT_EQ(Get(ours) == Get(theirs), row.platform == ini_cases::kSame)
-            << testing::PrintToString(Get(ours)) << " / " << testing::PrintToString(Get(theirs));
+        EXPECT_EQ(FileOrMissing(ours) == FileOrMissing(theirs), row.platform == ini_cases::kSame)
+            << testing::PrintToString(FileOrMissing(ours)) << " / "
+            << testing::PrintToString(FileOrMissing(theirs));
         // Either way the platform reads our file as it reads its own.
         EXPECT_EQ(Theirs(section, key, ours), Theirs(section, key, theirs));
     }
@@ -124,7 +122,7 @@ TEST(Win32Files, HiddenFilesAndTemporaries) {
     const std::string hidden = NewFile("Hidden", "[Common]\r\nUnitSystem=0\r\n");
     SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
     EXPECT_TRUE(profile::WriteString("Common", "UnitSystem", "1", hidden).ok());
-    EXPECT_EQ(Get(hidden), "[Common]\r\nUnitSystem=1\r\n");
+    EXPECT_EQ(FileOrMissing(hidden), "[Common]\r\nUnitSystem=1\r\n");
     EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     const std::string path = NewFile("Temporaries", "[Keys]\r\n"), dead = path + ".~99999996-0.tmp",
                       ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
@@ -132,7 +130,8 @@ TEST(Win32Files, HiddenFilesAndTemporaries) {
         std::ofstream(temporary, std::ios::binary) << "[Keys]\r\nCommand.00-";
     }
     EXPECT_TRUE(profile::WriteString("Keys", "Command.00-Key", "20", path).ok());
-    EXPECT_EQ(Get(dead) + "|" + Get(ours), ini_cases::kMissing + "|[Keys]\r\nCommand.00-");
+    EXPECT_EQ(FileOrMissing(dead) + "|" + FileOrMissing(ours),
+              ini_cases::kMissing + "|[Keys]\r\nCommand.00-");
     SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 5) << "a temporary";
 }
@@ -203,7 +202,7 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     if (std::getenv("CORVEL_WRITE_GOLDEN")) {
         std::ofstream(golden, std::ios::binary) << shown.str();
     }
-    EXPECT_EQ(shown.str(), Get(golden));
+    EXPECT_EQ(shown.str(), FileOrMissing(golden));
 }
 
 }  // namespace

@@ -1,9 +1,17 @@
 #include <windows.h>
 
 #include "app/configurator_app.h"
+#include "res/messages.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
+    // The program is built to compute with SSE2 (its figures are then the same as on any other
+    // build); without it the first floating-point instruction would crash. Nothing before this
+    // line computes, and the message box needs no text conversion.
+    if (!IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE)) {
+        MessageBoxA(nullptr, msg::kNeedsSse2, msg::kCaptionError, MB_OK | MB_ICONSTOP);
+        return 1;
+    }
     CConfiguratorApp app;
     app.InitInstance();
     return 0;

@@ -13,6 +13,12 @@ constexpr const char kCaptionErrorKeys[] = "Error";  // the key capture dialog's
 constexpr const char kCaptionWarning[] = "WARNING";
 constexpr const char kCaptionStatus[] = "Status";
 
+// Start-up: the program computes with SSE2 so that its figures are exact on every machine
+constexpr const char kNeedsSse2[] =
+    "Corvel Config needs a processor with SSE2 (a Pentium 4, an Athlon 64 or any later "
+    "processor). This processor has none, so the program cannot compute exact figures "
+    "and will close.";
+
 // Main menu
 constexpr const char kNotInstalled[] = "Sorry, this aircraft is not installed on your system";
 constexpr const char kPayloadSaved[] =

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
+#endif
 
 #include <ctime>
 
@@ -82,6 +84,7 @@ TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
     all.erase(all.begin() + 2);
     EXPECT_EQ(Labels(), all);
 
+#ifndef _WIN32  // set with POSIX calls; the Windows tests read it through the dialog
     // The date shown is the original's own, in local time.
     std::tm local{};
     ASSERT_TRUE(strptime("2025-03-09 17:45", "%Y-%m-%d %H:%M", &local));
@@ -91,6 +94,7 @@ TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
     ASSERT_EQ(utimensat(AT_FDCWD, Native(m_files[0][1] + ".original").c_str(), times, 0), 0);
     EXPECT_EQ(FormatLocalTime(FindKeptOriginals(m_sim, m_sim + prefs)[0].keptAt),
               "2025-03-09 17:45");
+#endif
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <random>
 
 #include "tests/support/data_rows.h"
 
@@ -36,6 +37,48 @@ TEST(Plan, WorkedExamplesAndLimitsComeOutExactly) {
         EXPECT_EQ(plan ? Summary(*plan) : "no plan", row.back()) << row[0] << " " << row[1];
     }
     EXPECT_TRUE(ComputeFuelPlan(A::A320, 500, 35000, 50, 60000, 0, 0, 2000000000));
+}
+
+// Plans drawn at random over what pilots type (the inputs are in the file): every build, the
+// 32-bit program's included, gives the figures of the reference x86-64 build, whose arithmetic
+// the worked examples and whole tables here check. CORVEL_WRITE_GOLDEN=1 draws them anew.
+TEST(Plan, RandomSampleComesOutAsInTheReferenceBuild) {
+    std::vector<test_data::Row> drawn;
+    std::mt19937 random(20261207);
+    auto pick = [&random](int64_t low, int64_t high) {
+        return std::uniform_int_distribution<int64_t>(low, high)(random);
+    };
+    for (int i = 0; test_data::WritingGolden() && i < 700; ++i) {
+        const auto aircraft = static_cast<A>(pick(1, kAircraftCount));
+        const int64_t empty = EmptyWeightKg(aircraft);
+        // Half the weights in the lowest tonnes above the empty weight, where rounding bites.
+        const int64_t zfw = i % 2 ? pick(empty, Aircraft(aircraft).mzfwKg) : empty + pick(0, 8000);
+        test_data::Row row = {test_data::kAircraftNames[static_cast<int>(aircraft) - 1]};
+        for (int64_t n : {pick(30, 3500), pick(5, 41) * 1000 + pick(0, 1) * pick(0, 999),
+                          pick(0, 100), zfw, pick(0, 400), pick(0, 10), pick(0, 2500)}) {
+            row.push_back(std::to_string(n));
+        }
+        drawn.push_back(row);
+    }
+    for (test_data::Row& row : drawn) {
+        const auto n = test_data::Numbers(row, 1);
+        const auto plan = ComputeFuelPlan(static_cast<A>(test_data::AircraftNumber(row[0])), n[0],
+                                          n[1], n[2], n[3], n[4], n[5], n[6]);
+        row.push_back(plan ? Summary(*plan) : "no plan");
+    }
+    const auto rows = test_data::SampleRows(
+        "fuel_sample.tsv",
+        "# Random plans, as in fuel_plans.tsv: aircraft, distance NM, altitude ft, cost index,\n"
+        "# ZFW kg, taxi kg, reserve %, final kg; the plan the x86-64 build computed.\n",
+        drawn);
+    ASSERT_EQ(rows.size(), 700u);
+    for (const test_data::Row& row : rows) {
+        const auto n = test_data::Numbers({row.begin() + 1, row.end() - 1}, 0);
+        const auto plan = ComputeFuelPlan(static_cast<A>(test_data::AircraftNumber(row[0])), n[0],
+                                          n[1], n[2], n[3], n[4], n[5], n[6]);
+        EXPECT_EQ(plan ? Summary(*plan) : "no plan", row.back())
+            << row[0] << " " << row[1] << " " << row[4];
+    }
 }
 
 TEST(Plan, LookupsAtTheEdgesOfTheTables) {

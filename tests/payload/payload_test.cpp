@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/files.h"
@@ -28,6 +30,54 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
                         f.aftCargoWeight, f.cargoWeight, f.aircraftWeight, f.zfw, f.currentZfwKg}),
                   Ints(n.begin() + 5, n.end()))
             << row[0] << " " << row[1] << " " << row[3];
+    }
+}
+
+// Loads drawn at random (the inputs are in the file): every build, the 32-bit program's included,
+// shows the fields the reference x86-64 build shows, whose arithmetic the worked examples check.
+// CORVEL_WRITE_GOLDEN=1 draws them anew.
+TEST(RecalculateTest, RandomSampleShowsAsInTheReferenceBuild) {
+    std::vector<test_data::Row> drawn;
+    std::mt19937 random(20261207);
+    auto pick = [&random](int64_t low, int64_t high) {
+        return std::uniform_int_distribution<int64_t>(low, high)(random);
+    };
+    for (int i = 0; test_data::WritingGolden() && i < 1000; ++i) {
+        const AircraftSpec& c = kAircraft[pick(0, kAircraftCount - 1)];
+        drawn.push_back(
+            {test_data::kAircraftNames[static_cast<int>(c.type) - 1], i % 2 ? "kg" : "lb"});
+        for (int64_t n : {pick(20000, 60000), pick(0, c.firstClassSeats),
+                          pick(0, c.secondClassSeats), pick(0, 100), pick(0, 100)}) {
+            drawn.back().push_back(std::to_string(n));
+        }
+    }
+    auto shown = [](const test_data::Row& row) {
+        const auto n = test_data::Numbers(row, 2);
+        const LoadState load{int32_t(n[0]), uint32_t(n[1]), uint32_t(n[2]), uint32_t(n[3]),
+                             uint32_t(n[4])};
+        const PayloadFields f =
+            Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                        Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(row[0]))));
+        std::string text;
+        for (int64_t v :
+             {int64_t{f.businessWeight}, int64_t{f.economyWeight}, int64_t{f.paxWeight},
+              int64_t{f.forwardCargoWeight}, int64_t{f.aftCargoWeight}, int64_t{f.cargoWeight},
+              int64_t{f.aircraftWeight}, int64_t{f.zfw}, int64_t{f.currentZfwKg}}) {
+            text += (text.empty() ? "" : " ") + std::to_string(v);
+        }
+        return text;
+    };
+    for (test_data::Row& row : drawn) {
+        row.push_back(shown(row));
+    }
+    const auto rows = test_data::SampleRows(
+        "payload_sample.tsv",
+        "# Random loads: aircraft, unit, empty weight kg, passengers of each class, hold %;\n"
+        "# the weights the x86-64 build showed, as in payload_fields.tsv, and the ZFW in kg.\n",
+        drawn);
+    ASSERT_EQ(rows.size(), 1000u);
+    for (const test_data::Row& row : rows) {
+        EXPECT_EQ(shown({row.begin(), row.end() - 1}), row.back()) << row[0] << " " << row[2];
     }
 }
 

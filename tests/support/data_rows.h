@@ -1,13 +1,13 @@
 // Expected values under tests/data: tab-separated rows, one a line, '#' starting a comment.
 #pragma once
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -40,6 +40,28 @@ inline std::vector<Row> Rows(const std::string& name) {
     return rows;
 }
 
+// Whether the golden files are to be written anew (for review as a diff) instead of compared.
+inline bool WritingGolden() {
+    return std::getenv("CORVEL_WRITE_GOLDEN") != nullptr;
+}
+
+// A golden file of sample rows under tests/data: written anew from rows when WritingGolden(), and
+// read back either way. Each row is inputs, then what the reference build computed of them.
+inline std::vector<Row> SampleRows(const std::string& name, const std::string& header,
+                                   const std::vector<Row>& rows) {
+    if (WritingGolden()) {
+        std::ofstream out(CORVEL_SOURCE_DIR "/tests/data/" + name, std::ios::binary);
+        out << header;
+        for (const Row& row : rows) {
+            for (size_t i = 0; i < row.size(); ++i) {
+                out << (i ? "\t" : "") << row[i];
+            }
+            out << "\n";
+        }
+    }
+    return Rows(name);
+}
+
 inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
     std::vector<int64_t> numbers;
     std::transform(row.begin() + static_cast<std::ptrdiff_t>(from), row.end(),
@@ -47,10 +69,14 @@ inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
     return numbers;
 }
 
+// The aircraft's names in the data files, in AircraftType order.
+inline const std::string kAircraftNames[] = {"A318", "A319", "A320", "A321", "ACJ"};
+
 // An aircraft's number (AircraftType) from its name.
 inline int AircraftNumber(const std::string& name) {
-    const std::string names[] = {"A318", "A319", "A320", "A321", "ACJ"};
-    return static_cast<int>(std::find(std::begin(names), std::end(names), name) - names) + 1;
+    return static_cast<int>(std::find(std::begin(kAircraftNames), std::end(kAircraftNames), name) -
+                            kAircraftNames) +
+           1;
 }
 
 // The text with every from replaced by to.
@@ -80,17 +106,31 @@ inline std::set<std::string> FolderNames(const std::filesystem::path& folder) {
     return names;
 }
 
-#ifndef _WIN32
 // A new folder of a test's own, removed with all it holds at the end.
 struct TempFolder : std::string {
-    TempFolder() : std::string("/tmp/corvel-test-XXXXXX") {
-        if (!mkdtemp(data())) {
+    TempFolder() {
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && empty(); ++attempt) {
+            const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                                 ("corvel-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(folder)) {
+                assign(folder.string());
+            }
+        }
+        if (empty()) {
             throw std::runtime_error("no temporary folder");
         }
     }
-    ~TempFolder() { std::filesystem::remove_all(*this); }
+    ~TempFolder() {
+        // Windows removes no read-only file: make each writable first.
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(*this, ignored)) {
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add, ignored);
+        }
+        std::filesystem::remove_all(*this, ignored);
+    }
     operator std::filesystem::path() const { return std::string(*this); }
 };
-#endif
 
 }  // namespace test_data

@@ -6,6 +6,7 @@
 
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
+#include "res/messages.h"
 #include "tests/win32/support/ui_driver.h"
 
 namespace {
@@ -47,6 +48,7 @@ TEST(MainMenu, RunsTheSelectorPassesASavedPayloadOnAndEnterExits) {
     EXPECT_TRUE(IsDialogMessageW(window, &enter));
     EXPECT_EQ(menu.Result(), IDCANCEL);
     std::filesystem::remove_all(ui::Widen(sim));
+    EXPECT_EQ(msg::kNeedsSse2, Message("needs_sse2"));  // WinMain's, before the menu
 }
 
 // Opens the dialog from the window menu, ticks the rows labelled so, presses Restore (answering

@@ -1,10 +1,12 @@
 #include <windows.h>
 
 #include "app/configurator_app.h"
+#include "platform/win32/system_library.h"
 #include "res/messages.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
+    ui::RestrictDllSearchToSystemFolder();
     // The program is built to compute with SSE2 (its figures are then the same as on any other
     // build); without it the first floating-point instruction would crash. Nothing before this
     // line computes, and the message box needs no text conversion.

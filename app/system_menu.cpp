@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/system_library.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
@@ -38,10 +39,8 @@ void ShowError(HWND owner, const std::string& text) {
 // of the main menu's start under Wine.
 IShellItem* ShellItemFor(const std::string& folder) {
     using CreateItem = HRESULT(WINAPI*)(PCWSTR, IBindCtx*, REFIID, void**);
-    HMODULE shell = LoadLibraryW(L"shell32.dll");
-    auto create = shell ? reinterpret_cast<CreateItem>(reinterpret_cast<void*>(
-                              GetProcAddress(shell, "SHCreateItemFromParsingName")))
-                        : nullptr;
+    const auto create =
+        ui::SystemFunction<CreateItem>(L"shell32.dll", "SHCreateItemFromParsingName");
     IShellItem* item = nullptr;
     if (!create || FAILED(create(ui::Widen(folder).c_str(), nullptr, IID_PPV_ARGS(&item)))) {
         return nullptr;

@@ -19,6 +19,10 @@ constexpr const char kNeedsSse2[] =
     "processor). This processor has none, so the program cannot compute exact figures "
     "and will close.";
 
+constexpr const char kNoCommonControls[] =
+    "Windows' common controls (comctl32.dll) could not be loaded, so the program cannot show "
+    "its windows and will close. Repair Windows (sfc /scannow), or reinstall Wine's prefix.";
+
 // Main menu
 constexpr const char kNotInstalled[] = "Sorry, this aircraft is not installed on your system";
 constexpr const char kPayloadSaved[] =

@@ -1,6 +1,6 @@
 #include "platform/win32/color_edit.h"
 
-#include <commctrl.h>
+#include "platform/win32/common_controls.h"
 
 #include "platform/win32/controls.h"
 #include "platform/win32/dialog.h"
@@ -22,13 +22,13 @@ void CColorEdit::Attach(HWND dialog, int id) {
     Detach();
     m_hWnd = GetDlgItem(dialog, id);
     if (m_hWnd) {
-        SetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        ui::SetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
 void CColorEdit::Detach() {
     if (m_hWnd) {
-        RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+        ui::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
         m_hWnd = nullptr;
     }
 }
@@ -73,10 +73,10 @@ LRESULT CALLBACK CColorEdit::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
         return reinterpret_cast<LRESULT>(self->m_brBackground);
     }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+        ui::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
         self->m_hWnd = nullptr;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return ui::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -1,12 +1,12 @@
 #include "platform/win32/controls.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include <map>
 #include <vector>
 
 #include "platform/win32/pictures.h"
+#include "platform/win32/system_library.h"
 
 namespace ui {
 
@@ -68,7 +68,12 @@ void SetProgressPos(HWND bar, int position) {
 void SetProgressColors(HWND bar, COLORREF barColor, COLORREF backgroundColor) {
     // A class list naming no theme class. Wine ignores empty strings here
     // and keeps the theme, which paints the bar in the theme's colour.
-    SetWindowTheme(bar, L" ", L" ");
+    using SetWindowThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setWindowTheme =
+        SystemFunction<SetWindowThemeFunction>(L"uxtheme.dll", "SetWindowTheme");
+    if (setWindowTheme) {
+        setWindowTheme(bar, L" ", L" ");
+    }
     SendMessageW(bar, PBM_SETBARCOLOR, 0, static_cast<LPARAM>(barColor));
     SendMessageW(bar, PBM_SETBKCOLOR, 0, static_cast<LPARAM>(backgroundColor));
 }

@@ -1,6 +1,6 @@
 #include "platform/win32/dpi_change.h"
 
-#include <commctrl.h>
+#include "platform/win32/common_controls.h"
 
 #include <utility>
 #include <vector>
@@ -66,7 +66,7 @@ LRESULT CALLBACK FollowDpi(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         // Before the dialog manager gives every control the dialog font.
         NoteOwnFonts(dialog, *state);
         state->newDpi = HIWORD(wParam);
-        const LRESULT result = DefSubclassProc(dialog, message, wParam, lParam);
+        const LRESULT result = ui::DefSubclassProc(dialog, message, wParam, lParam);
         PostMessageW(dialog, LaidOutMessage(), 0, 0);
         return result;
     }
@@ -83,8 +83,8 @@ LRESULT CALLBACK FollowDpi(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         ForgetPictures(dialog);
         RemovePropW(dialog, kFollowing);
     } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(dialog, FollowDpi, kSubclassId);
-        const LRESULT result = DefSubclassProc(dialog, message, wParam, lParam);
+        ui::RemoveWindowSubclass(dialog, FollowDpi, kSubclassId);
+        const LRESULT result = ui::DefSubclassProc(dialog, message, wParam, lParam);
         // The controls are gone: their fonts can go.
         for (HFONT font : state->madeFonts) {
             DeleteObject(font);
@@ -92,7 +92,7 @@ LRESULT CALLBACK FollowDpi(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         delete state;
         return result;
     }
-    return DefSubclassProc(dialog, message, wParam, lParam);
+    return ui::DefSubclassProc(dialog, message, wParam, lParam);
 }
 
 }  // namespace
@@ -117,7 +117,8 @@ void FollowDpiChanges(HWND dialog) {
     }
     auto* state = new DpiState;
     state->dpi = static_cast<int>(WindowDpi(dialog));
-    if (!SetWindowSubclass(dialog, FollowDpi, kSubclassId, reinterpret_cast<DWORD_PTR>(state))) {
+    if (!ui::SetWindowSubclass(dialog, FollowDpi, kSubclassId,
+                               reinterpret_cast<DWORD_PTR>(state))) {
         delete state;
         return;
     }

@@ -1,6 +1,6 @@
 #include "platform/win32/status_line.h"
 
-#include <commctrl.h>
+#include "platform/win32/common_controls.h"
 
 #include "platform/win32/controls.h"
 #include "platform/win32/dialog.h"
@@ -14,7 +14,7 @@ constexpr UINT_PTR kSubclassId = 0xC02;
 CStatusLine::~CStatusLine() {
     // The window itself goes with its dialog; only the subclass is ours.
     if (m_hWnd) {
-        RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
+        ui::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
     }
 }
 
@@ -27,7 +27,7 @@ bool CStatusLine::Create(HWND dialog, int id, const RECT& rect) {
         return false;
     }
     SendMessageW(m_hWnd, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
-    SetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    ui::SetWindowSubclass(m_hWnd, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
 
@@ -53,10 +53,10 @@ LRESULT CALLBACK CStatusLine::SubclassProc(HWND hwnd, UINT message, WPARAM wPara
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
     }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+        ui::RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
         self->m_hWnd = nullptr;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return ui::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace ui

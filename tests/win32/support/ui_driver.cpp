@@ -1,5 +1,7 @@
 #include "tests/win32/support/ui_driver.h"
 
+#include "platform/win32/common_controls.h"
+
 #include <fstream>
 #include <set>
 
@@ -186,8 +188,9 @@ void Put(const std::string& path, const std::string& bytes) {
 
 // The common controls set up as the program sets them up, then the tests.
 int main(int argc, char** argv) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (!ui::LoadCommonControls()) {
+        return 1;
+    }
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
-// The little the safe save and the bounded read (safe_save.cpp) need of the
-// system, one implementation a system: files_posix.cpp and files_win32.cpp.
+// The little the safe save (safe_save.cpp) and the bounded read
+// (files_common.cpp) need of the system, one implementation a system:
+// files_posix.cpp and files_win32.cpp.
 // Paths are native (NativePath); a failure's reason is the system's message
 // alone, and the caller says what it was doing.
 #pragma once

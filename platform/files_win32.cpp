@@ -172,8 +172,8 @@ Status Close(FileHandle file) {
     return OkOrLastError(CloseHandle(Win32Handle(file)));
 }
 
-// No folder to flush: the moves are written through, and the file system
-// logs a replace.
+// Windows has no call to flush a folder: the moves are written through, and
+// the file system logs the rename of a replace.
 void FlushFolder(const std::string&) {}
 
 // Whether ReplaceFileW puts the new file in place in one step. Wine's moves
@@ -256,12 +256,12 @@ Status OpenForReading(const std::string& path, FileHandle& file, Info& info) {
     if (opened == INVALID_HANDLE_VALUE) {
         return FromError(GetLastError());
     }
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(opened, &size)) {
-        return FromError(GetLastError());
-    }
     info.exists = true;
     info.regular = GetFileType(opened) == FILE_TYPE_DISK;
+    LARGE_INTEGER size{};
+    if (info.regular && !GetFileSizeEx(opened, &size)) {
+        return FromError(GetLastError());
+    }
     info.size = size.QuadPart < 0 ? UINT64_MAX : static_cast<uint64_t>(size.QuadPart);
     return Status::Ok();
 }

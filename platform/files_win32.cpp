@@ -1,14 +1,13 @@
 // Windows side of the file layer: UTF-8 paths through the wide-character
-// API, GetLastError, MoveFileEx.
+// API, GetLastError, ReplaceFileW and MoveFileExW.
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/files.h"
-#include "platform/temporary_name.h"
 #include "platform/utf16.h"
 
 namespace files {
@@ -36,8 +35,8 @@ std::string SystemMessage(DWORD error) {
     return message + " (error " + std::to_string(error) + ")";
 }
 
-Status FromError(DWORD error, const std::string& what) {
-    std::string reason = what + ": " + SystemMessage(error);
+Status FromError(DWORD error) {
+    std::string reason = SystemMessage(error);
     switch (error) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
@@ -50,6 +49,7 @@ Status FromError(DWORD error, const std::string& what) {
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
         case ERROR_PRIVILEGE_NOT_HELD:
+        case ERROR_UNABLE_TO_REMOVE_REPLACED:
             return Status::Fail(Error::AccessDenied, reason);
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
@@ -61,25 +61,21 @@ Status FromError(DWORD error, const std::string& what) {
     }
 }
 
-class Handle {
-  public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    ~Handle() { Close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
+Status OkOrLastError(bool ok) {
+    return ok ? Status::Ok() : FromError(GetLastError());
+}
 
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return m_handle; }
-    void Close() {
-        if (valid()) {
-            CloseHandle(m_handle);
-        }
-        m_handle = INVALID_HANDLE_VALUE;
-    }
+bool AlreadyExists(DWORD error) {
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
 
-  private:
-    HANDLE m_handle;
-};
+HANDLE Win32Handle(os::FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+os::FileHandle Portable(HANDLE handle) {
+    return reinterpret_cast<os::FileHandle>(handle);
+}
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
@@ -87,59 +83,161 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-Status WriteAll(HANDLE file, const std::string& bytes, const std::string& what) {
+// ReplaceFileW refuses a bare relative name on some systems (Wine's says
+// the name is not a folder).
+std::wstring FullPath(const std::string& path) {
+    const std::wstring wide = text::Widen(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD n =
+            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (n == 0) {
+            return wide;
+        }
+        if (n < full.size()) {
+            full.resize(n);
+            return full;
+        }
+        full.resize(n);  // n is the size it needs
+    }
+    return wide;
+}
+
+}  // namespace
+
+namespace os {
+
+Status Examine(const std::string& path, Info& info) {
+    info = {};
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(text::Widen(path).c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? Status::Ok() : FromError(error);
+    }
+    info.exists = true;
+    info.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    info.regular = !info.folder && (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0;
+    info.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    info.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    return Status::Ok();
+}
+
+// Another program holding the file without letting others write keeps it.
+Status CheckWritable(const std::string& path) {
+    HANDLE probe = CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+    if (probe == INVALID_HANDLE_VALUE) {
+        return FromError(GetLastError());
+    }
+    CloseHandle(probe);
+    return Status::Ok();
+}
+
+// Links are replaced by name, as the system's own writes do.
+std::string ResolveLink(const std::string& path) {
+    return path;
+}
+
+Status CreateNew(const std::string& path, FileHandle& file, bool& existed) {
+    HANDLE created = CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD error = GetLastError();
+    file = Portable(created);
+    existed = created == INVALID_HANDLE_VALUE && AlreadyExists(error);
+    return created != INVALID_HANDLE_VALUE ? Status::Ok() : FromError(error);
+}
+
+// A new file has its folder's inherited permissions; a replaced file keeps
+// its own (Replace).
+void TakeAccessOf(FileHandle, const std::string&) {}
+
+Status Write(FileHandle file, const char* data, size_t size) {
     size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    while (done < size) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 30));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) {
-            return FromError(GetLastError(), what);
+        if (!WriteFile(Win32Handle(file), data + done, chunk, &written, nullptr)) {
+            return FromError(GetLastError());
         }
         done += written;
     }
     return Status::Ok();
 }
 
-// A new file next to target, open for writing; INVALID_HANDLE_VALUE with
-// the reason in GetLastError when none can be made.
-HANDLE CreateTemporary(const std::wstring& target, std::wstring& temporary) {
-    static std::atomic<unsigned> s_nextTemporary{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = TemporaryName(target, GetCurrentProcessId(), s_nextTemporary++);
-        HANDLE created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD error = GetLastError();
-        if (created != INVALID_HANDLE_VALUE ||
-            (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) {
-            return created;
-        }
-    }
-    return INVALID_HANDLE_VALUE;
+Status Flush(FileHandle file) {
+    return OkOrLastError(FlushFileBuffers(Win32Handle(file)));
 }
 
-// Writes bytes to a new temporary next to target and flushes it to disk.
-// On failure the temporary is gone again.
-Status WriteTemporary(const std::wstring& target, const std::string& bytes, const std::string& path,
-                      std::wstring& temporary) {
-    Handle file(CreateTemporary(target, temporary));
-    if (!file.valid()) {
-        return FromError(GetLastError(), "cannot create a file in the folder of " + path);
+Status Close(FileHandle file) {
+    return OkOrLastError(CloseHandle(Win32Handle(file)));
+}
+
+// Windows has no call to flush a folder: the moves are written through, and
+// the file system logs the rename of a replace.
+void FlushFolder(const std::string&) {}
+
+// Whether ReplaceFileW puts the new file in place in one step. Wine's moves
+// the old file aside first: a writer killed between its two moves would
+// leave no file at all.
+bool ReplaceIsOneStep() {
+    static const bool wine =
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return !wine;
+}
+
+// ReplaceFileW keeps the replaced file's security (its ACL), which a move
+// would lose; the attributes are given to the temporary first. Where it
+// takes two steps, the move does it in one, as all writes did before.
+Status Replace(const std::string& temporary, const std::string& target) {
+    const std::wstring from = FullPath(temporary), to = FullPath(target);
+    const DWORD attributes = GetFileAttributesW(to.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes) != 0) {
+        SetFileAttributesW(from.c_str(), attributes & kKeptAttributes);
     }
-    auto fail = [&](const Status& status) {
-        file.Close();
-        DeleteFileW(temporary.c_str());
-        return status;
-    };
-    if (Status written = WriteAll(file.get(), bytes, "cannot write " + path); !written.ok()) {
-        return fail(written);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !ReplaceIsOneStep()) {
+        return OkOrLastError(MoveFileExW(from.c_str(), to.c_str(),
+                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
     }
-    if (!FlushFileBuffers(file.get())) {
-        return fail(FromError(GetLastError(), "cannot flush " + path));
+    return OkOrLastError(ReplaceFileW(
+        to.c_str(), from.c_str(), nullptr,
+        REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr));
+}
+
+// Without MOVEFILE_REPLACE_EXISTING a move never replaces.
+Status RenameNoReplace(const std::string& from, const std::string& to, bool& existed) {
+    const bool moved =
+        MoveFileExW(text::Widen(from).c_str(), text::Widen(to).c_str(), MOVEFILE_WRITE_THROUGH);
+    const DWORD error = GetLastError();
+    existed = !moved && AlreadyExists(error);
+    return moved ? Status::Ok() : FromError(error);
+}
+
+Status Remove(const std::string& path) {
+    return OkOrLastError(DeleteFileW(text::Widen(path).c_str()));
+}
+
+Status ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((text::Widen(folder) + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return FromError(GetLastError());
     }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") {
+            names.push_back(text::Narrow(name));
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
     return Status::Ok();
 }
 
-bool ProcessIsGone(DWORD pid) {
+unsigned long CurrentProcessId() {
+    return GetCurrentProcessId();
+}
+
+bool ProcessIsGone(unsigned long pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
     if (!process) {
         return GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
@@ -150,63 +248,33 @@ bool ProcessIsGone(DWORD pid) {
     return gone;
 }
 
-// Temporaries that a writer killed before its rename left next to target:
-// only names of our own pattern whose process is gone. A live writer's
-// temporary is never touched (and is held open without sharing anyway).
-void RemoveStaleTemporaries(const std::wstring& target) {
-    const size_t slash = target.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash);
-    const std::wstring fileName = slash == std::wstring::npos ? target : target.substr(slash + 1);
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((target + L".~*.tmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
+Status OpenForReading(const std::string& path, FileHandle& file, Info& info) {
+    info = {};
+    HANDLE opened = CreateFileW(text::Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    file = Portable(opened);
+    if (opened == INVALID_HANDLE_VALUE) {
+        return FromError(GetLastError());
     }
-    do {
-        unsigned long pid = 0;
-        if (IsTemporaryOf<wchar_t>(found.cFileName, fileName, pid) &&
-            pid != GetCurrentProcessId() && ProcessIsGone(pid)) {
-            DeleteFileW((folder + L"\\" + found.cFileName).c_str());
-        }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
-
-// Keeps bytes as the original of the file at path unless one exists; made
-// tells whether this call made it.
-Status KeepOriginal(const std::string& path, const std::string& bytes, bool& made) {
-    made = false;
-    if (FileExists(CreatedPath(path))) {
-        return Status::Ok();  // this program created the file: it has no original
+    info.exists = true;
+    info.regular = GetFileType(opened) == FILE_TYPE_DISK;
+    LARGE_INTEGER size{};
+    if (info.regular && !GetFileSizeEx(opened, &size)) {
+        return FromError(GetLastError());
     }
-    const std::string originalPath = OriginalPath(path);
-    const std::wstring original = text::Widen(originalPath);
-    const DWORD attributes = GetFileAttributesW(original.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        return (attributes & FILE_ATTRIBUTE_DIRECTORY)
-                   ? Status::Fail(Error::OriginalNotKept, originalPath + " is a folder")
-                   : Status::Ok();
-    }
-    std::wstring temporary;
-    if (Status written = WriteTemporary(original, bytes, originalPath, temporary); !written.ok()) {
-        return Status::Fail(Error::OriginalNotKept, written.reason);
-    }
-    // Without MOVEFILE_REPLACE_EXISTING: an original made meanwhile stays.
-    if (!MoveFileExW(temporary.c_str(), original.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temporary.c_str());
-        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
-            return Status::Fail(Error::OriginalNotKept,
-                                FromError(error, "cannot keep " + originalPath).reason);
-        }
-    } else {
-        made = true;
-    }
-    RemoveStaleTemporaries(original);
+    info.size = size.QuadPart < 0 ? UINT64_MAX : static_cast<uint64_t>(size.QuadPart);
     return Status::Ok();
 }
 
-}  // namespace
+Status ReadChunk(FileHandle file, char* data, size_t size, size_t& read) {
+    DWORD n = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 30));
+    const bool ok = ::ReadFile(Win32Handle(file), data, chunk, &n, nullptr);
+    read = ok ? n : 0;
+    return OkOrLastError(ok);
+}
+
+}  // namespace os
 
 std::string NativePath(const std::string& path) {
     return path;
@@ -218,124 +286,13 @@ bool FolderExists(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    Handle file(CreateFileW(text::Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.valid();
-}
-
-Status ReadFile(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    const std::wstring wide = text::Widen(path);
-    DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return Status::Fail(Error::IsDirectory, path + " is a folder");
+    HANDLE file = CreateFileW(text::Widen(path).c_str(), GENERIC_READ, kShareAll, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
     }
-    Handle file(CreateFileW(wide.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file.valid()) {
-        return FromError(GetLastError(), "cannot open " + path);
-    }
-    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
-        return Status::Fail(Error::Other, path + " is not a regular file");
-    }
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) {
-        return FromError(GetLastError(), "cannot examine " + path);
-    }
-    if (size.QuadPart < 0 || static_cast<uint64_t>(size.QuadPart) > kMaxFileBytes) {
-        return Status::Fail(Error::TooLarge, path + " is larger than the program reads");
-    }
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    size_t done = 0;
-    for (;;) {
-        if (done == bytes.size()) {
-            // The file may have grown since its size was taken.
-            if (bytes.size() >= kMaxFileBytes) {
-                bytes.clear();
-                return Status::Fail(Error::TooLarge, path + " is larger than the program reads");
-            }
-            bytes.resize(bytes.size() + 4096);
-        }
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                        &read, nullptr)) {
-            DWORD error = GetLastError();
-            bytes.clear();
-            return FromError(error, "cannot read " + path);
-        }
-        if (read == 0) {
-            break;
-        }
-        done += read;
-    }
-    bytes.resize(done);
-    return Status::Ok();
-}
-
-Status ReplaceFile(const std::string& path, const std::string& bytes,
-                   const std::string* keepAsOriginal) {
-    const std::wstring target = text::Widen(path);
-    DWORD attributes = GetFileAttributesW(target.c_str());
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists) {
-        DWORD error = GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND) {
-            return FromError(error, "cannot examine " + path);
-        }
-    } else {
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-            return Status::Fail(Error::IsDirectory, path + " is a folder");
-        }
-        if (attributes & FILE_ATTRIBUTE_READONLY) {
-            return Status::Fail(Error::AccessDenied, path + " is read-only");
-        }
-        // Another program holding the file without letting others write keeps it.
-        Handle probe(CreateFileW(target.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
-                                 0, nullptr));
-        if (!probe.valid()) {
-            return FromError(GetLastError(), "cannot write " + path);
-        }
-    }
-    bool madeOriginal = false;
-    bool madeMarker = false;
-    if (exists && keepAsOriginal) {
-        if (Status kept = KeepOriginal(path, *keepAsOriginal, madeOriginal); !kept.ok()) {
-            return kept;
-        }
-    } else if (keepAsOriginal) {
-        Handle marker(CreateFileW(text::Widen(CreatedPath(path)).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        const DWORD error = GetLastError();
-        if (!marker.valid() && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            return FromError(error, "cannot create a file in the folder of " + path);
-        }
-        madeMarker = marker.valid();
-    }
-    auto fail = [&](const Status& status) {
-        if (madeOriginal) {
-            DeleteFileW(text::Widen(OriginalPath(path)).c_str());
-        }
-        if (madeMarker) {
-            DeleteFileW(text::Widen(CreatedPath(path)).c_str());
-        }
-        return status;
-    };
-
-    std::wstring temporary;
-    if (Status written = WriteTemporary(target, bytes, path, temporary); !written.ok()) {
-        return fail(written);
-    }
-    if (exists && (attributes & kKeptAttributes) != 0) {
-        SetFileAttributesW(temporary.c_str(), attributes & kKeptAttributes);
-    }
-    if (!MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        Status failed = FromError(GetLastError(), "cannot replace " + path);
-        DeleteFileW(temporary.c_str());
-        return fail(failed);
-    }
-    RemoveStaleTemporaries(target);
-    return Status::Ok();
+    CloseHandle(file);
+    return true;
 }
 
 bool LastWriteTime(const std::string& path, LocalTime& time) {

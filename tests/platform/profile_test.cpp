@@ -110,15 +110,22 @@ TEST_F(ProfileFiles, BatchMatchesGoldenFileAndOneByOneWrites) {
     EXPECT_EQ(Get("single.cfg"), Get("batch.cfg"));
 }
 
-// A write keeps the file's permissions; one that cannot be made says why and leaves the file:
-// read-only (even for root), in a missing folder, too large, its original not to be made.
-TEST_F(ProfileFiles, KeepsModeAndRefusesWhatItCannotWrite) {
+// A write keeps the file's permissions, and a link (the original beside the link); one that cannot
+// be made says why and leaves the file: read-only (even for root), in a missing folder, too large,
+// its original not to be made.
+TEST_F(ProfileFiles, KeepsModeAndLinksAndRefusesWhatItCannotWrite) {
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     Put("Prefs.cfg", "[S]\r\nk=v\r\n");
     fs::permissions(Native("Prefs.cfg"), mode);
+#ifdef _WIN32  // no mode bits, and links need a privilege: the Windows file tests keep the marks
     ASSERT_TRUE(profile::WriteString("S", "k", "w", Path("Prefs.cfg")).ok());
-#ifndef _WIN32  // Windows has no mode bits: its replace keeps the file's security descriptor
+#else
+    fs::create_symlink("Prefs.cfg", Native("link.cfg"));
+    ASSERT_TRUE(profile::WriteString("S", "k", "w", Path("link.cfg")).ok());
     EXPECT_EQ(fs::status(Native("Prefs.cfg")).permissions(), mode);
+    EXPECT_TRUE(fs::is_symlink(Native("link.cfg")));
+    EXPECT_EQ(Get("Prefs.cfg") + Get("link.cfg.original") + Get("Prefs.cfg.original"),
+              "[S]\r\nk=w\r\n[S]\r\nk=v\r\n" + ini_cases::kMissing);
 #endif
 
     fs::permissions(Native("Prefs.cfg"), fs::perms::owner_read);

@@ -1,6 +1,6 @@
 // Our profile functions against the platform's own on the same files: the same values and bytes,
-// but for the named divergences of tests/platform/ini_cases.h; what only Windows file systems do;
-// the pictures and templates.
+// but for the named divergences of tests/platform/ini_cases.h; the pictures and templates. (What
+// only Windows file systems do: file_test.cpp.)
 #include <cstdlib>
 #include <fstream>
 #include <set>
@@ -113,27 +113,6 @@ TEST(ProfileDifferential, WritesLeaveThePlatformsBytes) {
         // Either way the platform reads our file as it reads its own.
         EXPECT_EQ(Theirs(section, key, ours), Theirs(section, key, theirs));
     }
-}
-
-// A hidden file is written and kept hidden; a dead writer's temporary goes with the next write,
-// ours (perhaps in progress) stays.
-TEST(Win32Files, HiddenFilesAndTemporaries) {
-    const auto count = std::distance(fs::directory_iterator(kFolder.path), {});
-    const std::string hidden = NewFile("Hidden", "[Common]\r\nUnitSystem=0\r\n");
-    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
-    EXPECT_TRUE(profile::WriteString("Common", "UnitSystem", "1", hidden).ok());
-    EXPECT_EQ(FileOrMissing(hidden), "[Common]\r\nUnitSystem=1\r\n");
-    EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    const std::string path = NewFile("Temporaries", "[Keys]\r\n"), dead = path + ".~99999996-0.tmp",
-                      ours = path + ".~" + std::to_string(GetCurrentProcessId()) + "-7.tmp";
-    for (const std::string& temporary : {dead, ours}) {
-        std::ofstream(temporary, std::ios::binary) << "[Keys]\r\nCommand.00-";
-    }
-    EXPECT_TRUE(profile::WriteString("Keys", "Command.00-Key", "20", path).ok());
-    EXPECT_EQ(FileOrMissing(dead) + "|" + FileOrMissing(ours),
-              ini_cases::kMissing + "|[Keys]\r\nCommand.00-");
-    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(std::distance(fs::directory_iterator(kFolder.path), {}), count + 5) << "a temporary";
 }
 
 // The pictures decoded once, colour for colour: res/bitmaps/load_manager_header.png's bands at the

@@ -1,0 +1,198 @@
+// The Windows file primitives under the safe save: what a replace keeps, what it refuses, which
+// temporaries go; and writers killed with TerminateProcess. Started as
+// "--rewrite <file> <event>", the program is such a writer: it sets the event, then rewrites the
+// file until it is killed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+
+#include "platform/file_system.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "tests/platform/killed_writer.h"
+#include "tests/support/data_rows.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of the test's own (ASCII, in Wine's temp folder), removed with all it holds.
+class Win32Files : public testing::Test {
+  protected:
+    Win32Files() { fs::create_directories(m_dir); }
+    ~Win32Files() override {
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
+    std::string Put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(Path(name), std::ios::binary) << bytes;
+        return Path(name);
+    }
+    std::string Get(const std::string& name) const {
+        return fs::exists(Path(name)) ? test_data::FileBytes(Path(name)) : "<missing>";
+    }
+
+    const std::string m_dir = fs::temp_directory_path().string() + "corvel-files-" +
+                              std::to_string(GetCurrentProcessId()) + "-" +
+                              testing::UnitTest::GetInstance()->current_test_info()->name();
+};
+
+// This program again, as a writer of file: running once the event is set.
+PROCESS_INFORMATION StartWriter(const std::string& file, const std::string& event) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring line = L"\"" + std::wstring(self) + L"\" --rewrite \"" + fs::path(file).wstring() +
+                        L"\" " + fs::path(event).wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    HANDLE running = CreateEventA(nullptr, TRUE, FALSE, event.c_str());
+    if (!CreateProcessW(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process) ||
+        WaitForSingleObject(running, 60000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the writer did not start";
+    }
+    CloseHandle(running);
+    return process;
+}
+
+void Kill(PROCESS_INFORMATION& process) {
+    TerminateProcess(process.hProcess, 9);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// A replace keeps the file's hidden, system and not-indexed marks; a rename that must not replace
+// never does; a relative name is replaced too.
+TEST_F(Win32Files, ReplaceKeepsAttributesAndRenameNeverReplaces) {
+    const DWORD marks =
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    SetFileAttributesA(Put("Prefs.cfg", "[Common]\r\nUnitSystem=0\r\n").c_str(), marks);
+    const DWORD held =
+        GetFileAttributesA(Path("Prefs.cfg").c_str()) & marks;  // Wine: no not-indexed
+    ASSERT_TRUE(held & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
+    EXPECT_EQ(Get("Prefs.cfg"), "[Common]\r\nUnitSystem=1\r\n");
+    EXPECT_EQ(GetFileAttributesA(Path("Prefs.cfg").c_str()) & marks, held);
+    EXPECT_EQ(Get("Prefs.cfg.original"), "[Common]\r\nUnitSystem=0\r\n");
+    SetFileAttributesA(Path("Prefs.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    Put("a.cfg", "a");
+    Put("b.cfg", "b");
+    bool existed = false;
+    EXPECT_FALSE(files::os::RenameNoReplace(Path("a.cfg"), Path("b.cfg"), existed).ok());
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(Get("a.cfg") + Get("b.cfg"), "ab");
+    EXPECT_TRUE(files::os::RenameNoReplace(Path("a.cfg"), Path("c.cfg"), existed).ok());
+    EXPECT_EQ(Get("a.cfg") + Get("c.cfg"), "<missing>a");
+
+    wchar_t before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryA(m_dir.c_str());
+    EXPECT_TRUE(files::ReplaceFile("b.cfg", "new").ok());
+    SetCurrentDirectoryW(before);
+    EXPECT_EQ(Get("b.cfg"), "new");
+}
+
+// Only our own pattern of a process that is gone is removed; a live writer's temporary (another
+// process's or this one's) stays, and goes with the next write once its process is killed.
+TEST_F(Win32Files, OnlyDeadWritersTemporariesAreRemoved) {
+    const std::string path = Put("Keys.cfg", "[Keys]\r\n");
+    PROCESS_INFORMATION writer = StartWriter(Path("Other.cfg"), "corvel-files-live");
+    const std::string ours = "Keys.cfg.~" + std::to_string(GetCurrentProcessId()) + "-7.tmp",
+                      live = "Keys.cfg.~" + std::to_string(writer.dwProcessId) + "-1.tmp";
+    for (const std::string& temporary : {ours, live, std::string("Keys.cfg.~99999996-0.tmp")}) {
+        Put(temporary, "[Keys]\r\nCommand.00-");
+    }
+    EXPECT_TRUE(profile::WriteString("Keys", "Command.00-Key", "20", path).ok());
+    EXPECT_EQ(Get("Keys.cfg.~99999996-0.tmp") + Get(live) + Get(ours),
+              "<missing>[Keys]\r\nCommand.00-[Keys]\r\nCommand.00-");
+    Kill(writer);
+    EXPECT_TRUE(profile::WriteString("Keys", "Command.00-Key", "21", path).ok());
+    EXPECT_EQ(Get(live), "<missing>");
+}
+
+// Refused, leaving the file and the folder as they were: read-only, held open by a program that
+// lets nobody write, a folder in its place, a missing folder, its original not to be made.
+TEST_F(Win32Files, RefusesWhatItCannotWrite) {
+    SetFileAttributesA(Put("ReadOnly.cfg", "[S]\r\nk=v\r\n").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE held = CreateFileA(Put("Held.cfg", "[S]\r\nk=v\r\n").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    fs::create_directory(Path("Folder.cfg"));
+    Put("Kept.cfg", "[S]\r\nk=v\r\n");
+    fs::create_directory(Path("Kept.cfg.original"));
+    const std::set<std::string> names = test_data::FolderNames(m_dir);
+    const std::pair<std::string, files::Error> rows[] = {
+        {"ReadOnly.cfg", files::Error::AccessDenied},
+        {"Held.cfg", files::Error::AccessDenied},
+        {"Folder.cfg", files::Error::IsDirectory},
+        {"none\\Prefs.cfg", files::Error::NotFound},
+        {"Kept.cfg", files::Error::OriginalNotKept}};
+    for (const auto& [name, error] : rows) {
+        const files::Status status = profile::WriteString("S", "k", "w", Path(name));
+        EXPECT_EQ(status.error, error) << name << ": " << status.reason;
+    }
+    CloseHandle(held);
+    EXPECT_EQ(Get("ReadOnly.cfg") + Get("Held.cfg") + Get("Kept.cfg"),
+              "[S]\r\nk=v\r\n[S]\r\nk=v\r\n[S]\r\nk=v\r\n");
+    EXPECT_EQ(test_data::FolderNames(m_dir), names);
+    SetFileAttributesA(Path("ReadOnly.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Writers killed at random moments: the file holds all of one write, the original the file
+// before; the next write removes the killed writer's temporary.
+TEST_F(Win32Files, KilledWriterLeavesOldOrNewFile) {
+    const std::string path = Path("aircraft.cfg");
+    const std::pair<size_t, int> sizesAndKills[] = {{1024, 150}, {64 * 1024, 100}, {1 << 20, 30}};
+    std::mt19937 random(7);
+    for (auto [size, kills] : sizesAndKills) {
+        Put("aircraft.cfg", killed_writer::FileOfSize(size));
+        const auto begin = std::chrono::steady_clock::now();  // kills spread over a few writes
+        ASSERT_TRUE(profile::WriteBatch(killed_writer::EntriesOf(1), path).ok());
+        std::uniform_int_distribution<int64_t> delay(
+            0, 3 * std::chrono::duration_cast<std::chrono::microseconds>(
+                       std::chrono::steady_clock::now() - begin)
+                       .count());
+        for (int kill = 0; kill < kills; ++kill) {
+            SCOPED_TRACE(std::to_string(size) + " bytes, kill " + std::to_string(kill));
+            fs::remove(path + ".original");
+            const std::string before = Get("aircraft.cfg");
+            PROCESS_INFORMATION writer =
+                StartWriter(path, "corvel-files-" + std::to_string(GetCurrentProcessId()));
+            const auto until =
+                std::chrono::steady_clock::now() + std::chrono::microseconds(delay(random));
+            while (std::chrono::steady_clock::now() < until) {
+            }
+            DWORD exitCode = 0;
+            ASSERT_TRUE(GetExitCodeProcess(writer.hProcess, &exitCode) && exitCode == STILL_ACTIVE)
+                << "the writer stopped by itself";
+            Kill(writer);
+            ASSERT_EQ(killed_writer::Fault(before, Get("aircraft.cfg"),
+                                           test_data::FileBytes(path + ".original")),
+                      "");
+
+            ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill), path).ok());
+            ASSERT_EQ(test_data::FolderNames(m_dir),
+                      std::set<std::string>({"aircraft.cfg", "aircraft.cfg.original"}));
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--rewrite") {
+        HANDLE running = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[3]);
+        SetEvent(running);
+        for (int n = 1; profile::WriteBatch(killed_writer::EntriesOf(n), argv[2]).ok(); ++n) {
+        }
+        return 2;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

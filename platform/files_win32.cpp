@@ -1,6 +1,7 @@
 // Windows side of the file layer: UTF-8 paths through the wide-character
-// API, GetLastError, ReplaceFileW and MoveFileExW.
+// API, GetLastError, MoveFileExW.
 #include <windows.h>
+#include <aclapi.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -49,7 +50,6 @@ Status FromError(DWORD error) {
         case ERROR_LOCK_VIOLATION:
         case ERROR_WRITE_PROTECT:
         case ERROR_PRIVILEGE_NOT_HELD:
-        case ERROR_UNABLE_TO_REMOVE_REPLACED:
             return Status::Fail(Error::AccessDenied, reason);
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL:
@@ -83,8 +83,7 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// ReplaceFileW refuses a bare relative name on some systems (Wine's says
-// the name is not a folder).
+// The move gets full paths, whatever the working folder is when it runs.
 std::wstring FullPath(const std::string& path) {
     const std::wstring wide = text::Widen(path);
     std::wstring full(MAX_PATH, L'\0');
@@ -139,17 +138,38 @@ std::string ResolveLink(const std::string& path) {
 }
 
 Status CreateNew(const std::string& path, FileHandle& file, bool& existed) {
-    HANDLE created = CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    // WRITE_DAC: its creator may always give it the permissions of the file it replaces.
+    HANDLE created = CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
+                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     const DWORD error = GetLastError();
     file = Portable(created);
     existed = created == INVALID_HANDLE_VALUE && AlreadyExists(error);
     return created != INVALID_HANDLE_VALUE ? Status::Ok() : FromError(error);
 }
 
-// A new file has its folder's inherited permissions; a replaced file keeps
-// its own (Replace).
-void TakeAccessOf(FileHandle, const std::string&) {}
+// The permissions an administrator or the installer gave the file itself
+// (its own ACEs, and whether it takes its folder's) go to the new file,
+// which takes what the folder passes on as any file there does. Then the
+// move that puts it in place (Replace) keeps the file's permissions, in one
+// step. A failure leaves the folder's permissions, as for a new file.
+void TakeAccessOf(FileHandle file, const std::string& like) {
+    PACL acl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(text::Widen(like).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, &acl, nullptr, &descriptor) != ERROR_SUCCESS) {
+        return;
+    }
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    const SECURITY_INFORMATION protection = (control & SE_DACL_PROTECTED)
+                                                ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                : UNPROTECTED_DACL_SECURITY_INFORMATION;
+    // The ACEs the old file inherited are dropped here and derived anew from the same folder.
+    SetSecurityInfo(Win32Handle(file), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION | protection,
+                    nullptr, nullptr, acl, nullptr);
+    LocalFree(descriptor);
+}
 
 Status Write(FileHandle file, const char* data, size_t size) {
     size_t done = 0;
@@ -176,31 +196,18 @@ Status Close(FileHandle file) {
 // the file system logs the rename of a replace.
 void FlushFolder(const std::string&) {}
 
-// Whether ReplaceFileW puts the new file in place in one step. Wine's moves
-// the old file aside first: a writer killed between its two moves would
-// leave no file at all.
-bool ReplaceIsOneStep() {
-    static const bool wine =
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-    return !wine;
-}
-
-// ReplaceFileW keeps the replaced file's security (its ACL), which a move
-// would lose; the attributes are given to the temporary first. Where it
-// takes two steps, the move does it in one, as all writes did before.
+// One move puts the new file in place (ReplaceFileW takes two on some
+// systems: Wine's moves the old file aside first, and a writer killed
+// between them leaves no file at all). The temporary already has the old
+// file's permissions (TakeAccessOf); its marks are given to it here.
 Status Replace(const std::string& temporary, const std::string& target) {
     const std::wstring from = FullPath(temporary), to = FullPath(target);
     const DWORD attributes = GetFileAttributesW(to.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes) != 0) {
         SetFileAttributesW(from.c_str(), attributes & kKeptAttributes);
     }
-    if (attributes == INVALID_FILE_ATTRIBUTES || !ReplaceIsOneStep()) {
-        return OkOrLastError(MoveFileExW(from.c_str(), to.c_str(),
-                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
-    }
-    return OkOrLastError(ReplaceFileW(
-        to.c_str(), from.c_str(), nullptr,
-        REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr));
+    return OkOrLastError(
+        MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
 // Without MOVEFILE_REPLACE_EXISTING a move never replaces.

@@ -274,7 +274,7 @@ make_pf_sim() {
 # creates beside the ones it saves. Prints one line for each thing that the
 # group may do but must not, or must do but may not; nothing when all is right.
 judge_rights() {
-    local calls=$1 data_folders=() v
+    local calls=$1 data_folders=() v f
     data_folders=('Norvane/Corvel')
     for v in "${variants[@]}"; do
         data_folders+=("SimObjects/Airplanes/Norvane Zelvia $v")
@@ -284,7 +284,9 @@ judge_rights() {
         # Created by the program later: they inherit what the folder passes on.
         printf 'f\tNorvane/Corvel/Prefs.cfg\n'
         for v in "${data_folders[@]}"; do
-            printf 'f\t%s/%s\n' "$v" new.cfg new.cfg.original new.cfg.created 'new.cfg.~4242-0.tmp'
+            for f in new.cfg new.cfg.original new.cfg.created 'new.cfg.~4242-0.tmp'; do
+                printf 'f\t%s/%s\n' "$v" "$f"
+            done
         done
     } | sort -u >"$work/paths.txt"
     awk -v root="$simpf_win" -f "$repo/tests/install/users_rights.awk" "$calls" "$work/paths.txt" |

@@ -47,14 +47,14 @@ BEGIN {
 function lower(s) { return tolower(s) }
 
 # A Windows path as a key: lower case, / between names, . and .. resolved.
-function normalise(p,    n, part, out, i, depth, stack) {
+function normalise(p,    n, name, out, i, depth, stack) {
     gsub(/\\/, "/", p)
-    n = split(lower(p), part, "/")
+    n = split(lower(p), name, "/")
     depth = 0
     for (i = 1; i <= n; i++) {
-        if (part[i] == "" || part[i] == ".") continue
-        if (part[i] == "..") { if (depth > 0) depth--; continue }
-        stack[++depth] = part[i]
+        if (name[i] == "" || name[i] == ".") continue
+        if (name[i] == "..") { if (depth > 0) depth--; continue }
+        stack[++depth] = name[i]
     }
     out = ""
     for (i = 1; i <= depth; i++) out = out (i > 1 ? "/" : "") stack[i]
@@ -106,9 +106,9 @@ function drop(path, kind,    i) {
         if (acepath[i] == path && (kind == "" || acekind[i] == kind)) acekind[i] = "gone"
 }
 
-function add(path, kind, spec,    flags, rights, n, r, i) {
-    rights = permission(spec, flags)
-    if (rights == "?") { print "ERROR\tpermission " spec; return }
+function add(path, kind, perm,    flags, rights, n, r, i) {
+    rights = permission(perm, flags)
+    if (rights == "?") { print "ERROR\tpermission " perm; return }
     naces++
     acepath[naces] = path
     acekind[naces] = kind
@@ -121,7 +121,7 @@ function add(path, kind, spec,    flags, rights, n, r, i) {
 }
 
 # One icacls command line.
-function call(line,    path, rest, n, w, i, sid, spec, op) {
+function call(line,    path, rest, n, w, i, sid, perm, op) {
     if (substr(line, 1, 1) == "\"") {
         rest = substr(line, 2)
         path = substr(rest, 1, index(rest, "\"") - 1)
@@ -141,11 +141,11 @@ function call(line,    path, rest, n, w, i, sid, spec, op) {
             drop(path, op == "/remove:g" ? "allow" : op == "/remove:d" ? "deny" : "")
         } else if (op == "/grant" || op == "/grant:r" || op == "/deny") {
             sid = w[++i]
-            spec = substr(sid, index(sid, ":") + 1)
+            perm = substr(sid, index(sid, ":") + 1)
             sid = substr(sid, 1, index(sid, ":") - 1)
             if (lower(sid) != users) { print "ERROR\tanother group: " line; return }
             if (op == "/grant:r") drop(path, "allow")
-            add(path, op == "/deny" ? "deny" : "allow", spec)
+            add(path, op == "/deny" ? "deny" : "allow", perm)
         } else {
             print "ERROR\tunknown switch " w[i] ": " line
             return

@@ -36,6 +36,7 @@ constexpr const char kConfigurationNote[] =
 constexpr const char kMenuSimulatorFolder[] = "Simulator folder...";
 constexpr const char kMenuFindAutomatically[] = "Find automatically";
 constexpr const char kMenuAbout[] = "About Corvel Config...";
+constexpr const char kMenuRestoreOriginals[] = "Restore original files...";
 constexpr const char kChooseFolderTitle[] =
     "Choose the simulator folder (the one that holds SimObjects)";
 constexpr const char kNotASimulatorFolder[] =

@@ -11,6 +11,7 @@
 #include "payload/aircraft_files.h"
 #include "payload/load_manager_dialog.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/pictures.h"
 #include "res/messages.h"
 #include "res/resource.h"
 

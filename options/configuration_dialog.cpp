@@ -6,6 +6,7 @@
 #include "options/option_store.h"
 #include "options/option_texts.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/dpi_change.h"
 #include "platform/win32/pictures.h"
 #include "res/messages.h"
 #include "res/resource.h"
@@ -224,6 +225,7 @@ INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, 
         case WM_INITDIALOG:
             SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             ui::ShowTemplatePictures(dialog, IDD_CONFIGURATION);
+            ui::FollowDpiChanges(dialog);
             OnInitDialog(dialog);
             return TRUE;  // the default focus
         case WM_COMMAND:

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/save_failure.h"
 #include "platform/utf16.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"

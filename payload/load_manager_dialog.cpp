@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/save_failure.h"
 #include "payload/payload_balance.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"

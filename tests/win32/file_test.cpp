@@ -68,7 +68,7 @@ void Kill(PROCESS_INFORMATION& process) {
 }
 
 // A replace keeps the file's hidden, system and not-indexed marks; a rename that must not replace
-// never does; a relative name is replaced too.
+// never does, nor a create open a file that is there; a relative name is replaced too.
 TEST_F(Win32Files, ReplaceKeepsAttributesAndRenameNeverReplaces) {
     const DWORD marks =
         FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -90,6 +90,10 @@ TEST_F(Win32Files, ReplaceKeepsAttributesAndRenameNeverReplaces) {
     EXPECT_EQ(Get("a.cfg") + Get("b.cfg"), "ab");
     EXPECT_TRUE(files::os::RenameNoReplace(Path("a.cfg"), Path("c.cfg"), existed).ok());
     EXPECT_EQ(Get("a.cfg") + Get("c.cfg"), "<missing>a");
+    files::os::File created;
+    EXPECT_FALSE(files::os::CreateNew(Path("c.cfg"), created.out(), existed).ok());
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(Get("c.cfg"), "a");
 
     wchar_t before[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, before);

@@ -133,7 +133,9 @@ TEST_F(ProfileFiles, KeepsModeAndLinksAndRefusesWhatItCannotWrite) {
     fs::resize_file(Native("big.cfg"), files::kMaxFileBytes + 1);
     Put("aircraft.cfg", "[S]\r\nk=w\r\n");
     fs::create_directory(Native("aircraft.cfg.original"));
+    fs::create_directory(Native("Folder.cfg"));
     const std::pair<std::string, files::Error> rows[] = {
+        {"Folder.cfg", files::Error::IsDirectory},
         {"Prefs.cfg", files::Error::AccessDenied},
         {"none\\Prefs.cfg", files::Error::NotFound},
         {"big.cfg", files::Error::TooLarge},

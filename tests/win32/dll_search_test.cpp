@@ -6,69 +6,35 @@
 
 namespace {
 
-// The DLL names of the import and delay-import tables of a PE file, in lower case.
-std::set<std::string> ImportedDlls(const std::string& bytes) {
-    auto at = [&bytes](size_t offset, size_t size) {
-        if (offset > bytes.size() || size > bytes.size() - offset) {
-            throw std::runtime_error("not a whole PE file");
-        }
-        return bytes.data() + offset;
-    };
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(at(0, sizeof(IMAGE_DOS_HEADER)));
-    const size_t nt = static_cast<size_t>(dos->e_lfanew);
-    const auto* file =
-        reinterpret_cast<const IMAGE_FILE_HEADER*>(at(nt + 4, sizeof(IMAGE_FILE_HEADER)));
-    const size_t optional = nt + 4 + sizeof(IMAGE_FILE_HEADER);
-    const bool pe32 =
-        *reinterpret_cast<const WORD*>(at(optional, 2)) == IMAGE_NT_OPTIONAL_HDR32_MAGIC;
-    const size_t directories = optional + (pe32 ? offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory)
-                                                : offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory));
-    const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
-        at(optional + file->SizeOfOptionalHeader,
-           file->NumberOfSections * sizeof(IMAGE_SECTION_HEADER)));
-    auto fileOffset = [&](DWORD rva) -> size_t {
-        for (WORD i = 0; i < file->NumberOfSections; ++i) {
-            const IMAGE_SECTION_HEADER& s = sections[i];
-            if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize) {
-                return rva - s.VirtualAddress + s.PointerToRawData;
-            }
-        }
-        throw std::runtime_error("an address outside every section");
-    };
-    auto name = [&](DWORD rva) {
-        std::string text = at(fileOffset(rva), 1);
-        std::transform(text.begin(), text.end(), text.begin(), ::tolower);
-        return text;
-    };
+// The DLL names of the import and delay-import tables of a program, in lower case: its image mapped
+// as Windows maps it to run it (nothing of it runs), so that addresses are offsets from its base.
+std::set<std::string> ImportedDlls(const std::string& program) {
+    const HMODULE image = LoadLibraryExW(ui::Widen(program).c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE);
+    if (!image) {
+        throw std::runtime_error("cannot map " + program);
+    }
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<uintptr_t>(image) & ~3u);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY* directories = nt->OptionalHeader.DataDirectory;
     std::set<std::string> names;
-    auto directory = [&](int index) {
-        return *reinterpret_cast<const IMAGE_DATA_DIRECTORY*>(
-            at(directories + index * sizeof(IMAGE_DATA_DIRECTORY), sizeof(IMAGE_DATA_DIRECTORY)));
+    auto add = [&](DWORD nameRva) {
+        std::string name = reinterpret_cast<const char*>(base + nameRva);
+        std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+        names.insert(name);
     };
-    if (const IMAGE_DATA_DIRECTORY imports = directory(IMAGE_DIRECTORY_ENTRY_IMPORT);
-        imports.Size) {
-        for (size_t entry = fileOffset(imports.VirtualAddress);;
-             entry += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
-            const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
-                at(entry, sizeof(IMAGE_IMPORT_DESCRIPTOR)));
-            if (d->Name == 0) {
-                break;
-            }
-            names.insert(name(d->Name));
-        }
+    const DWORD imports = directories[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports);
+         imports && d->Name; ++d) {
+        add(d->Name);
     }
-    if (const IMAGE_DATA_DIRECTORY delayed = directory(IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT);
-        delayed.Size) {
-        for (size_t entry = fileOffset(delayed.VirtualAddress);;
-             entry += sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)) {
-            const auto* d = reinterpret_cast<const IMAGE_DELAYLOAD_DESCRIPTOR*>(
-                at(entry, sizeof(IMAGE_DELAYLOAD_DESCRIPTOR)));
-            if (d->DllNameRVA == 0) {
-                break;
-            }
-            names.insert(name(d->DllNameRVA));
-        }
+    const DWORD delayed = directories[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].VirtualAddress;
+    for (auto* d = reinterpret_cast<const IMAGE_DELAYLOAD_DESCRIPTOR*>(base + delayed);
+         delayed && d->DllNameRVA; ++d) {
+        add(d->DllNameRVA);
     }
+    FreeLibrary(image);
     return names;
 }
 
@@ -76,7 +42,7 @@ TEST(DllSearch, ImportsOnlyDllsWindowsTakesFromTheSystemFolder) {
     const std::set<std::string> allowed = {
         "kernel32.dll", "user32.dll",  "gdi32.dll",    "advapi32.dll", "ole32.dll",
         "oleaut32.dll", "shell32.dll", "comdlg32.dll", "msvcrt.dll",   "comctl32.dll"};
-    const std::set<std::string> imported = ImportedDlls(test_data::FileBytes(CORVEL_PROGRAM));
+    const std::set<std::string> imported = ImportedDlls(CORVEL_PROGRAM);
     EXPECT_TRUE(imported.count("kernel32.dll")) << "the tables were not read";
     for (const std::string& dll : imported) {
         EXPECT_TRUE(allowed.count(dll)) << dll << " is imported, and would be looked for first "

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kAircraftNames[kAircraftCount] = {"A318", "A319", "A320", "A321", "ACJ"};
-
 void AddFile(AboutFacts& facts, std::string aircraft, const std::string& path) {
     facts.aircraftFiles.push_back({std::move(aircraft), path, files::FileExists(path)});
 }
@@ -27,7 +25,7 @@ AboutFacts CollectAboutFacts(const AppContext& context) {
     facts.prefsExists = files::FileExists(context.prefsPath);
     for (const AircraftSpec& aircraft : kAircraft) {
         const AircraftFiles paths = AircraftFilePaths(aircraft.type, context.simFolder);
-        const std::string name = kAircraftNames[AircraftIndex(aircraft.type)];
+        const std::string name = aircraft.name;
         if (paths.iae.empty()) {
             AddFile(facts, name, paths.base);
         } else {

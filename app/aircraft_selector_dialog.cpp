@@ -1,6 +1,7 @@
 #include "app/aircraft_selector_dialog.h"
 
 #include "platform/win32/controls.h"
+#include "platform/win32/pictures.h"
 #include "platform/win32/dialog.h"
 #include "res/resource.h"
 

@@ -7,9 +7,6 @@
 
 namespace {
 
-// Indexed by AircraftType 1 to 5.
-constexpr const char* kAircraftNames[kAircraftCount] = {"A318", "A319", "A320", "A321", "ACJ"};
-
 void AddIfKept(std::vector<KeptOriginal>& found, std::string label, const std::string& path) {
     files::LocalTime keptAt;
     if (!path.empty() && files::FileExists(files::OriginalPath(path)) &&
@@ -23,11 +20,10 @@ void AddIfKept(std::vector<KeptOriginal>& found, std::string label, const std::s
 std::vector<KeptOriginal> FindKeptOriginals(const std::string& simFolder,
                                             const std::string& prefsPath) {
     std::vector<KeptOriginal> found;
-    for (int index = 0; index < kAircraftCount; ++index) {
-        const AircraftFiles paths =
-            AircraftFilePaths(static_cast<AircraftType>(index + 1), simFolder);
-        AddIfKept(found, kAircraftNames[index], paths.base);
-        AddIfKept(found, std::string(kAircraftNames[index]) + " IAE", paths.iae);
+    for (const AircraftSpec& aircraft : kAircraft) {
+        const AircraftFiles paths = AircraftFilePaths(aircraft.type, simFolder);
+        AddIfKept(found, aircraft.name, paths.base);
+        AddIfKept(found, std::string(aircraft.name) + " IAE", paths.iae);
     }
     AddIfKept(found, "Preferences (Prefs.cfg)", prefsPath);
     return found;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
-#include "app/configurator_app.h"
+#include "app/main_menu_dialog.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/system_library.h"
 #include "res/messages.h"
 
@@ -9,12 +10,16 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     ui::RestrictDllSearchToSystemFolder();
     // The program is built to compute with SSE2 (its figures are then the same as on any other
     // build); without it the first floating-point instruction would crash. Nothing before this
-    // line computes, and the message box needs no text conversion.
+    // line computes, and the message boxes need no text conversion.
     if (!IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE)) {
         MessageBoxA(nullptr, msg::kNeedsSse2, msg::kCaptionError, MB_OK | MB_ICONSTOP);
         return 1;
     }
-    CConfiguratorApp app;
-    app.InitInstance();
+    if (!ui::LoadCommonControls()) {
+        MessageBoxA(nullptr, msg::kNoCommonControls, msg::kCaptionError, MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+    CMainMenuDlg menu;
+    menu.DoModal();
     return 0;
 }

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "app/aircraft_selector_dialog.h"
-#include "app/restore_originals_dialog.h"
 #include "app/system_menu.h"
 #include "fuel/fuel_planner_dialog.h"
 #include "keys/key_config_dialog.h"
@@ -12,6 +11,7 @@
 #include "payload/aircraft_files.h"
 #include "payload/load_manager_dialog.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/pictures.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
@@ -50,7 +50,6 @@ BOOL CMainMenuDlg::OnInitDialog() {
     }
     Locate();
     system_menu::AddEntries(GetHwnd());
-    AddRestoreOriginalsMenuItem(GetHwnd());
     return TRUE;  // the focus goes to the first tab stop, Exit
 }
 
@@ -161,9 +160,7 @@ bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT
             return true;
         case WM_SYSCOMMAND:
             *result = TRUE;  // used only when the entry was ours
-            return system_menu::OnSysCommand(GetHwnd(), wParam, m_context, [this] { Locate(); }) ||
-                   HandleRestoreOriginalsCommand(GetHwnd(), wParam, m_context.simFolder,
-                                                 m_context.prefsPath);
+            return system_menu::OnSysCommand(GetHwnd(), wParam, m_context, [this] { Locate(); });
         default:
             return false;
     }

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "core/save_failure.h"
 #include "platform/utf16.h"
 #include "platform/win32/controls.h"
 #include "res/messages.h"
@@ -120,20 +121,7 @@ void CRestoreOriginalsDlg::OnRestore() {
     FillList();
 }
 
-void AddRestoreOriginalsMenuItem(HWND window) {
-    HMENU menu = GetSystemMenu(window, FALSE);
-    if (menu) {
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, IDM_RESTORE_ORIGINALS, L"Restore original files...");
-    }
-}
-
-bool HandleRestoreOriginalsCommand(HWND window, WPARAM command, const std::string& simFolder,
-                                   const std::string& prefsPath) {
-    if ((command & 0xFFF0) != IDM_RESTORE_ORIGINALS) {
-        return false;
-    }
+void RunRestoreOriginals(HWND window, const std::string& simFolder, const std::string& prefsPath) {
     CRestoreOriginalsDlg dialog(window, simFolder, prefsPath);
     dialog.DoModal();
-    return true;
 }

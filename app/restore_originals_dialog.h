@@ -28,10 +28,5 @@ class CRestoreOriginalsDlg : public ui::CDialog {
     std::vector<KeptOriginal> m_kept;  // the rows of the list, in order
 };
 
-// Adds the entry to the window's system menu.
-void AddRestoreOriginalsMenuItem(HWND window);
-
-// Handles WM_SYSCOMMAND's command when it is the entry's (opening the
-// dialog over window for those paths); false for every other command.
-bool HandleRestoreOriginalsCommand(HWND window, WPARAM command, const std::string& simFolder,
-                                   const std::string& prefsPath);
+// Opens the dialog over window for those paths (the window menu's entry).
+void RunRestoreOriginals(HWND window, const std::string& simFolder, const std::string& prefsPath);

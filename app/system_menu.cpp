@@ -4,6 +4,7 @@
 
 #include "app/about_dialog.h"
 #include "app/locate_files.h"
+#include "app/restore_originals_dialog.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/win32/controls.h"
@@ -84,44 +85,66 @@ bool PickFolder(HWND owner, const std::string& current, std::string* folder) {
     return picked;
 }
 
+void ChooseFolder(HWND window, const AppContext& context, const std::function<void()>& relocate) {
+    std::string folder;
+    if (PickFolder(window, context.simFolder, &folder) && UseChosenFolder(window, folder)) {
+        relocate();
+        UpdateChecks(window);
+    }
+}
+
+void FindAutomatically(HWND window, const AppContext&, const std::function<void()>& relocate) {
+    if (!registry::DeleteUserValue(kChosenFolder.key, kChosenFolder.name)) {
+        ShowError(window, msg::kChoiceNotRemoved);
+    }
+    relocate();
+    UpdateChecks(window);
+}
+
+void About(HWND window, const AppContext& context, const std::function<void()>&) {
+    ShowAbout(window, context);
+}
+
+void RestoreOriginals(HWND window, const AppContext& context, const std::function<void()>&) {
+    RunRestoreOriginals(window, context.simFolder, context.prefsPath);
+}
+
+// The window menu's entries below the system's own, in order.
+struct Entry {
+    bool separatorBefore;
+    const char* text;
+    UINT id;
+    void (*run)(HWND window, const AppContext& context, const std::function<void()>& relocate);
+};
+constexpr Entry kEntries[] = {
+    {true, msg::kMenuSimulatorFolder, IDM_SIMULATOR_FOLDER, ChooseFolder},
+    {false, msg::kMenuFindAutomatically, IDM_FIND_AUTOMATICALLY, FindAutomatically},
+    {true, msg::kMenuAbout, IDM_ABOUT, About},
+    {true, msg::kMenuRestoreOriginals, IDM_RESTORE_ORIGINALS, RestoreOriginals},
+};
+
 }  // namespace
 
 void AddEntries(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, IDM_SIMULATOR_FOLDER,
-                ui::Widen(msg::kMenuSimulatorFolder).c_str());
-    AppendMenuW(menu, MF_STRING, IDM_FIND_AUTOMATICALLY,
-                ui::Widen(msg::kMenuFindAutomatically).c_str());
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, IDM_ABOUT, ui::Widen(msg::kMenuAbout).c_str());
+    for (const Entry& entry : kEntries) {
+        if (entry.separatorBefore) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        }
+        AppendMenuW(menu, MF_STRING, entry.id, ui::Widen(entry.text).c_str());
+    }
     UpdateChecks(window);
 }
 
 bool OnSysCommand(HWND window, WPARAM command, const AppContext& context,
                   const std::function<void()>& relocate) {
-    switch (command & 0xFFF0) {  // the system uses the low four bits
-        case IDM_SIMULATOR_FOLDER: {
-            std::string folder;
-            if (PickFolder(window, context.simFolder, &folder) && UseChosenFolder(window, folder)) {
-                relocate();
-                UpdateChecks(window);
-            }
+    for (const Entry& entry : kEntries) {
+        if ((command & 0xFFF0) == entry.id) {  // the system uses the low four bits
+            entry.run(window, context, relocate);
             return true;
         }
-        case IDM_FIND_AUTOMATICALLY:
-            if (!registry::DeleteUserValue(kChosenFolder.key, kChosenFolder.name)) {
-                ShowError(window, msg::kChoiceNotRemoved);
-            }
-            relocate();
-            UpdateChecks(window);
-            return true;
-        case IDM_ABOUT:
-            ShowAbout(window, context);
-            return true;
-        default:
-            return false;
     }
+    return false;
 }
 
 bool UseChosenFolder(HWND owner, const std::string& folder) {

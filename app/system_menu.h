@@ -1,5 +1,6 @@
 // The main menu's window menu (its system menu): "Simulator folder...",
-// "Find automatically" and "About Corvel Config...". The dialog template
+// "Find automatically", "About Corvel Config..." and "Restore original
+// files...", one table of entries. The dialog template
 // stays as it is; the entries are added when the menu opens.
 #pragma once
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/save_failure.h"
 #include "keys/key_assigner_dialog.h"
 #include "keys/key_assignments.h"
 #include "keys/key_bindings.h"

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/save_failure.h"
 #include "options/option_rules.h"
 #include "options/option_store.h"
 #include "options/option_texts.h"

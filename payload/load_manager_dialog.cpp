@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "core/save_failure.h"
 #include "payload/payload_balance.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"

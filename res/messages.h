@@ -1,10 +1,6 @@
 // Every text the program shows in a message box, defined once.
 #pragma once
 
-#include <string>
-
-#include "platform/file_status.h"
-
 namespace msg {
 
 // Captions
@@ -36,6 +32,7 @@ constexpr const char kConfigurationNote[] =
 constexpr const char kMenuSimulatorFolder[] = "Simulator folder...";
 constexpr const char kMenuFindAutomatically[] = "Find automatically";
 constexpr const char kMenuAbout[] = "About Corvel Config...";
+constexpr const char kMenuRestoreOriginals[] = "Restore original files...";
 constexpr const char kChooseFolderTitle[] =
     "Choose the simulator folder (the one that holds SimObjects)";
 constexpr const char kNotASimulatorFolder[] =
@@ -120,42 +117,5 @@ constexpr const char kOriginalNotKeptAdvice[] =
     "nothing was saved and the file was left as it was. Make sure your user account may create "
     "files in the file's folder (run the program as administrator, or give your account write "
     "access to the simulator folder) and that the disk has free space, and try again.";
-
-// The text of a save failure: the tool's first paragraph, the file's path,
-// and the advice for what went wrong, where there is any.
-inline std::string SaveFailure(const char* firstParagraph, const std::string& path,
-                               const files::Status& status) {
-    std::string text = firstParagraph + path;
-    const char* advice = nullptr;
-    switch (status.error) {
-        case files::Error::AccessDenied:
-            advice = kAccessDeniedAdvice;
-            break;
-        case files::Error::Unsupported:
-            advice = kUnsupportedFileAdvice;
-            break;
-        case files::Error::TooLarge:
-            advice = kTooLargeFileAdvice;
-            break;
-        case files::Error::IsDirectory:
-            advice = kFolderInTheWayAdvice;
-            break;
-        case files::Error::DiskFull:
-            advice = kDiskFullAdvice;
-            break;
-        case files::Error::OriginalNotKept:
-            advice = kOriginalNotKeptAdvice;
-            break;
-        case files::Error::None:
-        case files::Error::NotFound:  // the path says which file or folder is missing
-        case files::Error::Other:
-            break;
-    }
-    if (advice) {
-        text += "\n\n";
-        text += advice;
-    }
-    return text;
-}
 
 }  // namespace msg

@@ -5,7 +5,6 @@
 #include <map>
 #include <vector>
 
-#include "platform/win32/pictures.h"
 #include "platform/win32/system_library.h"
 
 namespace ui {
@@ -86,21 +85,18 @@ void MoveFocus(HWND dialog, HWND control) {
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
-HBITMAP CachedBitmap(int resourceId) {
-    // Decoded once per process and never released: the dialogs reopen often
-    // and the pictures are small.
-    static std::map<int, HBITMAP> cache;
-    auto found = cache.find(resourceId);
-    if (found != cache.end()) {
-        return found->second;
+UINT WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
+    if (dpi == 0) {
+        HDC screen = GetDC(nullptr);
+        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
     }
-    HBITMAP bitmap = DecodePicture(GetModuleHandleW(nullptr), resourceId);
-    cache[resourceId] = bitmap;
-    return bitmap;
-}
-
-void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap) {
-    ShowPicture(GetDlgItem(dialog, id), bitmap);
+    return dpi == 0 ? 96 : dpi;
 }
 
 }  // namespace ui

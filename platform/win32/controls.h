@@ -42,13 +42,8 @@ int ShowMessage(HWND owner, const std::string& text, const std::string& caption,
 // Moves the keyboard focus the way the dialog manager does (WM_NEXTDLGCTL).
 void MoveFocus(HWND dialog, HWND control);
 
-// A picture from the program's resources as a 24-bit bitmap (see
-// pictures.h), decoded on first use and kept until the process ends;
-// nullptr when there is no such picture.
-HBITMAP CachedBitmap(int resourceId);
-
-// Gives a bitmap push button (or radio button drawn as one) its image,
-// scaled to the dialog's layout (ShowPicture).
-void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap);
+// The DPI of the window's screen (Windows 10 1607 and later know one per
+// window), or the system's.
+UINT WindowDpi(HWND window);
 
 }  // namespace ui

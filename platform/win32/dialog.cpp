@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/dpi_change.h"
 #include "platform/win32/pictures.h"
 
 namespace ui {
@@ -52,6 +53,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self->m_hWnd = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         ShowTemplatePictures(hwnd, self->m_nTemplateId);
+        FollowDpiChanges(hwnd);
     } else {
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/win32/controls.h"
 #include "platform/win32/pictures.h"
 
 namespace ui {
@@ -96,20 +97,6 @@ LRESULT CALLBACK FollowDpi(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 }  // namespace
-
-UINT WindowDpi(HWND window) {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    UINT dpi = getDpiForWindow ? getDpiForWindow(window) : 0;
-    if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
-        ReleaseDC(nullptr, screen);
-    }
-    return dpi == 0 ? 96 : dpi;
-}
 
 void FollowDpiChanges(HWND dialog) {
     if (!dialog || GetPropW(dialog, kFollowing)) {

@@ -12,10 +12,6 @@
 
 namespace ui {
 
-// The DPI of the window's screen (Windows 10 1607 and later know one per
-// window), or the system's.
-UINT WindowDpi(HWND window);
-
 // Makes the dialog follow changes of DPI as above, from now until it is
 // destroyed. Calling it again for the same dialog does nothing more.
 void FollowDpiChanges(HWND dialog);

@@ -10,7 +10,6 @@
 
 #include "platform/dialog_template.h"
 #include "platform/win32/controls.h"
-#include "platform/win32/dpi_change.h"
 
 namespace ui {
 
@@ -320,7 +319,6 @@ void ShowPicture(HWND control, HBITMAP picture) {
     } else {
         SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown));
     }
-    FollowDpiChanges(dialog);
 }
 
 void ShowPicturesAgain(HWND dialog) {
@@ -368,6 +366,23 @@ void ShowTemplatePictures(HWND dialog, int templateId) {
             DeleteObject(loaded);
         }
     }
+}
+
+HBITMAP CachedBitmap(int resourceId) {
+    // Decoded once per process and never released: the dialogs reopen often
+    // and the pictures are small.
+    static std::map<int, HBITMAP> cache;
+    auto found = cache.find(resourceId);
+    if (found != cache.end()) {
+        return found->second;
+    }
+    HBITMAP bitmap = DecodePicture(GetModuleHandleW(nullptr), resourceId);
+    cache[resourceId] = bitmap;
+    return bitmap;
+}
+
+void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap) {
+    ShowPicture(GetDlgItem(dialog, id), bitmap);
 }
 
 }  // namespace ui

@@ -38,8 +38,9 @@ HBITMAP ScaledBitmap(HBITMAP picture, int width, int height);
 
 // Shows picture (a bitmap kept for the life of the process, such as one of
 // CachedBitmap) in a picture control or a bitmap button, scaled to the
-// layout of the control's dialog. The dialog shows it again at the new
-// scale when it moves to a screen with another DPI (FollowDpiChanges).
+// layout of the control's dialog. A dialog that follows changes of DPI
+// (FollowDpiChanges, which every CDialog does) shows it again at the new
+// scale when it moves to a screen with another DPI.
 void ShowPicture(HWND control, HBITMAP picture);
 
 // Shows each picture of the dialog's controls again, scaled to the dialog's
@@ -55,5 +56,14 @@ void ForgetPictures(HWND dialog);
 // from a data resource. CDialog does this before OnInitDialog; a dialog
 // with its own dialog procedure calls it at WM_INITDIALOG.
 void ShowTemplatePictures(HWND dialog, int templateId);
+
+// A picture from the program's resources as a 24-bit bitmap (as
+// DecodePicture), decoded on first use and kept until the process ends;
+// nullptr when there is no such picture.
+HBITMAP CachedBitmap(int resourceId);
+
+// Gives a bitmap push button (or radio button drawn as one) its image,
+// scaled to the dialog's layout (ShowPicture).
+void SetButtonBitmap(HWND dialog, int id, HBITMAP bitmap);
 
 }  // namespace ui

@@ -17,7 +17,7 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
         ASSERT_TRUE(IsAircraft(type));
         const AircraftSpec& a = Aircraft(type);
         std::stringstream line;
-        line << row[0] << '\t' << a.loadManagerTemplate << '\t' << a.loadManagerTitle << '\t'
+        line << a.name << '\t' << a.loadManagerTemplate << '\t' << a.loadManagerTitle << '\t'
              << a.selectorButton << '\t' << a.selectorPicture << '\t' << a.topView << '\t'
              << a.sideView << '\t' << a.baseFolder << '\t' << (a.iaeFolder ? a.iaeFolder : "-")
              << '\t' << a.firstClassSeats << '\t' << a.secondClassSeats << '\t'

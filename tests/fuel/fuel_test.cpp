@@ -53,7 +53,7 @@ TEST(Plan, RandomSampleComesOutAsInTheReferenceBuild) {
         const int64_t empty = EmptyWeightKg(aircraft);
         // Half the weights in the lowest tonnes above the empty weight, where rounding bites.
         const int64_t zfw = i % 2 ? pick(empty, Aircraft(aircraft).mzfwKg) : empty + pick(0, 8000);
-        test_data::Row row = {test_data::kAircraftNames[static_cast<int>(aircraft) - 1]};
+        test_data::Row row = {test_data::AircraftNames()[static_cast<int>(aircraft) - 1]};
         for (int64_t n : {pick(30, 3500), pick(5, 41) * 1000 + pick(0, 1) * pick(0, 999),
                           pick(0, 100), zfw, pick(0, 400), pick(0, 10), pick(0, 2500)}) {
             row.push_back(std::to_string(n));

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The installer as a user meets it, under Wine: a silent install into the
-# simulator folder that the registry names, the program started from its
-# Start-menu shortcut, a silent uninstall that leaves the user's files; the
-# write access given to the Users group below Program Files, through a
-# stand-in icacls.exe that records its command lines (Wine's does nothing).
+# simulator folder that the registry names (the program into Norvane\Corvel
+# Config, the data folder Norvane\Corvel beside it), the program started from
+# its Start-menu shortcut, a silent uninstall that leaves the user's files;
+# the write access given to the Users group below Program Files, recorded by
+# a stand-in icacls.exe (Wine's does nothing) and judged by
+# users_rights.awk: what every user may then change.
 #
 #   installer_test.sh <Windows build folder>
 #
@@ -73,6 +75,8 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelCo
 shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
 installed=(CorvelConfig.exe Uninstall.exe README.md LICENSE.txt docs/user-guide.md)
+# An earlier version installed these into the data folder.
+earlier=("${installed[@]}" docs/screenshots/main-menu.png)
 # The installer registers its uninstaller in the 64-bit view; a 32-bit
 # prefix has one view only.
 uninstall_view=/reg:64
@@ -92,8 +96,9 @@ user_files() {
         -print0 | sort -z | xargs -0 md5sum)
 }
 
+# The rest of the line: more options for the installer.
 install_silently() {
-    wine "$installer" /S
+    wine "$installer" /S "$@"
     wineserver -w
 }
 
@@ -104,30 +109,43 @@ uninstall_silently() {
     wineserver -w
 }
 
+# The program folder and the data folder of a simulator folder.
+program_dir() { echo "$1/Norvane/Corvel Config"; }
+data_dir() { echo "$1/Norvane/Corvel"; }
+
+# Checks the installation into simulator folder $1.
 check_installed() {
-    local dir=$1 f
+    local prog data f
+    prog=$(program_dir "$1")
+    data=$(data_dir "$1")
     for f in "${installed[@]}"; do
-        [ -f "$dir/$f" ] || fail "$f is not in $dir"
+        [ -f "$prog/$f" ] || fail "$f is not in $prog"
+    done
+    [ -d "$data" ] || fail "no data folder $data"
+    for f in "${earlier[@]}" docs; do
+        [ ! -e "$data/$f" ] || fail "$f is in the data folder $data"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut"
     reg query "$uninstall_key" $uninstall_view || fail "no uninstall entry"
 }
 
 check_uninstalled() {
-    local dir=$1 f
+    local prog f
+    prog=$(program_dir "$1")
     for f in "${installed[@]}" docs; do
-        [ ! -e "$dir/$f" ] || fail "$f is still in $dir after uninstalling"
+        [ ! -e "$prog/$f" ] || fail "$f is still in $prog after uninstalling"
     done
+    [ ! -e "$prog" ] || fail "the program folder is still there: $(ls -A "$prog")"
     [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
     ! reg query "$uninstall_key" $uninstall_view || fail "the uninstall entry is still there"
 }
 
 # Starts the program (the rest of the line is the command, run from /) and
-# checks that its main menu appears, that it runs from folder $1 with that
-# working folder, and that it ends on Escape.
+# checks that its main menu appears, that it runs with working folder $1 from
+# the program folder $2, and that it ends on Escape.
 start_and_close() {
-    local dir=$1 window= pid= pattern starter
-    shift
+    local dir=$1 prog=$2 window= pid= pattern starter
+    shift 2
     (cd / && "$@") &
     starter=$!
     for _ in $(seq 120); do
@@ -136,9 +154,9 @@ start_and_close() {
         sleep 0.25
     done
     [ -n "$window" ] || fail "the main menu did not appear"
-    pattern="$(basename "$(dirname "$(dirname "$dir")")").Norvane.Corvel.CorvelConfig\.exe"
+    pattern="$(basename "$(dirname "$(dirname "$prog")")").Norvane.$(basename "$prog").CorvelConfig\.exe"
     pid=$(pgrep -f "$pattern" | head -n1 || true)
-    [ -n "$pid" ] || fail "no CorvelConfig.exe process from $dir"
+    [ -n "$pid" ] || fail "no CorvelConfig.exe process from $prog"
     # Wine keeps a process's Unix working folder on its Windows one.
     [ "$(readlink -f "/proc/$pid/cwd")" = "$(readlink -f "$dir")" ] ||
         fail "the program started in $(readlink -f "/proc/$pid/cwd"), not in $dir"
@@ -155,32 +173,56 @@ start_and_close() {
 rm -f "$shortcut"
 reg delete "$uninstall_key" /f /reg:64 || true
 
-step "install: SetupPath in both registry views, the user's Prefs.cfg in place"
+# An earlier version's program files in data folder $1.
+lay_earlier_version() {
+    local f
+    for f in "${earlier[@]}"; do
+        mkdir -p "$(dirname "$1/$f")"
+        echo "earlier version" >"$1/$f"
+    done
+}
+
+# The value $2 of registry key $1 (the rest of the line: reg's options).
+reg_value() {
+    local key=$1 name=$2
+    shift 2
+    wine reg query "$key" /v "$name" "$@" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$name *REG_[A-Z_]* *//p"
+}
+
+step "install: SetupPath in both registry views, the user's Prefs.cfg and an earlier version in place"
 sim="$drive_c/Corvel Test Sim"
 decoy="$drive_c/Corvel Test Decoy"
-dir="$sim/Norvane/Corvel"
+dir=$(data_dir "$sim")
 make_sim "$sim"
 rm -rf "$decoy"
 mkdir -p "$decoy" "$dir"
 printf '[Common]\r\nUnitSystem=1\r\n\r\n[Keys]\r\nCommand.00-Modifier=3\r\nCommand.00-Key=20\r\n' \
     >"$dir/Prefs.cfg"
 before=$(user_files "$sim")
+lay_earlier_version "$dir"
 # The 32-bit view is read first; its trailing backslash must not matter.
 reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim\' /f /reg:32
 reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Decoy' /f /reg:64
 install_silently
-check_installed "$dir"
+check_installed "$sim"
+[ "$(ls -A "$dir")" = "Prefs.cfg" ] || fail "the earlier version's files are still in $dir: $(ls -A "$dir")"
 [ -z "$(ls -A "$decoy")" ] || fail "installed below the 64-bit view's folder"
 [ "$(user_files "$sim")" = "$before" ] || fail "installing changed the user's files"
 [ -z "$(icacls_calls_made)" ] || fail "rights changed on a folder outside Program Files"
+for name in InstallLocation DisplayIcon UninstallString; do
+    value=$(reg_value "$uninstall_key" "$name" $uninstall_view)
+    [[ $value == *'C:\Corvel Test Sim\Norvane\Corvel Config'* ]] ||
+        fail "the uninstall entry's $name is not in the program folder: $value"
+done
 
 step "start from the Start-menu shortcut, close with Escape"
-start_and_close "$dir" wine start "$shortcut_win"
+start_and_close "$dir" "$(program_dir "$sim")" wine start "$shortcut_win"
 wineserver -w
 
 step "uninstall: the program goes, Prefs.cfg and the aircraft files stay"
-uninstall_silently "$dir"
-check_uninstalled "$dir"
+uninstall_silently "$(program_dir "$sim")"
+check_uninstalled "$sim"
 [ -f "$dir/Prefs.cfg" ] || fail "uninstalling removed Prefs.cfg"
 [ "$(ls -A "$dir")" = "Prefs.cfg" ] || fail "unexpected files left in $dir: $(ls -A "$dir")"
 [ "$(user_files "$sim")" = "$before" ] || fail "uninstalling changed the user's files"
@@ -192,42 +234,173 @@ before=$(user_files "$sim64")
 reg delete "$sim_key" /v SetupPath /f /reg:32
 reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim64' /f /reg:64
 install_silently
-check_installed "$sim64/Norvane/Corvel"
-uninstall_silently "$sim64/Norvane/Corvel"
-check_uninstalled "$sim64/Norvane/Corvel"
-[ ! -e "$sim64/Norvane" ] || fail "the empty Norvane folder is still there"
+check_installed "$sim64"
+uninstall_silently "$(program_dir "$sim64")"
+check_uninstalled "$sim64"
+[ ! -e "$sim64/Norvane" ] || fail "the Norvane folder is still there: $(ls -AR "$sim64/Norvane")"
 [ "$(user_files "$sim64")" = "$before" ] || fail "the aircraft files changed"
 
-step "install below Program Files: Users may modify exactly the folders the program writes to"
+# Below Program Files: a simulator folder whose aircraft folders hold what
+# the simulator loads for every user besides the aircraft.cfg the program
+# saves: gauges, models, sounds and effects in subfolders, and in A320 a DLL
+# of its own directly beside its aircraft.cfg.
 simpf="$drive_c/Program Files (x86)/Corvel Test PF Sim"
-make_sim "$simpf"
-rm -rf "$simpf/SimObjects/Airplanes/Norvane Zelvia A321IAE"
-reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Program Files (x86)\Corvel Test PF Sim' /f /reg:64
-install_silently
-check_installed "$simpf/Norvane/Corvel"
-expected=
-for folder in 'Norvane\Corvel' A318 A319 A319IAE A320 A320IAE A321 A319CJ; do
-    [[ $folder == Norvane* ]] || folder="SimObjects\Airplanes\Norvane Zelvia $folder"
-    expected+="\"C:\\Program Files (x86)\\Corvel Test PF Sim\\$folder\" /grant *S-1-5-32-545:(OI)(CI)M"$'\n'
+simpf_win='C:\Program Files (x86)\Corvel Test PF Sim'
+variants=(A318 A319 A319IAE A320 A320IAE A321 A319CJ) # A321IAE is not installed
+make_pf_sim() {
+    local v a
+    make_sim "$simpf"
+    rm -rf "$simpf/SimObjects/Airplanes/Norvane Zelvia A321IAE"
+    for v in "${variants[@]}"; do
+        a="$simpf/SimObjects/Airplanes/Norvane Zelvia $v"
+        mkdir -p "$a/panel/bitmaps" "$a/model" "$a/sound" "$a/effects"
+        echo "[Window00]" >"$a/panel/panel.cfg"
+        echo gauge >"$a/panel/Zelvia_FMS.dll"
+        echo gauge >"$a/panel/Zelvia_EFIS.GAU"
+        echo bitmap >"$a/panel/bitmaps/pfd.bmp"
+        echo model >"$a/model/Zelvia.mdl"
+        echo "[models]" >"$a/model/model.cfg"
+        echo "[fltsim]" >"$a/sound/sound.cfg"
+        echo wave >"$a/sound/engine.wav"
+        echo effect >"$a/effects/contrail.fx"
+    done
+    echo code >"$simpf/SimObjects/Airplanes/Norvane Zelvia A320/FlightDirector.DLL"
+    mkdir -p "$(data_dir "$simpf")"
+    lay_earlier_version "$(data_dir "$simpf")"
+}
+
+# What the Users group may do after the icacls calls in file $1, judged for
+# every file and folder of the simulator folder and for the files the program
+# creates beside the ones it saves. Prints one line for each thing that the
+# group may do but must not, or must do but may not; nothing when all is right.
+judge_rights() {
+    local calls=$1 data_folders=() v f
+    data_folders=('Norvane/Corvel')
+    for v in "${variants[@]}"; do
+        data_folders+=("SimObjects/Airplanes/Norvane Zelvia $v")
+    done
+    {
+        (cd "$simpf" && find . -mindepth 1 \( -type d -printf 'd\t%P\n' \) -o \( -type f -printf 'f\t%P\n' \))
+        # Created by the program later: they inherit what the folder passes on.
+        printf 'f\tNorvane/Corvel/Prefs.cfg\n'
+        for v in "${data_folders[@]}"; do
+            for f in new.cfg new.cfg.original new.cfg.created 'new.cfg.~4242-0.tmp'; do
+                printf 'f\t%s/%s\n' "$v" "$f"
+            done
+        done
+    } | sort -u >"$work/paths.txt"
+    awk -v root="$simpf_win" -f "$repo/tests/install/users_rights.awk" "$calls" "$work/paths.txt" |
+        awk -F '\t' -v data="$(printf '%s\n' "${data_folders[@]}")" '
+        BEGIN {
+            n = split(data, d, "\n")
+            for (i = 1; i <= n; i++) datafolder[tolower(d[i])] = 1
+            # Rights that change, delete, add to or re-secure something.
+            nw = split("WD AD WEA WA DE WDAC WO DC", w, " ")
+            # What saving a file takes: the Modify rights.
+            split("RD WD AD REA WEA X RA WA DE RC S", m, " ")
+            code = "^(dll|gau|exe|ocx|cpl|sys|drv|scr|com|bat|cmd|ps1|vbs|js)$"
+        }
+        $1 == "ERROR" { print "cannot judge: " $2; next }
+        {
+            type = $1; path = $2; lower = tolower(path); $0 = $3
+            split($0, r, " "); split("", has)
+            for (k in r) has[r[k]] = 1
+            writes = ""
+            for (k = 1; k <= nw; k++) if (w[k] in has) writes = writes " " w[k]
+            folder = lower; sub(/\/[^\/]*$/, "", folder)
+            if (lower !~ /\//) folder = "."
+            ext = lower; if (!sub(/.*\./, "", ext)) ext = ""
+        }
+        # The program folder and what it holds: nothing at all.
+        lower ~ /^norvane\/corvel config(\/|$)/ {
+            if ($0 != "") print path ": the program folder gives the Users group " $0
+            next
+        }
+        # A subfolder of a data folder and what it holds: nothing at all,
+        # not even inherited reading rights.
+        {
+            for (f in datafolder)
+                if (index(lower, f "/") == 1 && (type == "d" || index(substr(lower, length(f) + 2), "/") > 0)) {
+                    if ($0 != "") print path ": in a subfolder of a data folder, yet the Users group gets " $0
+                    next
+                }
+        }
+        # A data folder: new files, and nothing else that changes it.
+        lower in datafolder {
+            if (writes != " WD") print path ": the data folder gives the Users group" (writes == "" ? " nothing" : writes) ", not WD alone"
+            next
+        }
+        # Code: never changed by the Users group.
+        ext ~ code {
+            if (writes != "") print path ": code that the Users group may change:" writes
+            next
+        }
+        # Files directly in a data folder: saved by the program.
+        folder in datafolder {
+            for (k in m) if (!(m[k] in has)) { print path ": a file the program saves lacks " m[k]; next }
+            next
+        }
+        # Anything else: unchanged.
+        writes != "" { print path ": the Users group may change it:" writes }
+        '
+}
+
+step "the rights judged: an earlier version's grant on every folder and its subfolders opens the gauges"
+make_pf_sim
+earlier_calls=$work/earlier-calls.txt
+: >"$earlier_calls"
+for folder in 'Norvane\Corvel' "${variants[@]}"; do
+    [[ $folder == Norvane* ]] || folder="SimObjects\\Airplanes\\Norvane Zelvia $folder"
+    echo "\"$simpf_win\\$folder\" /grant *S-1-5-32-545:(OI)(CI)M" >>"$earlier_calls"
 done
-calls=$(icacls_calls_made)
-[ "$calls" = "${expected%$'\n'}" ] || fail "icacls calls below Program Files:
-$calls
-expected:
-$expected"
-uninstall_silently "$simpf/Norvane/Corvel"
-check_uninstalled "$simpf/Norvane/Corvel"
+findings=$(judge_rights "$earlier_calls")
+grep -q 'A318/panel/Zelvia_FMS.dll: in a subfolder' <<<"$findings" ||
+    fail "the judge let the earlier version's grant pass:
+$findings"
+grep -q 'A320/FlightDirector.DLL: code' <<<"$findings" ||
+    fail "the judge let the earlier version's grant pass on a DLL beside aircraft.cfg:
+$findings"
+
+step "install below Program Files over an earlier version: Users may save the data files, and change nothing else"
+reg add "$sim_key" /v SetupPath /t REG_SZ /d "$simpf_win" /f /reg:64
+install_silently
+check_installed "$simpf"
+icacls_calls_made >"$work/calls.txt"
+grep -qi 'A321IAE' "$work/calls.txt" && fail "rights changed on an aircraft folder that does not exist"
+findings=$(judge_rights "$work/calls.txt")
+[ -z "$findings" ] || fail "the rights below Program Files:
+$findings
+from these icacls calls:
+$(cat "$work/calls.txt")"
+# An earlier version's grant goes before anything is granted.
+for folder in 'Norvane\Corvel' "${variants[@]}"; do
+    [[ $folder == Norvane* ]] || folder="SimObjects\\Airplanes\\Norvane Zelvia $folder"
+    first=$(grep -F "\"$simpf_win\\$folder\" " "$work/calls.txt" | head -n1)
+    [ "$first" = "\"$simpf_win\\$folder\" /remove:g *S-1-5-32-545" ] ||
+        fail "the first icacls call on $folder is not the removal of the earlier grant: $first"
+done
+uninstall_silently "$(program_dir "$simpf")"
+check_uninstalled "$simpf"
 [ -z "$(icacls_calls_made)" ] || fail "the uninstaller changed rights"
 
-rm -rf "$sim" "$sim64" "$decoy" "$simpf"
+step "install below Program Files with /NOWRITEACCESS: no rights changed"
+make_pf_sim
+install_silently /NOWRITEACCESS
+check_installed "$simpf"
+calls=$(icacls_calls_made)
+[ -z "$calls" ] || fail "icacls called without the component:
+$calls"
+uninstall_silently "$(program_dir "$simpf")"
+check_uninstalled "$simpf"
 
+rm -rf "$sim" "$sim64" "$decoy" "$simpf"
 # The zip extracted into the simulator folder C:\<name>, and its program
 # started from there.
 start_from_zip() {
     local sim="$drive_c/$1" folder="C:\\$1\\Norvane\\Corvel"
     (cd "$sim" && cmake -E tar xf "$zip")
     [ -f "$sim/Norvane/Corvel/CorvelConfig.exe" ] || fail "the zip holds no Norvane/Corvel/CorvelConfig.exe"
-    start_and_close "$sim/Norvane/Corvel" wine start /d "$folder" "$folder\\CorvelConfig.exe"
+    start_and_close "$sim/Norvane/Corvel" "$sim/Norvane/Corvel" wine start /d "$folder" "$folder\\CorvelConfig.exe"
 }
 
 # The simulator is usually run in a 32-bit prefix; the program must start
@@ -258,10 +431,10 @@ make_sim "$sim32"
 before=$(user_files "$sim32")
 reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Sim32' /f
 install_silently
-check_installed "$sim32/Norvane/Corvel"
-start_and_close "$sim32/Norvane/Corvel" wine start "$shortcut_win"
-uninstall_silently "$sim32/Norvane/Corvel"
-check_uninstalled "$sim32/Norvane/Corvel"
+check_installed "$sim32"
+start_and_close "$(data_dir "$sim32")" "$(program_dir "$sim32")" wine start "$shortcut_win"
+uninstall_silently "$(program_dir "$sim32")"
+check_uninstalled "$sim32"
 [ "$(user_files "$sim32")" = "$before" ] || fail "the aircraft files changed"
 
 step "32-bit prefix: the zip's program, extracted into the simulator folder"

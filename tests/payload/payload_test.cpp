@@ -45,7 +45,7 @@ TEST(RecalculateTest, RandomSampleShowsAsInTheReferenceBuild) {
     for (int i = 0; test_data::WritingGolden() && i < 1000; ++i) {
         const AircraftSpec& c = kAircraft[pick(0, kAircraftCount - 1)];
         drawn.push_back(
-            {test_data::kAircraftNames[static_cast<int>(c.type) - 1], i % 2 ? "kg" : "lb"});
+            {test_data::AircraftNames()[static_cast<int>(c.type) - 1], i % 2 ? "kg" : "lb"});
         for (int64_t n : {pick(20000, 60000), pick(0, c.firstClassSeats),
                           pick(0, c.secondClassSeats), pick(0, 100), pick(0, 100)}) {
             drawn.back().push_back(std::to_string(n));

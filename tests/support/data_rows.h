@@ -69,14 +69,23 @@ inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
     return numbers;
 }
 
-// The aircraft's names in the data files, in AircraftType order.
-inline const std::string kAircraftNames[] = {"A318", "A319", "A320", "A321", "ACJ"};
+// The aircraft's names in the data files, in AircraftType order: the first column of the aircraft
+// table's rows.
+inline const std::vector<std::string>& AircraftNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> column;
+        for (const Row& row : Rows("aircraft_table.tsv")) {
+            column.push_back(row[0]);
+        }
+        return column;
+    }();
+    return names;
+}
 
-// An aircraft's number (AircraftType) from its name.
+// An aircraft's number (AircraftType) from its name; one past the last when it has none.
 inline int AircraftNumber(const std::string& name) {
-    return static_cast<int>(std::find(std::begin(kAircraftNames), std::end(kAircraftNames), name) -
-                            kAircraftNames) +
-           1;
+    const std::vector<std::string>& names = AircraftNames();
+    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
 }
 
 // The text with every from replaced by to.

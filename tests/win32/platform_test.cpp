@@ -10,6 +10,7 @@
 #include "platform/ini_text.h"
 #include "platform/profile.h"
 #include "platform/win32/dialog.h"
+#include "platform/win32/pictures.h"
 #include "tests/platform/ini_cases.h"
 #include "tests/win32/support/ui_driver.h"
 

@@ -13,6 +13,33 @@ namespace fuel {
 
 namespace {
 
+// The seven input fields, each with its text in the model.
+struct InputField {
+    int id;
+    std::string PlannerInput::*text;
+};
+
+constexpr InputField kInputFields[] = {
+    {IDC_FP_DISTANCE, &PlannerInput::distance},
+    {IDC_FP_ALTITUDE, &PlannerInput::altitude},
+    {IDC_FP_COST_INDEX, &PlannerInput::costIndex},
+    {IDC_FP_ZFW, &PlannerInput::zfw},
+    {IDC_FP_TAXI, &PlannerInput::taxi},
+    {IDC_FP_RESERVE, &PlannerInput::reserve},
+    {IDC_FP_FINAL, &PlannerInput::finalFuel},
+};
+
+// Each tank shares the hue of the load manager field it matches; the fuel
+// on board stands out as the ZFW does there.
+constexpr ui::ColoredField kColoredFields[] = {
+    {IDC_FP_LEFT_OUTER, colors::kPassengerCount, colors::kText},
+    {IDC_FP_RIGHT_OUTER, colors::kPassengerCount, colors::kText},
+    {IDC_FP_LEFT_INNER, colors::kPassengerWeight, colors::kText},
+    {IDC_FP_RIGHT_INNER, colors::kPassengerWeight, colors::kText},
+    {IDC_FP_CENTER, colors::kCargoPercent, colors::kText},
+    {IDC_FP_FOB, colors::kKeyFigure, colors::kKeyFigureText},
+};
+
 // The weight fields a unit change converts, in this order.
 constexpr int kConvertedFields[] = {IDC_FP_ZFW, IDC_FP_TAXI, IDC_FP_TRIP, IDC_FP_FINAL, IDC_FP_FOB};
 constexpr int kWeightUnitLabels[] = {IDC_FP_ZFW_UNIT, IDC_FP_TAXI_UNIT, IDC_FP_TRIP_UNIT,
@@ -24,6 +51,20 @@ constexpr int kBalanceLineLeft = 7;
 constexpr int kBalanceLineGap = 4;
 constexpr int kBalanceLineAboveClose = 8;
 constexpr int kBalanceLineBelowClose = 3;
+
+void ShowInput(HWND dialog, const PlannerInput& input) {
+    for (const InputField& field : kInputFields) {
+        ui::SetItemText(dialog, field.id, input.*field.text);
+    }
+}
+
+PlannerInput ReadInput(HWND dialog) {
+    PlannerInput input;
+    for (const InputField& field : kInputFields) {
+        input.*field.text = ui::GetItemText(dialog, field.id);
+    }
+    return input;
+}
 
 }  // namespace
 
@@ -39,35 +80,9 @@ CFuelPlanner::CFuelPlanner(HWND owner, const FuelPlannerInput& input)
 
 BOOL CFuelPlanner::OnInitDialog() {
     HWND dialog = GetHwnd();
-    m_fobEdit.Attach(dialog, IDC_FP_FOB);
-    m_centerEdit.Attach(dialog, IDC_FP_CENTER);
-    m_rightInnerEdit.Attach(dialog, IDC_FP_RIGHT_INNER);
-    m_rightOuterEdit.Attach(dialog, IDC_FP_RIGHT_OUTER);
-    m_leftOuterEdit.Attach(dialog, IDC_FP_LEFT_OUTER);
-    m_leftInnerEdit.Attach(dialog, IDC_FP_LEFT_INNER);
-
-    for (ui::CColorEdit* outer : {&m_leftOuterEdit, &m_rightOuterEdit}) {
-        outer->SetBackgroundColor(colors::kPassengerCount);
-        outer->SetTextColor(colors::kText);
-    }
-    for (ui::CColorEdit* inner : {&m_leftInnerEdit, &m_rightInnerEdit}) {
-        inner->SetBackgroundColor(colors::kPassengerWeight);
-        inner->SetTextColor(colors::kText);
-    }
-    m_centerEdit.SetBackgroundColor(colors::kCargoPercent);
-    m_centerEdit.SetTextColor(colors::kText);
-    m_fobEdit.SetBackgroundColor(colors::kKeyFigure);
-    m_fobEdit.SetTextColor(colors::kKeyFigureText);
-
-    const PlannerInput fields = OpeningFields(m_input.savedZfwKg);
-    ui::SetItemText(dialog, IDC_FP_DISTANCE, fields.distance);
-    ui::SetItemText(dialog, IDC_FP_ALTITUDE, fields.altitude);
-    ui::SetItemText(dialog, IDC_FP_COST_INDEX, fields.costIndex);
-    ui::SetItemText(dialog, IDC_FP_ZFW, fields.zfw);
+    m_coloredFields.Attach(dialog, kColoredFields);
+    ShowInput(dialog, OpeningFields(m_input.savedZfwKg));
     ui::CheckRadio(dialog, IDC_FP_METRIC, IDC_FP_IMPERIAL, IDC_FP_METRIC);
-    ui::SetItemText(dialog, IDC_FP_TAXI, fields.taxi);
-    ui::SetItemText(dialog, IDC_FP_RESERVE, fields.reserve);
-    ui::SetItemText(dialog, IDC_FP_FINAL, fields.finalFuel);
 
     if (IsAircraft(m_input.aircraft)) {
         if (!m_input.aircraftFile.empty()) {
@@ -104,15 +119,7 @@ void CFuelPlanner::OnValidate() {
         return;  // the main menu always selects one first
     }
     HWND dialog = GetHwnd();
-    PlannerInput input;
-    input.distance = ui::GetItemText(dialog, IDC_FP_DISTANCE);
-    input.altitude = ui::GetItemText(dialog, IDC_FP_ALTITUDE);
-    input.costIndex = ui::GetItemText(dialog, IDC_FP_COST_INDEX);
-    input.zfw = ui::GetItemText(dialog, IDC_FP_ZFW);
-    input.taxi = ui::GetItemText(dialog, IDC_FP_TAXI);
-    input.reserve = ui::GetItemText(dialog, IDC_FP_RESERVE);
-    input.finalFuel = ui::GetItemText(dialog, IDC_FP_FINAL);
-    const PlannerResult result = PlanFromFields(m_input.aircraft, input, m_unit);
+    const PlannerResult result = PlanFromFields(m_input.aircraft, ReadInput(dialog), m_unit);
 
     if (result.outcome == PlanOutcome::TooLarge) {
         ShowError(msg::kValuesTooLarge);
@@ -126,7 +133,7 @@ void CFuelPlanner::OnValidate() {
     m_plan = result.plan;
     m_shown = result;
     ui::SetItemText(dialog, IDC_FP_TRIP, result.tripText);
-    m_fobEdit.SetText(result.fobText);
+    ui::SetItemText(dialog, IDC_FP_FOB, result.fobText);
     ShowTanks(result.innerText, result.outerText, result.centerText);
     ShowBalanceLine();
 
@@ -167,13 +174,14 @@ void CFuelPlanner::ApplyUnitChange() {
 
 void CFuelPlanner::ShowTanks(const std::string& inner, const std::string& outer,
                              const std::string& center) {
-    m_leftInnerEdit.SetText(inner);
-    m_rightInnerEdit.SetText(inner);
+    HWND dialog = GetHwnd();
+    ui::SetItemText(dialog, IDC_FP_LEFT_INNER, inner);
+    ui::SetItemText(dialog, IDC_FP_RIGHT_INNER, inner);
     if (!outer.empty()) {
-        m_leftOuterEdit.SetText(outer);
-        m_rightOuterEdit.SetText(outer);
+        ui::SetItemText(dialog, IDC_FP_LEFT_OUTER, outer);
+        ui::SetItemText(dialog, IDC_FP_RIGHT_OUTER, outer);
     }
-    m_centerEdit.SetText(center);
+    ui::SetItemText(dialog, IDC_FP_CENTER, center);
 }
 
 void CFuelPlanner::CreateBalanceLine() {

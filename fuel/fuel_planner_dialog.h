@@ -16,7 +16,7 @@
 #include "core/units.h"
 #include "fuel/fuel_computation.h"
 #include "fuel/fuel_fields.h"
-#include "platform/win32/color_edit.h"
+#include "platform/win32/colored_fields.h"
 #include "platform/win32/dialog.h"
 #include "platform/win32/status_line.h"
 
@@ -66,13 +66,7 @@ class CFuelPlanner : public ui::CDialog {
     balance::BalanceFile m_balance;
     balance::WeightLimits m_limits;
     ui::CStatusLine m_balanceLine;
-
-    ui::CColorEdit m_fobEdit;
-    ui::CColorEdit m_centerEdit;
-    ui::CColorEdit m_rightInnerEdit;
-    ui::CColorEdit m_rightOuterEdit;
-    ui::CColorEdit m_leftOuterEdit;
-    ui::CColorEdit m_leftInnerEdit;
+    ui::CColoredFields m_coloredFields;
 };
 
 }  // namespace detail

@@ -7,8 +7,7 @@
 #include "options/option_store.h"
 #include "options/option_texts.h"
 #include "platform/win32/controls.h"
-#include "platform/win32/dpi_change.h"
-#include "platform/win32/pictures.h"
+#include "platform/win32/dialog.h"
 #include "res/messages.h"
 #include "res/resource.h"
 
@@ -57,18 +56,6 @@ constexpr CheckBox kCheckBoxes[] = {
 constexpr int kModifierButtons[] = {IDC_CFG_MOD_SHIFT, IDC_CFG_MOD_CONTROL,
                                     IDC_CFG_MOD_CONTROL_SHIFT, IDC_CFG_MOD_WINDOWS};
 
-// What one opening works on: the options being edited, the file, and the
-// labels' memory of the run.
-struct Session {
-    const std::string& prefsPath;
-    ConfigurationMemory& memory;
-    OptionValues values;
-};
-
-Session& SessionOf(HWND dialog) {
-    return *reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
-}
-
 // Checks the buttons of field's group that stand for value, clears the rest;
 // a value no button stands for leaves the group unchecked.
 void ShowRadioGroup(HWND dialog, int32_t OptionValues::*field, int32_t value) {
@@ -79,175 +66,168 @@ void ShowRadioGroup(HWND dialog, int32_t OptionValues::*field, int32_t value) {
     }
 }
 
-void ShowVolume(HWND dialog, int32_t volume) {
-    SessionOf(dialog).memory.shownVolume = volume;
-    ui::SetItemText(dialog, IDC_CFG_VOLUME_LABEL, VolumeName(volume));
-}
-
-void ShowIrsTime(HWND dialog, int32_t seconds) {
-    SessionOf(dialog).memory.shownIrsTime = seconds;
-    ui::SetItemText(dialog, IDC_CFG_IRS_LABEL, IrsTimeText(seconds));
-}
-
-// Brings the modifier in line with the lock key and greys the modifier
-// buttons while a lock key switches the keyboard.
-void ApplyKeyLockerToButtons(HWND dialog) {
-    std::optional<bool> modifiersUsable = ApplyKeyLocker(SessionOf(dialog).values);
-    if (!modifiersUsable) {
-        return;
-    }
-    for (int id : kModifierButtons) {
-        EnableWindow(GetDlgItem(dialog, id), *modifiersUsable ? TRUE : FALSE);
-    }
-}
-
-void OnInitDialog(HWND dialog) {
-    OptionValues& values = SessionOf(dialog).values;
-    ReadCommonOptions(values, SessionOf(dialog).prefsPath);
-
-    ShowRadioGroup(dialog, &OptionValues::unitSystem, values.unitSystem);
-    ShowRadioGroup(dialog, &OptionValues::pushbackType, values.pushbackType);
-    ShowRadioGroup(dialog, &OptionValues::userExperience, values.userExperience);
-
-    // The trackbars clamp their position; the labels name the value as read,
-    // which is kept until the user moves a trackbar.
-    HWND volume = GetDlgItem(dialog, IDC_CFG_VOLUME);
-    ui::SetTrackbarRange(volume, 0, kPanelVolumeMax, false);
-    ui::SetTrackbarPos(volume, values.panelVolume);
-    ShowVolume(dialog, values.panelVolume);
-    HWND irsTime = GetDlgItem(dialog, IDC_CFG_IRS_TIME);
-    ui::SetTrackbarRange(irsTime, 0, kIrsAlignmentSecondsMax, false);
-    ui::SetTrackbarPos(irsTime, values.irsAlignmentTime);
-    ShowIrsTime(dialog, values.irsAlignmentTime);
-
-    ShowRadioGroup(dialog, &OptionValues::mcduKeyModifier,
-                   ShownKeyModifier(values.mcduKeyModifier));
-    ShowRadioGroup(dialog, &OptionValues::mcduKeyLocker, values.mcduKeyLocker);
-    ApplyKeyLockerToButtons(dialog);
-
+void ShowCheckBoxes(HWND dialog, const OptionValues& values) {
     for (const CheckBox& box : kCheckBoxes) {
         ui::SetChecked(dialog, box.id, values.*box.field != 0);
     }
 }
 
-void OnRadioButton(HWND dialog, const RadioChoice& choice) {
-    OptionValues& values = SessionOf(dialog).values;
-    values.*choice.field = choice.value;
+// One opening: the options being edited, the file, and the labels' memory
+// of the run.
+class CConfiguration : public ui::CDialog {
+  public:
+    CConfiguration(HWND owner, const std::string& prefsPath, ConfigurationMemory& memory)
+        : CDialog(IDD_CONFIGURATION, owner), m_prefsPath(prefsPath), m_memory(memory) {}
+
+  protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnHScroll(HWND control, int code) override;
+
+  private:
+    void ShowVolume(int32_t volume);
+    void ShowIrsTime(int32_t seconds);
+    void ApplyKeyLockerToButtons();
+    void OnRadioButton(const RadioChoice& choice);
+    void OnColdAndDark();
+
+    const std::string m_prefsPath;
+    ConfigurationMemory& m_memory;
+    OptionValues m_values;
+};
+
+void CConfiguration::ShowVolume(int32_t volume) {
+    m_memory.shownVolume = volume;
+    ui::SetItemText(GetHwnd(), IDC_CFG_VOLUME_LABEL, VolumeName(volume));
+}
+
+void CConfiguration::ShowIrsTime(int32_t seconds) {
+    m_memory.shownIrsTime = seconds;
+    ui::SetItemText(GetHwnd(), IDC_CFG_IRS_LABEL, IrsTimeText(seconds));
+}
+
+// Brings the modifier in line with the lock key and greys the modifier
+// buttons while a lock key switches the keyboard.
+void CConfiguration::ApplyKeyLockerToButtons() {
+    std::optional<bool> modifiersUsable = ApplyKeyLocker(m_values);
+    if (!modifiersUsable) {
+        return;
+    }
+    for (int id : kModifierButtons) {
+        EnableWindow(Item(id), *modifiersUsable ? TRUE : FALSE);
+    }
+}
+
+BOOL CConfiguration::OnInitDialog() {
+    HWND dialog = GetHwnd();
+    ReadCommonOptions(m_values, m_prefsPath);
+
+    ShowRadioGroup(dialog, &OptionValues::unitSystem, m_values.unitSystem);
+    ShowRadioGroup(dialog, &OptionValues::pushbackType, m_values.pushbackType);
+    ShowRadioGroup(dialog, &OptionValues::userExperience, m_values.userExperience);
+
+    // The trackbars clamp their position; the labels name the value as read,
+    // which is kept until the user moves a trackbar.
+    ui::SetTrackbarRange(Item(IDC_CFG_VOLUME), 0, kPanelVolumeMax, false);
+    ui::SetTrackbarPos(Item(IDC_CFG_VOLUME), m_values.panelVolume);
+    ShowVolume(m_values.panelVolume);
+    ui::SetTrackbarRange(Item(IDC_CFG_IRS_TIME), 0, kIrsAlignmentSecondsMax, false);
+    ui::SetTrackbarPos(Item(IDC_CFG_IRS_TIME), m_values.irsAlignmentTime);
+    ShowIrsTime(m_values.irsAlignmentTime);
+
+    ShowRadioGroup(dialog, &OptionValues::mcduKeyModifier,
+                   ShownKeyModifier(m_values.mcduKeyModifier));
+    ShowRadioGroup(dialog, &OptionValues::mcduKeyLocker, m_values.mcduKeyLocker);
+    ApplyKeyLockerToButtons();
+
+    ShowCheckBoxes(dialog, m_values);
+    return TRUE;  // the default focus
+}
+
+void CConfiguration::OnRadioButton(const RadioChoice& choice) {
+    m_values.*choice.field = choice.value;
     if (choice.field == &OptionValues::userExperience) {
         if (std::optional<int32_t> seconds = IrsAlignmentTimeFor(choice.value)) {
-            values.irsAlignmentTime = *seconds;
-            ui::SetTrackbarPos(GetDlgItem(dialog, IDC_CFG_IRS_TIME), *seconds);
-            if (SessionOf(dialog).memory.shownIrsTime != *seconds) {
-                ShowIrsTime(dialog, *seconds);
+            m_values.irsAlignmentTime = *seconds;
+            ui::SetTrackbarPos(Item(IDC_CFG_IRS_TIME), *seconds);
+            if (m_memory.shownIrsTime != *seconds) {
+                ShowIrsTime(*seconds);
             }
         }
     } else if (choice.field == &OptionValues::mcduKeyLocker) {
-        ApplyKeyLockerToButtons(dialog);
+        ApplyKeyLockerToButtons();
         // Back to no lock key: the modifier buttons show the modifier in use
         // (Control-Shift when none was chosen), not a check kept while grey.
-        if (values.mcduKeyLocker == 0) {
-            ShowRadioGroup(dialog, &OptionValues::mcduKeyModifier, values.mcduKeyModifier);
+        if (m_values.mcduKeyLocker == 0) {
+            ShowRadioGroup(GetHwnd(), &OptionValues::mcduKeyModifier, m_values.mcduKeyModifier);
         }
     }
 }
 
-void OnColdAndDark(HWND dialog) {
-    const std::string& path = SessionOf(dialog).prefsPath;
-    files::Status status = RequestColdAndDark(path);
+void CConfiguration::OnColdAndDark() {
+    files::Status status = RequestColdAndDark(m_prefsPath);
     if (status.ok()) {
-        ui::ShowMessage(dialog, msg::kColdAndDark, msg::kCaptionStatus, MB_ICONINFORMATION);
+        ui::ShowMessage(GetHwnd(), msg::kColdAndDark, msg::kCaptionStatus, MB_ICONINFORMATION);
     } else {
-        ui::ShowMessage(dialog, msg::SaveFailure(msg::kColdAndDarkNotSaved, path, status),
+        ui::ShowMessage(GetHwnd(), msg::SaveFailure(msg::kColdAndDarkNotSaved, m_prefsPath, status),
                         msg::kCaptionError, MB_ICONERROR);
     }
 }
 
-void OnOK(HWND dialog) {
-    const std::string& path = SessionOf(dialog).prefsPath;
-    files::Status status = WriteCommonOptions(SessionOf(dialog).values, path);
+void CConfiguration::OnOK() {
+    files::Status status = WriteCommonOptions(m_values, m_prefsPath);
     if (!status.ok()) {
         // The dialog stays open with the user's choices, so they can retry.
-        ui::ShowMessage(dialog, msg::SaveFailure(msg::kConfigurationNotSaved, path, status),
+        ui::ShowMessage(GetHwnd(),
+                        msg::SaveFailure(msg::kConfigurationNotSaved, m_prefsPath, status),
                         msg::kCaptionError, MB_ICONERROR);
         return;
     }
-    EndDialog(dialog, IDOK);
+    EndDialog(IDOK);
 }
 
-// Returns true for OK and Cancel, the two commands the dialog consumes.
-bool OnCommand(HWND dialog, int id) {
+bool CConfiguration::OnCommand(int id, int code, HWND /*control*/) {
+    if (code != BN_CLICKED) {
+        return false;
+    }
     for (const RadioChoice& choice : kRadioChoices) {
         if (choice.id == id) {
-            OnRadioButton(dialog, choice);
+            OnRadioButton(choice);
             return false;
         }
     }
     for (const CheckBox& box : kCheckBoxes) {
         if (box.id == id) {
-            SessionOf(dialog).values.*box.field = ui::IsChecked(dialog, id) ? 1 : 0;
+            m_values.*box.field = ui::IsChecked(GetHwnd(), id) ? 1 : 0;
             return false;
         }
     }
-    switch (id) {
-        case IDC_CFG_COLD_AND_DARK:
-            OnColdAndDark(dialog);
-            return false;
-        case IDOK:
-            OnOK(dialog);
-            return true;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return true;
-        default:
-            return false;
+    if (id == IDC_CFG_COLD_AND_DARK) {
+        OnColdAndDark();
     }
+    return false;
 }
 
 // Either trackbar: both values follow their trackbar, so a value read out of
 // range gives way to the clamped position at the first move.
-void OnHScroll(HWND dialog) {
-    OptionValues& values = SessionOf(dialog).values;
-    const ConfigurationMemory& memory = SessionOf(dialog).memory;
-    values.panelVolume = ui::GetTrackbarPos(GetDlgItem(dialog, IDC_CFG_VOLUME));
-    if (values.panelVolume != memory.shownVolume) {
-        ShowVolume(dialog, values.panelVolume);
+bool CConfiguration::OnHScroll(HWND /*control*/, int /*code*/) {
+    m_values.panelVolume = ui::GetTrackbarPos(Item(IDC_CFG_VOLUME));
+    if (m_values.panelVolume != m_memory.shownVolume) {
+        ShowVolume(m_values.panelVolume);
     }
-    values.irsAlignmentTime = ui::GetTrackbarPos(GetDlgItem(dialog, IDC_CFG_IRS_TIME));
-    if (values.irsAlignmentTime != memory.shownIrsTime) {
-        ShowIrsTime(dialog, values.irsAlignmentTime);
+    m_values.irsAlignmentTime = ui::GetTrackbarPos(Item(IDC_CFG_IRS_TIME));
+    if (m_values.irsAlignmentTime != m_memory.shownIrsTime) {
+        ShowIrsTime(m_values.irsAlignmentTime);
     }
-}
-
-INT_PTR CALLBACK ConfigurationDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0) {
-        return FALSE;  // before the session is known
-    }
-    switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            ui::ShowTemplatePictures(dialog, IDD_CONFIGURATION);
-            ui::FollowDpiChanges(dialog);
-            OnInitDialog(dialog);
-            return TRUE;  // the default focus
-        case WM_COMMAND:
-            if (HIWORD(wParam) != BN_CLICKED) {
-                return FALSE;
-            }
-            return OnCommand(dialog, LOWORD(wParam)) ? TRUE : FALSE;
-        case WM_HSCROLL:
-            OnHScroll(dialog);
-            return FALSE;
-        default:
-            return FALSE;
-    }
+    return false;
 }
 
 }  // namespace
 
 bool RunConfiguration(HWND owner, const std::string& prefsPath, ConfigurationMemory& memory) {
-    Session session{prefsPath, memory, {}};
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURATION), owner,
-                           ConfigurationDlgProc, reinterpret_cast<LPARAM>(&session)) == IDOK;
+    CConfiguration dialog(owner, prefsPath, memory);
+    return dialog.DoModal() == IDOK;
 }
 
 }  // namespace options

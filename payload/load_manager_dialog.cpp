@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <variant>
 
 #include "core/save_failure.h"
 #include "payload/payload_balance.h"
@@ -16,26 +17,61 @@ namespace payload {
 
 namespace {
 
-struct FieldColor {
+// One slider and what follows it: the count or percentage beside it, its
+// fill bar, the load it sets, and its range: a class's seats in the
+// aircraft's row, or none for a hold, filled in percent.
+struct SliderRow {
+    int slider;
+    int count;
+    int bar;
+    uint32_t LoadState::*load;
+    int AircraftSpec::*seats;
+    COLORREF barColor;
+};
+
+constexpr SliderRow kSliderRows[] = {
+    {IDC_LM_FIRST_SLIDER, IDC_LM_FIRST_COUNT, IDC_LM_FIRST_BAR, &LoadState::businessPax,
+     &AircraftSpec::firstClassSeats, colors::kPassengerWeight},
+    {IDC_LM_SECOND_SLIDER, IDC_LM_SECOND_COUNT, IDC_LM_SECOND_BAR, &LoadState::economyPax,
+     &AircraftSpec::secondClassSeats, colors::kPassengerWeight},
+    {IDC_LM_FORWARD_SLIDER, IDC_LM_FORWARD_PERCENT, IDC_LM_FORWARD_BAR,
+     &LoadState::forwardCargoPercent, nullptr, colors::kCargoWeight},
+    {IDC_LM_AFT_SLIDER, IDC_LM_AFT_PERCENT, IDC_LM_AFT_BAR, &LoadState::aftCargoPercent, nullptr,
+     colors::kCargoWeight},
+};
+
+// The weights shown for a load, each from its field of the model.
+struct WeightField {
     int id;
-    COLORREF background;
+    std::variant<uint32_t PayloadFields::*, int32_t PayloadFields::*> value;
 };
 
-constexpr FieldColor kFieldColors[] = {
-    {IDC_LM_FIRST_COUNT, colors::kPassengerCount},
-    {IDC_LM_SECOND_COUNT, colors::kPassengerCount},
-    {IDC_LM_FIRST_WEIGHT, colors::kPassengerWeight},
-    {IDC_LM_SECOND_WEIGHT, colors::kPassengerWeight},
-    {IDC_LM_FORWARD_PERCENT, colors::kCargoPercent},
-    {IDC_LM_AFT_PERCENT, colors::kCargoPercent},
-    {IDC_LM_FORWARD_WEIGHT, colors::kCargoWeight},
-    {IDC_LM_AFT_WEIGHT, colors::kCargoWeight},
-    {IDC_LM_PAX_WEIGHT, colors::kPassengerWeight},
-    {IDC_LM_CARGO_WEIGHT, colors::kCargoWeight},
+constexpr WeightField kWeightFields[] = {
+    {IDC_LM_FIRST_WEIGHT, &PayloadFields::businessWeight},
+    {IDC_LM_SECOND_WEIGHT, &PayloadFields::economyWeight},
+    {IDC_LM_PAX_WEIGHT, &PayloadFields::paxWeight},
+    {IDC_LM_FORWARD_WEIGHT, &PayloadFields::forwardCargoWeight},
+    {IDC_LM_AFT_WEIGHT, &PayloadFields::aftCargoWeight},
+    {IDC_LM_CARGO_WEIGHT, &PayloadFields::cargoWeight},
+    {IDC_LM_AIRCRAFT_WEIGHT, &PayloadFields::aircraftWeight},
+    {IDC_LM_ZFW, &PayloadFields::zfw},
 };
 
-constexpr int kSliders[] = {IDC_LM_FIRST_SLIDER, IDC_LM_SECOND_SLIDER, IDC_LM_FORWARD_SLIDER,
-                            IDC_LM_AFT_SLIDER};
+// A count, its weight and the hold that matches it share a hue; the ZFW
+// stands out.
+constexpr ui::ColoredField kColoredFields[] = {
+    {IDC_LM_FIRST_COUNT, colors::kPassengerCount, colors::kText},
+    {IDC_LM_SECOND_COUNT, colors::kPassengerCount, colors::kText},
+    {IDC_LM_FIRST_WEIGHT, colors::kPassengerWeight, colors::kText},
+    {IDC_LM_SECOND_WEIGHT, colors::kPassengerWeight, colors::kText},
+    {IDC_LM_FORWARD_PERCENT, colors::kCargoPercent, colors::kText},
+    {IDC_LM_AFT_PERCENT, colors::kCargoPercent, colors::kText},
+    {IDC_LM_FORWARD_WEIGHT, colors::kCargoWeight, colors::kText},
+    {IDC_LM_AFT_WEIGHT, colors::kCargoWeight, colors::kText},
+    {IDC_LM_PAX_WEIGHT, colors::kPassengerWeight, colors::kText},
+    {IDC_LM_CARGO_WEIGHT, colors::kCargoWeight, colors::kText},
+    {IDC_LM_ZFW, colors::kKeyFigure, colors::kKeyFigureText},
+};
 
 constexpr int kZfwFontTenthsOfPoint = 90;
 
@@ -44,10 +80,6 @@ constexpr int kZfwFontTenthsOfPoint = 90;
 constexpr int kBalanceLineWidth = 181;
 constexpr int kBalanceLineAboveButtons = 27;
 constexpr int kBalanceLineGap = 2;
-
-uint32_t SliderPos(HWND dialog, int id) {
-    return static_cast<uint32_t>(std::max(0, ui::GetTrackbarPos(GetDlgItem(dialog, id))));
-}
 
 int ToInt(uint32_t value) {
     return static_cast<int>(std::min<uint32_t>(value, INT_MAX));
@@ -63,9 +95,23 @@ void ShowNumber(HWND dialog, int id, Number value) {
     }
 }
 
-}  // namespace
+// The thumbs where the load puts them.
+void ShowThumbs(HWND dialog, const LoadState& load) {
+    for (const SliderRow& row : kSliderRows) {
+        ui::SetTrackbarPos(GetDlgItem(dialog, row.slider), ToInt(load.*row.load));
+    }
+}
 
-static_assert(std::size(kFieldColors) == 10, "one colour per coloured field");
+// The load with the thumbs' positions, not yet held to the aircraft.
+LoadState ReadThumbs(HWND dialog, LoadState load) {
+    for (const SliderRow& row : kSliderRows) {
+        load.*row.load =
+            static_cast<uint32_t>(std::max(0, ui::GetTrackbarPos(GetDlgItem(dialog, row.slider))));
+    }
+    return load;
+}
+
+}  // namespace
 
 std::optional<int32_t> RunLoadManager(HWND owner, const LoadManagerInput& input) {
     if (!IsAircraft(input.aircraft)) {
@@ -112,10 +158,7 @@ std::vector<SaveFailure> CLoadManager::SavePayload() const {
 }
 
 BOOL CLoadManager::OnInitDialog() {
-    for (int i = 0; i < kColoredFieldCount; ++i) {
-        m_fields[i].Attach(GetHwnd(), kFieldColors[i].id);
-    }
-    m_zfw.Attach(GetHwnd(), IDC_LM_ZFW);
+    m_coloredFields.Attach(GetHwnd(), kColoredFields);
     ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
     CenterOnOwner();
     InitControls();
@@ -124,10 +167,7 @@ BOOL CLoadManager::OnInitDialog() {
     m_balance = balance::ReadBalanceFile(PayloadSourceFile(m_files));
     m_limits = balance::LimitsOf(m_aircraft, m_balance);
     CreateBalanceLine();
-    ui::SetTrackbarPos(Item(IDC_LM_FIRST_SLIDER), ToInt(m_load.businessPax));
-    ui::SetTrackbarPos(Item(IDC_LM_SECOND_SLIDER), ToInt(m_load.economyPax));
-    ui::SetTrackbarPos(Item(IDC_LM_FORWARD_SLIDER), ToInt(m_load.forwardCargoPercent));
-    ui::SetTrackbarPos(Item(IDC_LM_AFT_SLIDER), ToInt(m_load.aftCargoPercent));
+    ShowThumbs(GetHwnd(), m_load);
     m_bControlsReady = true;
     ShowLoad();
     return TRUE;
@@ -140,28 +180,17 @@ void CLoadManager::OnOK() {
 }
 
 void CLoadManager::InitControls() {
-    const int seats[] = {m_aircraft.firstClassSeats, m_aircraft.secondClassSeats};
-    const int classSliders[] = {IDC_LM_FIRST_SLIDER, IDC_LM_SECOND_SLIDER};
-    const int classBars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR};
-    for (int i = 0; i < 2; ++i) {
-        ui::SetTrackbarRange(Item(classSliders[i]), 0, seats[i], true);
-        ui::SetProgressRange(Item(classBars[i]), 0, seats[i]);
-        ui::SetProgressColors(Item(classBars[i]), colors::kPassengerWeight, colors::kBarBackground);
+    for (const SliderRow& row : kSliderRows) {
+        // The hold sliders keep the trackbar's own range of 0 to 100.
+        if (row.seats) {
+            ui::SetTrackbarRange(Item(row.slider), 0, m_aircraft.*row.seats, true);
+        }
+        ui::SetProgressRange(Item(row.bar), 0, row.seats ? m_aircraft.*row.seats : kMaxHoldPercent);
+        ui::SetProgressColors(Item(row.bar), row.barColor, colors::kBarBackground);
     }
-    for (int bar : {IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR}) {
-        ui::SetProgressRange(Item(bar), 0, kMaxHoldPercent);
-        ui::SetProgressColors(Item(bar), colors::kCargoWeight, colors::kBarBackground);
-    }
-    // The hold sliders keep the trackbar's own range of 0 to 100.
 
     ui::CheckRadio(GetHwnd(), IDC_LM_METRIC, IDC_LM_IMPERIAL, IDC_LM_METRIC);
     m_unit = WeightUnit::Kg;
-
-    for (int i = 0; i < kColoredFieldCount; ++i) {
-        m_fields[i].SetBackgroundColor(kFieldColors[i].background);
-    }
-    m_zfw.SetBackgroundColor(colors::kKeyFigure);
-    m_zfw.SetTextColor(colors::kKeyFigureText);
 
     if (!m_pZfwFont) {
         HDC screen = GetDC(nullptr);
@@ -170,40 +199,24 @@ void CLoadManager::InitControls() {
         m_pZfwFont = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
                                  0, 0, 0, L"Tahoma");
     }
-    SendMessageW(m_zfw.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(m_pZfwFont), TRUE);
+    SendMessageW(Item(IDC_LM_ZFW), WM_SETFONT, reinterpret_cast<WPARAM>(m_pZfwFont), TRUE);
 }
 
 void CLoadManager::FollowSliders() {
-    HWND dialog = GetHwnd();
-    LoadState load = m_load;
-    load.businessPax = SliderPos(dialog, IDC_LM_FIRST_SLIDER);
-    load.economyPax = SliderPos(dialog, IDC_LM_SECOND_SLIDER);
-    load.forwardCargoPercent = SliderPos(dialog, IDC_LM_FORWARD_SLIDER);
-    load.aftCargoPercent = SliderPos(dialog, IDC_LM_AFT_SLIDER);
-    m_load = ClampToAircraft(load, m_aircraft);
+    m_load = ClampToAircraft(ReadThumbs(GetHwnd(), m_load), m_aircraft);
     ShowLoad();
 }
 
 void CLoadManager::ShowLoad() {
     HWND dialog = GetHwnd();
-    const uint32_t counts[] = {m_load.businessPax, m_load.economyPax, m_load.forwardCargoPercent,
-                               m_load.aftCargoPercent};
-    const int countFields[] = {IDC_LM_FIRST_COUNT, IDC_LM_SECOND_COUNT, IDC_LM_FORWARD_PERCENT,
-                               IDC_LM_AFT_PERCENT};
-    const int bars[] = {IDC_LM_FIRST_BAR, IDC_LM_SECOND_BAR, IDC_LM_FORWARD_BAR, IDC_LM_AFT_BAR};
-    for (int i = 0; i < 4; ++i) {
-        ShowNumber(dialog, countFields[i], counts[i]);
-        ui::SetProgressPos(Item(bars[i]), ToInt(counts[i]));
+    for (const SliderRow& row : kSliderRows) {
+        ShowNumber(dialog, row.count, m_load.*row.load);
+        ui::SetProgressPos(Item(row.bar), ToInt(m_load.*row.load));
     }
     const PayloadFields fields = Recalculate(m_load, m_unit, m_aircraft);
-    ShowNumber(dialog, IDC_LM_FIRST_WEIGHT, fields.businessWeight);
-    ShowNumber(dialog, IDC_LM_SECOND_WEIGHT, fields.economyWeight);
-    ShowNumber(dialog, IDC_LM_PAX_WEIGHT, fields.paxWeight);
-    ShowNumber(dialog, IDC_LM_FORWARD_WEIGHT, fields.forwardCargoWeight);
-    ShowNumber(dialog, IDC_LM_AFT_WEIGHT, fields.aftCargoWeight);
-    ShowNumber(dialog, IDC_LM_CARGO_WEIGHT, fields.cargoWeight);
-    ShowNumber(dialog, IDC_LM_AIRCRAFT_WEIGHT, fields.aircraftWeight);
-    ShowNumber(dialog, IDC_LM_ZFW, fields.zfw);
+    for (const WeightField& field : kWeightFields) {
+        std::visit([&](auto value) { ShowNumber(dialog, field.id, fields.*value); }, field.value);
+    }
     m_zfwKg = fields.currentZfwKg;
     const balance::StatusLine line =
         ZeroFuelLine(m_load, m_zfwKg, m_balance, m_limits, m_unit, m_aircraft);
@@ -238,7 +251,8 @@ bool CLoadManager::OnNotify(int id, NMHDR* header, LRESULT* result) {
     // A slider paints whenever its thumb moves (drag, keys, or a position
     // set by the program): its custom-draw notification is the live update.
     if (header->code != static_cast<UINT>(NM_CUSTOMDRAW) ||
-        std::find(std::begin(kSliders), std::end(kSliders), id) == std::end(kSliders)) {
+        std::none_of(std::begin(kSliderRows), std::end(kSliderRows),
+                     [id](const SliderRow& row) { return row.slider == id; })) {
         return false;
     }
     if (m_bControlsReady) {

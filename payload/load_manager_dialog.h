@@ -18,7 +18,7 @@
 #include "payload/aircraft_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
-#include "platform/win32/color_edit.h"
+#include "platform/win32/colored_fields.h"
 #include "platform/win32/dialog.h"
 #include "platform/win32/status_line.h"
 
@@ -72,10 +72,7 @@ class CLoadManager : public ui::CDialog {
     // below the Weight Unit box.
     void CreateBalanceLine();
 
-    // Coloured fields, in the order of kFieldColors, then the ZFW.
-    static constexpr int kColoredFieldCount = 10;
-    ui::CColorEdit m_fields[kColoredFieldCount];
-    ui::CColorEdit m_zfw;
+    ui::CColoredFields m_coloredFields;
     HFONT m_pZfwFont = nullptr;
 
     const AircraftSpec& m_aircraft;

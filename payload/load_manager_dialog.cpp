@@ -160,7 +160,7 @@ std::vector<SaveFailure> CLoadManager::SavePayload() const {
 BOOL CLoadManager::OnInitDialog() {
     m_coloredFields.Attach(GetHwnd(), kColoredFields);
     ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
-    CenterOnOwner();
+    ui::CenterOnOwner(GetHwnd());
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.
     m_load = ReadPayload(PayloadSourceFile(m_files), m_aircraft);
@@ -193,9 +193,8 @@ void CLoadManager::InitControls() {
     m_unit = WeightUnit::Kg;
 
     if (!m_pZfwFont) {
-        HDC screen = GetDC(nullptr);
-        const int height = GetDeviceCaps(screen, LOGPIXELSY) * kZfwFontTenthsOfPoint / 720;
-        ReleaseDC(nullptr, screen);
+        // The window's own DPI: on a second screen of another scale the screen's would be wrong.
+        const int height = static_cast<int>(ui::WindowDpi(GetHwnd())) * kZfwFontTenthsOfPoint / 720;
         m_pZfwFont = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
                                  0, 0, 0, L"Tahoma");
     }
@@ -260,30 +259,6 @@ bool CLoadManager::OnNotify(int id, NMHDR* header, LRESULT* result) {
     }
     *result = CDRF_DODEFAULT;
     return true;
-}
-
-void CLoadManager::CenterOnOwner() {
-    // Centred over the owner, and kept within the work area: the dialog is
-    // taller than many owners.
-    HWND hwnd = GetHwnd();
-    HWND owner = GetWindow(hwnd, GW_OWNER);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT area = monitor.rcWork;
-    RECT around = area;
-    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
-        GetWindowRect(owner, &around);
-    }
-    RECT own{};
-    GetWindowRect(hwnd, &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    int x = around.left + (around.right - around.left - width) / 2;
-    int y = around.top + (around.bottom - around.top - height) / 2;
-    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
-    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
-    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace detail

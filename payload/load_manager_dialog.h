@@ -67,7 +67,6 @@ class CLoadManager : public ui::CDialog {
     void FollowSliders();
     // Shows the load state: counts, fill bars and weights.
     void ShowLoad();
-    void CenterOnOwner();
     // The weight-and-balance line, in the free band above OK and Cancel,
     // below the Weight Unit box.
     void CreateBalanceLine();

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include <map>
 #include <vector>
 
@@ -97,6 +99,27 @@ UINT WindowDpi(HWND window) {
         ReleaseDC(nullptr, screen);
     }
     return dpi == 0 ? 96 : dpi;
+}
+
+void CenterOnOwner(HWND hwnd) {
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner ? owner : hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT area = monitor.rcWork;
+    RECT around = area;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner)) {
+        GetWindowRect(owner, &around);
+    }
+    RECT own{};
+    GetWindowRect(hwnd, &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    int x = around.left + (around.right - around.left - width) / 2;
+    int y = around.top + (around.bottom - around.top - height) / 2;
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace ui

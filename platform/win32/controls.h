@@ -46,4 +46,9 @@ void MoveFocus(HWND dialog, HWND control);
 // window), or the system's.
 UINT WindowDpi(HWND window);
 
+// Centres the window over its owner (or its screen when the owner is hidden
+// or minimised), kept within the work area: a dialog may be taller than its
+// owner.
+void CenterOnOwner(HWND window);
+
 }  // namespace ui

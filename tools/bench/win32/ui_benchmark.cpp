@@ -5,7 +5,10 @@
 // set of each. Prints the shortest time of each over the runs (the largest
 // working set), and the median.
 //
-//   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]
+//   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv] [--startup-only]
+//
+// --startup-only closes each program as soon as its main window is shown:
+// many more starts in the same time, for the start-up figures alone.
 //
 // Both programs are started the same way, by CreateProcess from here with
 // <folder> as their working folder, and alternate run by run after one
@@ -250,8 +253,10 @@ bool OpenTool(DWORD process, HWND menu, const Tool& tool, const Side& side,
     return WaitGone(window, menu);
 }
 
-// One start of a program: its start-up, every tool opened twice, its memory.
-void Run(const std::wstring& folder, const std::wstring& exe, Side& side, Samples& samples) {
+// One start of a program: its start-up, and unless `startupOnly`, every
+// tool opened twice and its memory.
+void Run(const std::wstring& folder, const std::wstring& exe, Side& side, bool startupOnly,
+         Samples& samples) {
     Process program(folder, exe);
     if (!program.Ok()) {
         return;
@@ -263,6 +268,10 @@ void Run(const std::wstring& folder, const std::wstring& exe, Side& side, Sample
         return;
     }
     samples[std::string("startup.") + side.who].push_back(ms);
+    if (startupOnly) {
+        Cancel(menu);
+        return;
+    }
     int selectors = 0;
     for (const char* opening : {"first", "second"}) {
         for (size_t i = 0; i < std::size(kTools); ++i) {
@@ -290,22 +299,37 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const wchar_t* usage =
+        L"usage: ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv] "
+        L"[--startup-only]\n";
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]\n");
+        std::fprintf(stderr, "%ls", usage);
         return 2;
     }
     const std::wstring folder = argv[1];
-    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 7;
-    const bool tsv = argc > 5 && wcscmp(argv[5], L"--tsv") == 0;
+    int runs = 7;
+    bool tsv = false;
+    bool startupOnly = false;
+    for (int i = 4; i < argc; ++i) {
+        if (wcscmp(argv[i], L"--tsv") == 0) {
+            tsv = true;
+        } else if (wcscmp(argv[i], L"--startup-only") == 0) {
+            startupOnly = true;
+        } else if (_wtoi(argv[i]) > 0) {
+            runs = _wtoi(argv[i]);
+        } else {
+            std::fprintf(stderr, "%ls", usage);
+            return 2;
+        }
+    }
 
     Samples warmUp;
-    Run(folder, argv[2], g_ours, warmUp);
-    Run(folder, argv[3], g_minimal, warmUp);
+    Run(folder, argv[2], g_ours, startupOnly, warmUp);
+    Run(folder, argv[3], g_minimal, startupOnly, warmUp);
     Samples samples;
     for (int run = 0; run < runs; ++run) {
-        Run(folder, argv[2], g_ours, samples);
-        Run(folder, argv[3], g_minimal, samples);
+        Run(folder, argv[2], g_ours, startupOnly, samples);
+        Run(folder, argv[3], g_minimal, startupOnly, samples);
     }
     // Other work on the machine only ever adds time, so the shortest run is
     // the figure; the median shows how far the runs spread.

@@ -1,19 +1,27 @@
-// Whole-program figures: the time from process start to the main menu being
-// visible, and from a click on each tool button to the tool being visible,
-// next to the same times of the minimal dialog program; and the peak working
+// Whole-program figures: the time from process start to the main window
+// being visible, and from a click to each tool being visible, for our
+// program and for the minimal dialog program, which opens each tool's own
+// template bare (tools/bench/win32/minimal_dialog.cpp); and the peak working
 // set of each. Prints the shortest time of each over the runs (the largest
 // working set), and the median.
 //
-//   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]
+//   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv] [--startup-only]
+//
+// --startup-only closes each program as soon as its main window is shown:
+// many more starts in the same time, for the start-up figures alone.
 //
 // Both programs are started the same way, by CreateProcess from here with
 // <folder> as their working folder, and alternate run by run after one
-// warm-up run each. A window counts as visible once it is shown and neither
-// it nor any of its controls has a paint pending. A click is a BM_CLICK
-// posted to the button, which the button handles as a mouse press and
-// release. Load Manager and Fuel Planner show the Aircraft Selector first:
-// their time runs from the click on the selector's button, the A320 chosen,
-// to the tool visible; the selector's own time is a figure of its own.
+// warm-up run each. In each start every tool is opened twice, all four in
+// turn and then all four again, on both sides by a click on the button with
+// the same number: the first opening decodes the tool's pictures, the second
+// is what the user sees from then on. A window counts as visible once it is
+// shown and neither it nor any of its controls has a paint pending. A click
+// is a BM_CLICK posted to the button, which the button handles as a mouse
+// press and release. Load Manager and Fuel Planner show the Aircraft
+// Selector first: their time runs from the click on the selector's button,
+// the A320 chosen, to the tool visible; the selector's own time (its first
+// and second opening in a start) is a figure of its own.
 #include <windows.h>
 #include <psapi.h>
 
@@ -21,6 +29,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,7 +40,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kMinimalOpenButton = 1000;  // tools/bench/win32/minimal_dialog.rc
 constexpr DWORD kTimeoutMs = 8000;
 
 double MsSince(Clock::time_point start) {
@@ -135,18 +143,28 @@ void Cancel(HWND dialog) {
 
 struct Tool {
     const char* figure;
-    int button;
+    int button;  // the same number on our main menu and the minimal program's
     const wchar_t* caption;
     bool selector;  // the Aircraft Selector comes first
-    bool broken;
 };
 
-Tool g_tools[] = {
-    {"configuration", IDC_MENU_CONFIGURATION, L"Configuration", false, false},
-    {"load_manager", IDC_MENU_LOAD_MANAGER, L"A320 Load Manager", true, false},
-    {"fuel_planner", IDC_MENU_FUEL_PLANNER, L"Fuel Planner", true, false},
-    {"key_assignments", IDC_MENU_KEY_ASSIGNMENTS, L"Key Assignments", false, false},
+const Tool kTools[] = {
+    {"configuration", IDC_MENU_CONFIGURATION, L"Configuration", false},
+    {"load_manager", IDC_MENU_LOAD_MANAGER, L"A320 Load Manager", true},
+    {"fuel_planner", IDC_MENU_FUEL_PLANNER, L"Fuel Planner", true},
+    {"key_assignments", IDC_MENU_KEY_ASSIGNMENTS, L"Key Assignments", false},
 };
+
+// One of the two programs: the figures' names and its main window.
+struct Side {
+    const char* who;      // startup.<who>, memory.*.<who>
+    const char* dialogs;  // <dialogs>.<tool>.first and .second
+    const wchar_t* main;  // the main window's caption
+    bool broken[std::size(kTools)];
+};
+
+Side g_ours{"ours", "dialog", L"FSX Corvel Config", {}};
+Side g_minimal{"minimal", "bare", L"Minimal Dialog", {}};
 
 using Samples = std::map<std::string, std::vector<double>>;
 
@@ -203,8 +221,11 @@ class Process {
     BOOL m_ok = FALSE;
 };
 
-// Opens one tool from the main menu and closes it again.
-bool OpenTool(DWORD process, HWND menu, Tool& tool, Samples& samples) {
+// Opens one tool from the main menu and closes it again. `opening` is
+// "first" or "second"; `selectors` counts the selector's openings so far.
+bool OpenTool(DWORD process, HWND menu, const Tool& tool, const Side& side,
+              const std::string& opening, int& selectors, Samples& samples) {
+    const std::string prefix = std::string(side.dialogs) + ".";
     double ms = 0;
     Clock::time_point click = Clock::now();
     Click(menu, tool.button);
@@ -213,7 +234,10 @@ bool OpenTool(DWORD process, HWND menu, Tool& tool, Samples& samples) {
         if (!selector) {
             return false;
         }
-        samples["dialog.aircraft_selector"].push_back(ms);
+        if (++selectors <= 2) {
+            samples[prefix + "aircraft_selector." + (selectors == 1 ? "first" : "second")]
+                .push_back(ms);
+        }
         DWORD_PTR unused = 0;
         SendMessageTimeoutW(GetDlgItem(selector, IDC_SEL_A320), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
                             kTimeoutMs, &unused);
@@ -224,62 +248,47 @@ bool OpenTool(DWORD process, HWND menu, Tool& tool, Samples& samples) {
     if (!window) {
         return false;
     }
-    samples["dialog." + std::string(tool.figure)].push_back(ms);
+    samples[prefix + tool.figure + "." + opening].push_back(ms);
     Cancel(window);
     return WaitGone(window, menu);
 }
 
-void RunProgram(const std::wstring& folder, const std::wstring& exe, Samples& samples) {
+// One start of a program: its start-up, and unless `startupOnly`, every
+// tool opened twice and its memory.
+void Run(const std::wstring& folder, const std::wstring& exe, Side& side, bool startupOnly,
+         Samples& samples) {
     Process program(folder, exe);
     if (!program.Ok()) {
         return;
     }
     double ms = 0;
-    HWND menu = WaitShown(program.Id(), L"FSX Corvel Config", program.Start(), &ms);
+    HWND menu = WaitShown(program.Id(), side.main, program.Start(), &ms);
     if (!menu) {
         program.Kill();
         return;
     }
-    samples["startup.ours"].push_back(ms);
-    for (Tool& tool : g_tools) {
-        if (tool.broken) {
-            continue;
-        }
-        if (!OpenTool(program.Id(), menu, tool, samples)) {
-            std::fprintf(stderr, "ui_benchmark: %s left out from now on\n", tool.figure);
-            tool.broken = true;
-            program.Kill();
-            return;
+    samples[std::string("startup.") + side.who].push_back(ms);
+    if (startupOnly) {
+        Cancel(menu);
+        return;
+    }
+    int selectors = 0;
+    for (const char* opening : {"first", "second"}) {
+        for (size_t i = 0; i < std::size(kTools); ++i) {
+            if (side.broken[i]) {
+                continue;
+            }
+            if (!OpenTool(program.Id(), menu, kTools[i], side, opening, selectors, samples)) {
+                std::fprintf(stderr, "ui_benchmark: %s.%s left out from now on\n", side.dialogs,
+                             kTools[i].figure);
+                side.broken[i] = true;
+                program.Kill();
+                return;
+            }
         }
     }
-    program.NoteMemory(samples, "ours");
+    program.NoteMemory(samples, side.who);
     Cancel(menu);
-}
-
-void RunMinimal(const std::wstring& folder, const std::wstring& exe, Samples& samples) {
-    Process program(folder, exe);
-    if (!program.Ok()) {
-        return;
-    }
-    double ms = 0;
-    HWND main = WaitShown(program.Id(), L"Minimal Dialog", program.Start(), &ms);
-    if (!main) {
-        program.Kill();
-        return;
-    }
-    samples["startup.minimal"].push_back(ms);
-    Clock::time_point click = Clock::now();
-    Click(main, kMinimalOpenButton);
-    HWND child = WaitShown(program.Id(), L"Minimal Child", click, &ms);
-    if (!child) {
-        program.Kill();
-        return;
-    }
-    samples["dialog.minimal_child"].push_back(ms);
-    Cancel(child);
-    WaitGone(child, main);
-    program.NoteMemory(samples, "minimal");
-    Cancel(main);
 }
 
 double Median(std::vector<double> values) {
@@ -290,22 +299,37 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const wchar_t* usage =
+        L"usage: ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv] "
+        L"[--startup-only]\n";
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv]\n");
+        std::fprintf(stderr, "%ls", usage);
         return 2;
     }
     const std::wstring folder = argv[1];
-    const int runs = argc > 4 ? std::max(1, _wtoi(argv[4])) : 7;
-    const bool tsv = argc > 5 && wcscmp(argv[5], L"--tsv") == 0;
+    int runs = 7;
+    bool tsv = false;
+    bool startupOnly = false;
+    for (int i = 4; i < argc; ++i) {
+        if (wcscmp(argv[i], L"--tsv") == 0) {
+            tsv = true;
+        } else if (wcscmp(argv[i], L"--startup-only") == 0) {
+            startupOnly = true;
+        } else if (_wtoi(argv[i]) > 0) {
+            runs = _wtoi(argv[i]);
+        } else {
+            std::fprintf(stderr, "%ls", usage);
+            return 2;
+        }
+    }
 
     Samples warmUp;
-    RunProgram(folder, argv[2], warmUp);
-    RunMinimal(folder, argv[3], warmUp);
+    Run(folder, argv[2], g_ours, startupOnly, warmUp);
+    Run(folder, argv[3], g_minimal, startupOnly, warmUp);
     Samples samples;
     for (int run = 0; run < runs; ++run) {
-        RunProgram(folder, argv[2], samples);
-        RunMinimal(folder, argv[3], samples);
+        Run(folder, argv[2], g_ours, startupOnly, samples);
+        Run(folder, argv[3], g_minimal, startupOnly, samples);
     }
     // Other work on the machine only ever adds time, so the shortest run is
     // the figure; the median shows how far the runs spread.

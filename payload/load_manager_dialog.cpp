@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "payload/payload_balance.h"
 #include "platform/win32/controls.h"
@@ -119,9 +120,10 @@ BOOL CLoadManager::OnInitDialog() {
     CenterOnOwner();
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.
-    m_load = ReadPayload(PayloadSourceFile(m_files), m_aircraft);
-    m_balance = balance::ReadBalanceFile(PayloadSourceFile(m_files));
-    m_limits = balance::LimitsOf(m_aircraft, m_balance);
+    Opening opening = ReadOpening(PayloadSourceFile(m_files), m_aircraft);
+    m_load = opening.load;
+    m_balance = std::move(opening.balance);
+    m_limits = opening.limits;
     CreateBalanceLine();
     ui::SetTrackbarPos(Item(IDC_LM_FIRST_SLIDER), ToInt(m_load.businessPax));
     ui::SetTrackbarPos(Item(IDC_LM_SECOND_SLIDER), ToInt(m_load.economyPax));

@@ -7,8 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "balance/balance_file.h"
-#include "balance/weight_limits.h"
+#include "payload/payload_balance.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
 #include "platform/files.h"
@@ -48,14 +47,13 @@ void BM_OpenLoadManager(benchmark::State& state) {
     const AircraftSpec& a320 = Aircraft(AircraftType::A320);
     const double callsBefore = ReadCalls();
     for (auto _ : state) {
-        payload::LoadState load = payload::ReadPayload(path, a320);
-        balance::BalanceFile file = balance::ReadBalanceFile(path);
-        balance::WeightLimits limits = balance::LimitsOf(a320, file);
-        if (load.emptyWeightKg != 42412 || !limits.mtowFromFile) {
+        payload::Opening opening = payload::ReadOpening(path, a320);
+        if (opening.load.emptyWeightKg != 42412 || !opening.limits.mtowFromFile ||
+            !balance::ZeroFuelCg(opening.balance).percentMac) {
             state.SkipWithError("wrong values read");
             break;
         }
-        benchmark::DoNotOptimize(file);
+        benchmark::DoNotOptimize(opening);
     }
     state.counters["read_calls"] =
         benchmark::Counter(ReadCalls() - callsBefore, benchmark::Counter::kAvgIterations);

@@ -124,6 +124,16 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
               test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg"));
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
 
+    // Lines another program adds while the load manager is open stay: the save reads anew.
+    Write(m_path, kA320Cfg);
+    const LoadState opened = ReadPayload(m_path, kA320);
+    Write(m_path, kA320Cfg + "[added]\r\nkey=1\r\n");
+    EXPECT_TRUE(SavePayload(m_a320, {true, false}, example, kA320).empty());
+    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg") +
+                  "[added]\r\nkey=1\r\n");
+    EXPECT_EQ(Fields(opened), Ints({42412, 9, 0, 0, 20}));
+
     fs::remove(files::NativePath(m_path));
     const std::vector<SaveFailure> failures = SavePayload(m_a320, {true, false}, example, kA320);
     ASSERT_EQ(failures.size(), 1u);

@@ -150,7 +150,7 @@ TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     Write(m_path,
           "[weight_and_balance]\n"
           "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
-          "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
+          "station_load.4 = 4294967296, 26.0, 0.0, First\n"     // no quotes; 2^32 lb held at 12
           "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
           "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));

@@ -1,8 +1,9 @@
 // What an aircraft.cfg says about weight and balance: its own maximum
 // weight, CG limits, empty weight and where it lies, the payload stations,
-// the wing, and where the fuel tanks are. Read through the profile
-// functions; a key that is missing or unusable is left out, and the CG
-// functions then say what is missing instead of giving a number.
+// the wing, and where the fuel tanks are. Read from one snapshot of the
+// file, numbers as the simulator reads them; a key that is missing or
+// unusable is left out, and the CG functions then say what is missing
+// instead of giving a number.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "balance/centre_of_gravity.h"
+#include "balance/weight_section.h"
+#include "platform/profile.h"
 
 namespace balance {
 
@@ -45,10 +48,14 @@ struct BalanceFile {
 };
 
 // A station value "weight (lb), position (ft), ..." as a mass in kg;
-// nothing when the two are not finite numbers within reason.
+// nothing when the two are not numbers within reason (weight 0 to
+// kMaxWeightLb, position within kMaxArmFt).
 std::optional<Mass> ParseStation(std::string_view value);
 
-// Never fails: a missing file reads as one without any of it.
+// Never fails: a missing file reads as one without any of it. The stations
+// are those below the section's max_number_of_stations.
+BalanceFile ReadBalanceFile(const profile::Snapshot& file, const WeightSection& section);
+// The file read once.
 BalanceFile ReadBalanceFile(const std::string& path);
 
 // Puts a station's load in place of the file's (the load manager's own

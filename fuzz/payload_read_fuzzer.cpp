@@ -3,13 +3,18 @@
 // overflow, and saving it back either writes exactly the four station
 // lines and reads back the same load, or is refused with the file untouched.
 // Its weight and balance reads too: a CG is a finite number or a reason.
+// Read as a number, the file's text up to a NUL gives what the C library's
+// strtod gives, except for hexadecimal and what is not finite (none).
 // The whole input is the file; its size picks the aircraft.
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "balance/balance_file.h"
+#include "balance/cfg_number.h"
 #include "fuzz/fuzz_support.h"
 #include "payload/payload_balance.h"
 #include "payload/payload_file.h"
@@ -24,10 +29,28 @@ bool SameLoad(const payload::LoadState& a, const payload::LoadState& b) {
            a.aftCargoPercent == b.aftCargoPercent;
 }
 
+// The number reader against the C library (the "C" locale: nothing here changes it).
+void CheckNumber(const std::string& file) {
+    const std::string text(file.c_str());
+    char* end = nullptr;
+    const double library = std::strtod(text.c_str(), &end);
+    size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    i = i != std::string::npos && (text[i] == '+' || text[i] == '-') ? i + 1 : i;
+    const bool hex = i != std::string::npos && text.compare(i, 2, "0x") == 0;
+    const bool hexUpper = i != std::string::npos && text.compare(i, 2, "0X") == 0;
+    const std::optional<double> ours = balance::LeadingNumber(text);
+    if (end == text.c_str() || !std::isfinite(library) || hex || hexUpper) {
+        fuzz::Check(!ours, "a number read where the C library reads none, or hexadecimal");
+    } else {
+        fuzz::Check(ours && *ours == library, "another number than the C library's");
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string file(reinterpret_cast<const char*>(data), size);
+    CheckNumber(file);
     const AircraftSpec& aircraft = kAircraft[size % std::size(kAircraft)];
     const std::string path = fuzz::ScratchPath("aircraft.cfg");
     fuzz::PutFile(path, file);

@@ -114,6 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     "a file read differs from the text read");
         fuzz::Check(buffer[bufferSize] == '\x7f', "a read wrote past the buffer");
     }
+    // One snapshot asked for another section first answers as the call-by-call read.
+    const profile::Snapshot snapshot(path);
+    static_cast<void>(snapshot.GetString(key, section, "", 9));
+    fuzz::Check(snapshot.GetString(section, key, defaultValue, input.file.size() + 300) == whole,
+                "a snapshot's read differs from the text read");
     const int parsed = ini::ParseInt(ini::ReadResult(value, "", 30), -77);
     fuzz::Check(profile::GetInt(section, key, -77, path) == parsed,
                 "a file's integer differs from the text's");

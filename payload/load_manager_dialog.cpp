@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "core/save_failure.h"
@@ -163,9 +164,10 @@ BOOL CLoadManager::OnInitDialog() {
     ui::CenterOnOwner(GetHwnd());
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.
-    m_load = ReadPayload(PayloadSourceFile(m_files), m_aircraft);
-    m_balance = balance::ReadBalanceFile(PayloadSourceFile(m_files));
-    m_limits = balance::LimitsOf(m_aircraft, m_balance);
+    Opening opening = ReadOpening(PayloadSourceFile(m_files), m_aircraft);
+    m_load = opening.load;
+    m_balance = std::move(opening.balance);
+    m_limits = opening.limits;
     CreateBalanceLine();
     ShowThumbs(GetHwnd(), m_load);
     m_bControlsReady = true;

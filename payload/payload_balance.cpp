@@ -15,6 +15,16 @@ double StationArmFt(Station station) {
 
 }  // namespace
 
+Opening ReadOpening(const std::string& path, const AircraftSpec& aircraft) {
+    const profile::Snapshot file(path);
+    const balance::WeightSection section = balance::ReadWeightSection(file);
+    Opening opening;
+    opening.load = ReadPayload(section, aircraft);
+    opening.balance = balance::ReadBalanceFile(file, section);
+    opening.limits = balance::LimitsOf(aircraft, opening.balance);
+    return opening;
+}
+
 balance::StatusLine ZeroFuelLine(const LoadState& load, int32_t zfwKg,
                                  const balance::BalanceFile& file,
                                  const balance::WeightLimits& limits, WeightUnit unit,

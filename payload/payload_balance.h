@@ -5,9 +5,18 @@
 #include "balance/balance_file.h"
 #include "balance/status_line.h"
 #include "balance/weight_limits.h"
+#include "payload/payload_file.h"
 #include "payload/payload_model.h"
 
 namespace payload {
+
+// What the load manager reads when it opens, from one read of its file.
+struct Opening {
+    LoadState load;
+    balance::BalanceFile balance;
+    balance::WeightLimits limits;
+};
+Opening ReadOpening(const std::string& path, const AircraftSpec& aircraft);
 
 // The CG counts the file's empty weight position and every station of the
 // file, with the program's four stations replaced by the load (at the

@@ -3,55 +3,51 @@
 #include <optional>
 
 #include "payload/station_values.h"
+#include "payload/truncate.h"
 #include "platform/files.h"
-#include "platform/profile.h"
-#include "platform/scan_int.h"
 
 namespace payload {
 
 namespace {
 
-// The profile functions' buffer of 99 characters: at most 98 of value.
-constexpr size_t kValueBufferSize = 99;
-
-// nullopt when the key is absent; a file value that is literally the
-// marker text counts as absent too.
-std::optional<int32_t> ReadNumber(const char* key, const std::string& path) {
-    std::string value =
-        profile::GetString(kPayloadSection, key, profile::kUndefined, kValueBufferSize, path);
-    if (value == profile::kUndefined) {
-        return std::nullopt;
-    }
-    // A text that does not begin with a number reads as -1.
-    return text::ScanInt32(value).value_or(-1);
-}
-
-int32_t ReadStationLb(const char* key, const std::string& path) {
-    return ReadNumber(key, path).value_or(-1);
-}
-
-const char* StationKey(Station station) {
+// A station's pounds: -1 when the file has none or no number (held within
+// 32 bits; the fraction dropped).
+int32_t StationLb(const balance::WeightSection& section, Station station) {
+    const char* key = "";
     for (const StationFormat& format : kStationFormats) {
         if (format.station == station) {
-            return format.key;
+            key = format.key;
         }
     }
-    return "";
+    for (const balance::StationLoad& load : section.stations) {
+        if ("station_load." + std::to_string(load.index) == key) {
+            return load.weightLb ? Trunc<int32_t>(*load.weightLb) : -1;
+        }
+    }
+    return -1;
 }
 
 }  // namespace
 
-LoadState ReadPayload(const std::string& path, const AircraftSpec& aircraft) {
+LoadState ReadPayload(const balance::WeightSection& section, const AircraftSpec& aircraft) {
     LoadState load;
-    load.emptyWeightKg =
-        EmptyWeightKg(ReadNumber(kEmptyWeightKey, path), aircraft.defaultEmptyWeightLb);
-    load.businessPax = PaxFromStationLb(ReadStationLb(StationKey(Station::First), path));
-    load.economyPax = PaxFromStationLb(ReadStationLb(StationKey(Station::Coach), path));
-    load.forwardCargoPercent = PercentFromStationLb(
-        ReadStationLb(StationKey(Station::Baggage), path), aircraft.forwardHoldKg);
+    // A weight that is there but unusable reads as 0 pounds.
+    std::optional<int32_t> emptyLb;
+    if (section.emptyWeightStored) {
+        emptyLb = section.emptyWeightLb ? Trunc<int32_t>(*section.emptyWeightLb) : 0;
+    }
+    load.emptyWeightKg = EmptyWeightKg(emptyLb, aircraft.defaultEmptyWeightLb);
+    load.businessPax = PaxFromStationLb(StationLb(section, Station::First));
+    load.economyPax = PaxFromStationLb(StationLb(section, Station::Coach));
+    load.forwardCargoPercent =
+        PercentFromStationLb(StationLb(section, Station::Baggage), aircraft.forwardHoldKg);
     load.aftCargoPercent =
-        PercentFromStationLb(ReadStationLb(StationKey(Station::Cargo), path), aircraft.aftHoldKg);
+        PercentFromStationLb(StationLb(section, Station::Cargo), aircraft.aftHoldKg);
     return ClampToAircraft(load, aircraft);
+}
+
+LoadState ReadPayload(const std::string& path, const AircraftSpec& aircraft) {
+    return ReadPayload(balance::ReadWeightSection(profile::Snapshot(path)), aircraft);
 }
 
 files::Status WritePayload(const std::string& path, const LoadState& load,

@@ -4,15 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "balance/weight_section.h"
 #include "payload/aircraft_files.h"
 #include "payload/payload_model.h"
 #include "platform/file_status.h"
 
 namespace payload {
 
-// The empty weight and the four stations of path; missing or unusable keys
-// give the defaults silently. Counts and percentages are held within the
+// The empty weight and the four stations of the file's [WEIGHT_AND_BALANCE];
+// missing or unusable keys give the defaults silently (pounds beyond 32 bits
+// are held at its limits). Counts and percentages are held within the
 // aircraft's seats and 0 to 100.
+LoadState ReadPayload(const balance::WeightSection& section, const AircraftSpec& aircraft);
+// The file read once.
 LoadState ReadPayload(const std::string& path, const AircraftSpec& aircraft);
 
 // Writes the four stations (value, position and label) in one atomic

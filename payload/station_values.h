@@ -8,13 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "balance/weight_section.h"
 #include "payload/payload_model.h"
 #include "platform/profile.h"
 
 namespace payload {
 
-constexpr char kPayloadSection[] = "WEIGHT_AND_BALANCE";
-constexpr char kEmptyWeightKey[] = "empty_weight";
+constexpr const char* kPayloadSection = balance::kWeightSection;
 
 constexpr double kLbToHoldPercentKg = 45.36;  // 0.4536 x 100
 constexpr double kPaxPerKg = 0.013333333333333334;

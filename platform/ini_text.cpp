@@ -261,28 +261,37 @@ std::string_view ReadableText(std::string_view bytes, std::string& storage) {
     return bytes;
 }
 
-std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
-                                          std::string_view key) {
-    const std::string_view wantedSection = Name(section);
-    const std::string_view wantedKey = Name(key);
-    bool inSection = wantedSection.empty();  // the lines before the first header
+std::optional<std::string_view> FindSection(std::string_view text, std::string_view section) {
+    const std::string_view wanted = Name(section);
+    bool inSection = wanted.empty();  // the lines before the first header
+    size_t begin = 0;
     BreakFinder breaks(text);
     for (size_t pos = 0; pos < text.size();) {
         const Line line = LineAt(text, pos, breaks);
         pos = line.next;
-        const std::string_view content = Content(text, line);
-        if (std::optional<std::string_view> header = HeaderName(content)) {
+        if (std::optional<std::string_view> header = HeaderName(Content(text, line))) {
             if (inSection) {
-                return std::nullopt;  // only the first section of a name counts
+                return text.substr(begin, line.begin - begin);  // only the first of a name counts
             }
-            inSection = NamesEqual(*header, wantedSection);
-            continue;
+            inSection = NamesEqual(*header, wanted);
+            begin = line.next;
         }
-        if (!inSection) {
-            continue;
-        }
+    }
+    if (!inSection) {
+        return std::nullopt;
+    }
+    return text.substr(std::min(begin, text.size()));
+}
+
+std::optional<std::string_view> FindKey(std::string_view body, std::string_view key) {
+    const std::string_view wanted = Name(key);
+    BreakFinder breaks(body);
+    for (size_t pos = 0; pos < body.size();) {
+        const Line line = LineAt(body, pos, breaks);
+        pos = line.next;
+        const std::string_view content = Content(body, line);
         std::optional<EntryLine> entry = ParseEntry(content);
-        if (entry && NamesEqual(entry->key, wantedKey)) {
+        if (entry && NamesEqual(entry->key, wanted)) {
             if (entry->equals == npos) {
                 return std::nullopt;
             }
@@ -290,6 +299,12 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
+                                          std::string_view key) {
+    const std::optional<std::string_view> body = FindSection(text, section);
+    return body ? FindKey(*body, key) : std::nullopt;
 }
 
 std::string_view ReadResult(std::optional<std::string_view> value, std::string_view defaultValue,

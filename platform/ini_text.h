@@ -35,9 +35,17 @@ Encoding DetectEncoding(std::string_view bytes);
 // UTF-16 text converted to UTF-8 into storage.
 std::string_view ReadableText(std::string_view bytes, std::string& storage);
 
-// The value of key in section as the file holds it (trimmed, quotes still
-// on, cut at a NUL byte); nullopt when the section or the key is missing or
-// the key's line has no '='.
+// The lines of the first section named section, from the one after its
+// header up to the next header line (for the empty name: the lines before
+// the first header); nullopt when there is no such section.
+std::optional<std::string_view> FindSection(std::string_view text, std::string_view section);
+
+// The value of key in a section's body as the file holds it (trimmed, quotes
+// still on, cut at a NUL byte); nullopt when the key is missing or its first
+// line has no '='.
+std::optional<std::string_view> FindKey(std::string_view body, std::string_view key);
+
+// The two above: the value of key in the first section of that name.
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
                                           std::string_view key);
 

@@ -1,5 +1,6 @@
 #include "platform/profile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/files.h"
@@ -13,49 +14,72 @@ namespace {
 // value is cut before it is parsed.
 constexpr size_t kIntBufferSize = 30;
 
-// The result of a read; bytes and storage hold the file's text it points into.
-std::string_view Read(std::string_view section, std::string_view key, std::string_view defaultValue,
-                      size_t bufferSize, const std::string& path, std::string& bytes,
-                      std::string& storage) {
-    std::optional<std::string_view> value;
-    if (files::ReadFile(path, bytes).ok()) {
-        value = ini::FindValue(ini::ReadableText(bytes, storage), section, key);
-    }
-    return ini::ReadResult(value, defaultValue, bufferSize);
-}
-
 files::Status Refused(const std::string& path, const std::string& why) {
     return files::Status::Fail(files::Error::Unsupported, path + ": " + why);
 }
 
 }  // namespace
 
-size_t GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
-                 char* buffer, size_t size, const std::string& path) {
+Snapshot::Snapshot(const std::string& path) {
+    m_read = files::ReadFile(path, m_bytes).ok();
+    if (m_read) {
+        m_text = ini::ReadableText(m_bytes, m_storage);
+    }
+}
+
+std::string_view Snapshot::Read(std::string_view section, std::string_view key,
+                                std::string_view defaultValue, size_t bufferSize) const {
+    std::optional<std::string_view> value;
+    if (m_read) {
+        auto cached = std::find_if(m_sections.begin(), m_sections.end(),
+                                   [section](const auto& entry) { return entry.first == section; });
+        if (cached == m_sections.end()) {
+            cached = m_sections.emplace(m_sections.end(), std::string(section),
+                                        ini::FindSection(m_text, section));
+        }
+        if (cached->second) {
+            value = ini::FindKey(*cached->second, key);
+        }
+    }
+    return ini::ReadResult(value, defaultValue, bufferSize);
+}
+
+size_t Snapshot::GetString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue, char* buffer, size_t size) const {
     if (size == 0 || buffer == nullptr) {
         return 0;
     }
-    std::string bytes;
-    std::string storage;
-    std::string_view result = Read(section, key, defaultValue, size, path, bytes, storage);
+    std::string_view result = Read(section, key, defaultValue, size);
     std::memcpy(buffer, result.data(), result.size());
     buffer[result.size()] = '\0';
     return result.size();
 }
 
+std::string Snapshot::GetString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue, size_t bufferSize) const {
+    return std::string(Read(section, key, defaultValue, bufferSize));
+}
+
+int Snapshot::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
+    return ini::ParseInt(Read(section, key, "", kIntBufferSize), defaultValue);
+}
+
+size_t GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                 char* buffer, size_t size, const std::string& path) {
+    if (size == 0 || buffer == nullptr) {
+        return 0;  // the file is not read
+    }
+    return Snapshot(path).GetString(section, key, defaultValue, buffer, size);
+}
+
 std::string GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
                       size_t bufferSize, const std::string& path) {
-    std::string bytes;
-    std::string storage;
-    return std::string(Read(section, key, defaultValue, bufferSize, path, bytes, storage));
+    return Snapshot(path).GetString(section, key, defaultValue, bufferSize);
 }
 
 int GetInt(std::string_view section, std::string_view key, int defaultValue,
            const std::string& path) {
-    std::string bytes;
-    std::string storage;
-    return ini::ParseInt(Read(section, key, "", kIntBufferSize, path, bytes, storage),
-                         defaultValue);
+    return Snapshot(path).GetInt(section, key, defaultValue);
 }
 
 files::Status WriteString(std::string_view section, std::string_view key, std::string_view value,

@@ -6,8 +6,10 @@
 // white space around names and values is trimmed, one pair of enclosing
 // quotes (double or single) is removed, the caller's buffer size limits the
 // value, and the caller's default is returned when the file, the section or
-// the key is missing. Every call reads the file anew; nothing is cached.
-// The detailed text rules are in ini_text.h. Text behind a UTF-8
+// the key is missing. Each of the functions below reads the file anew; a
+// Snapshot reads it once and answers any number of keys from those bytes,
+// as the functions would have answered at the moment it was taken (they are
+// written over it). The detailed text rules are in ini_text.h. Text behind a UTF-8
 // byte-order mark is handed on as it is (UTF-8); a UTF-16 file is read as
 // UTF-8. A file that cannot be read, or is larger than files::kMaxFileBytes,
 // reads as missing.
@@ -31,8 +33,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/file_status.h"
@@ -46,6 +50,36 @@ constexpr char kUndefined[] = "<UNDEFINED>";
 // Copies the value into buffer (at most size - 1 characters and a
 // terminating zero) and returns the number of characters copied. A size of
 // 0 copies nothing and returns 0.
+// One reading of a file: a dialog takes one when it opens and reads every
+// key from it, so the file is read once however many keys it asks for. It
+// does not follow later changes to the file; writes read the file anew.
+class Snapshot {
+  public:
+    explicit Snapshot(const std::string& path);
+    // The answers point into the bytes held here.
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+    // As the functions of the same names below.
+    size_t GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                     char* buffer, size_t size) const;
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue, size_t bufferSize) const;
+    int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+  private:
+    std::string_view Read(std::string_view section, std::string_view key,
+                          std::string_view defaultValue, size_t bufferSize) const;
+
+    bool m_read = false;
+    std::string m_bytes;
+    std::string m_storage;  // UTF-16 text converted
+    std::string_view m_text;
+    // The sections asked for so far, by the name as asked: lookups of one
+    // section scan only its lines.
+    mutable std::vector<std::pair<std::string, std::optional<std::string_view>>> m_sections;
+};
+
 size_t GetString(std::string_view section, std::string_view key, std::string_view defaultValue,
                  char* buffer, size_t size, const std::string& path);
 

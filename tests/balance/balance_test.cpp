@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "balance/balance_file.h"
+#include "balance/cfg_number.h"
 #include "balance/status_line.h"
 #include "balance/weight_limits.h"
 #include "fuel/fuel_balance.h"
@@ -57,6 +58,54 @@ TEST(BalanceFileTest, CgOrWhatIsMissing) {
     }
 }
 
+// Each number of the table is also what the C library reads.
+TEST(CfgNumberTest, LeadingNumberAsTheSimulatorReadsIt) {
+    for (const auto& row : test_data::Rows("balance_numbers.tsv")) {
+        const std::optional<double> number = LeadingNumber(row[0]);
+        if (row[1] == "-") {
+            EXPECT_FALSE(number) << row[0] << " read " << number.value_or(0);
+            continue;
+        }
+        const double want = std::strtod(row[1].c_str(), nullptr);
+        EXPECT_EQ(std::strtod(row[0].c_str(), nullptr), want) << row[0];
+        EXPECT_EQ(number.value_or(-12345), want) << row[0];
+    }
+}
+
+// Files with comments after their values, opened as the load manager opens them; the Fuel
+// Planner's read gives the same CG.
+TEST(LookAlikeFilesTest, LimitsCgAndPayloadThroughComments) {
+    const AircraftSpec& a320 = Aircraft(AircraftType::A320);
+    for (const auto& row : test_data::Rows("balance_lookalikes.tsv")) {
+        SCOPED_TRACE(row[0]);
+        const std::string path = CORVEL_SOURCE_DIR "/tests/data/balance/" + row[0];
+        const payload::Opening opening = payload::ReadOpening(path, a320);
+        const CgResult zfw = ZeroFuelCg(opening.balance);
+        EXPECT_NEAR(zfw.percentMac.value_or(-1e9), std::stod(row[1]), 0.01) << zfw.whyNot;
+        EXPECT_EQ(ZeroFuelCg(ReadBalanceFile(path)).percentMac, zfw.percentMac);
+
+        TankFuel fuel;
+        fuel.kg[static_cast<int>(FuelTank::LeftInner)] = 3000;
+        fuel.kg[static_cast<int>(FuelTank::Center)] = 1000;
+        fuel.kg[static_cast<int>(FuelTank::RightInner)] = 3000;
+        const CgResult tow = TakeOffCg(opening.balance, 50000, fuel);
+        const CgResult want = ExpectedCg(row[2]);
+        EXPECT_EQ(tow.whyNot, want.whyNot);
+        EXPECT_NEAR(tow.percentMac.value_or(-1e9), want.percentMac.value_or(-1e9), 0.01);
+
+        EXPECT_EQ(std::make_tuple(opening.limits.mtowKg, opening.limits.mtowFromFile),
+                  std::make_tuple(std::stoi(row[3]), true));
+        const CgRange limits = opening.balance.cgLimits.value_or(CgRange{-1, -1});
+        EXPECT_NEAR(limits.forwardPercent, std::stod(row[4]), 1e-9);
+        EXPECT_NEAR(limits.aftPercent, std::stod(row[5]), 1e-9);
+        const payload::LoadState& load = opening.load;
+        const auto n = test_data::Numbers(row, 6);
+        EXPECT_EQ(std::vector<int64_t>({load.emptyWeightKg, load.businessPax, load.economyPax,
+                                        load.forwardCargoPercent, load.aftCargoPercent}),
+                  std::vector<int64_t>(n.begin(), n.end()));
+    }
+}
+
 TEST(WeightLimitsTest, TheFilesMaxGrossWeightWinsForMtow) {
     for (const auto& row : test_data::Rows("balance_mtow.tsv")) {
         const std::string text =
@@ -106,6 +155,11 @@ TEST(DemoAircraftTest, BothLinesOfTheWorkedExamples) {
     const payload::LoadState load{42412, 12, 138, 50, 100};
     EXPECT_EQ(payload::ZeroFuelLine(load, 59899, file, limits, WeightUnit::Kg, a320).text,
               WithNbsp("ZFW CG 24.1 % MAC · 2~601 kg below MZFW"));
+    // The load's own empty weight, not the file's: 45 000 kg at -3.4 ft puts the CG at -1.4926 ft,
+    // 100 * (1.938 + 1.4926) / 13.882 = 24.71 % MAC, and the ZFW at 62 641 kg.
+    const payload::LoadState heavier{45000, 12, 138, 50, 100};
+    EXPECT_EQ(payload::ZeroFuelLine(heavier, 62641, file, limits, WeightUnit::Kg, a320).text,
+              WithNbsp("ZFW CG 24.7 % MAC · 141 kg above MZFW"));
 
     const fuel::PlannerResult plan = fuel::PlanFromFields(
         AircraftType::A320, {"500", "35000", "50", "59899", "200", "5", "1000"}, WeightUnit::Kg);

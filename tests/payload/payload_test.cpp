@@ -124,6 +124,16 @@ TEST_F(PayloadFileTest, SaveChangesOnlyTheFourStationsAndReadsBack) {
               test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg"));
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Fields(example));
 
+    // Lines another program adds while the load manager is open stay: the save reads anew.
+    Write(m_path, kA320Cfg);
+    const LoadState opened = ReadPayload(m_path, kA320);
+    Write(m_path, kA320Cfg + "[added]\r\nkey=1\r\n");
+    EXPECT_TRUE(SavePayload(m_a320, {true, false}, example, kA320).empty());
+    EXPECT_EQ(test_data::FileBytes(files::NativePath(m_path)),
+              test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/payload/a320_saved.cfg") +
+                  "[added]\r\nkey=1\r\n");
+    EXPECT_EQ(Fields(opened), Ints({42412, 9, 0, 0, 20}));
+
     fs::remove(files::NativePath(m_path));
     const std::vector<SaveFailure> failures = SavePayload(m_a320, {true, false}, example, kA320);
     ASSERT_EQ(failures.size(), 1u);
@@ -140,7 +150,7 @@ TEST_F(PayloadFileTest, MissingKeysAndOddValuesGiveTheDefaults) {
     Write(m_path,
           "[weight_and_balance]\n"
           "EMPTY_WEIGHT = <UNDEFINED>\n"                        // counts as missing
-          "station_load.4 = 2976, 26.0, 0.0, 0.0, First\n"      // no quotes; 18 held at 12
+          "station_load.4 = 4294967296, 26.0, 0.0, First\n"     // no quotes; 2^32 lb held at 12
           "station_load.5 = \" +99999999999999999999, 0.0\"\n"  // held at 138, no overflow
           "station_load.2 = x100\nstation_load.3 = -400\n");
     EXPECT_EQ(Fields(ReadPayload(m_path, kA320)), Ints({42411, 12, 138, 0, 0}));

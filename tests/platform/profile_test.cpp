@@ -31,6 +31,8 @@ class ProfileFiles : public testing::Test {
     const test_data::TempFolder m_dir;
 };
 
+// Each file is read call by call and through one snapshot that answers all its keys, the file
+// emptied after the snapshot was taken.
 TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
     for (const ini_cases::ReadFile& file : ini_cases::kReadFiles) {
         Put(file.name, file.bytes);
@@ -39,15 +41,25 @@ TEST_F(ProfileFiles, ReadsGiveTheExpectedValues) {
                       c.expected)
                 << file.name << " [" << c.section << "] " << c.key << " size " << c.size;
         }
+        const profile::Snapshot snapshot(Path(file.name));
+        Put(file.name, "");
+        for (const ini_cases::ReadCheck& c : file.checks) {
+            EXPECT_EQ(snapshot.GetString(c.section, c.key, c.defaultValue, c.size), c.expected)
+                << "snapshot of " << file.name << " [" << c.section << "] " << c.key;
+        }
+        Put(file.name, file.bytes);
     }
+    const profile::Snapshot integers(Path("Integers"));
     for (const test_data::Row& r : ini_cases::kRows) {  // the int rows, of the file Integers
         if (r[0] == "int") {
             EXPECT_EQ(profile::GetInt("S", r[1], -9999, Path("Integers")), std::stoi(r[3])) << r[2];
+            EXPECT_EQ(integers.GetInt("S", r[1], -9999), std::stoi(r[3])) << r[2];
         }
     }
     // A missing file reads as the defaults.
     EXPECT_EQ(profile::GetString("S", "k", "abc", 99, Path("none.cfg")), "abc");
     EXPECT_EQ(profile::GetInt("S", "k", -9999, Path("none.cfg")), -9999);
+    EXPECT_EQ(profile::Snapshot(Path("none.cfg")).GetInt("S", "k", -9999), -9999);
 }
 
 TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {

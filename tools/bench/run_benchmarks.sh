@@ -92,6 +92,7 @@ rows='Native (Google Benchmark) | | | |
 Payload recalculation | native.BM_Recalculate | | max 0.001 | under 1 µs
 One value read from a 60 KB `aircraft.cfg` | native.BM_ReadOneValueFromLargeAircraftCfg | | - |
 Payload saved into two variant files | native.BM_SavePayloadBothVariants | | - |
+Load manager opening: its reads of a 60 KB `aircraft.cfg` | native.BM_OpenLoadManager | | - |
 182 `[Keys]` entries written into `Prefs.cfg` | native.SaveAllKeys | | - |
 182 `[Keys]` entries read back | native.LoadAllKeys | | - |
 Under Wine, next to the platform (ours, platform) | | | |

@@ -27,9 +27,10 @@ std::string KeyEntryName(size_t index) {
 }
 
 void LoadKeyAssignments(CommandCatalogue& catalogue, const std::string& prefsPath) {
+    const profile::Snapshot prefs(prefsPath);  // one read for all the entries
     for (size_t i = 0; i < catalogue.size(); ++i) {
-        int modifier = profile::GetInt(kKeysSection, ModifierEntryName(i), kMissing, prefsPath);
-        int key = profile::GetInt(kKeysSection, KeyEntryName(i), kMissing, prefsPath);
+        int modifier = prefs.GetInt(kKeysSection, ModifierEntryName(i), kMissing);
+        int key = prefs.GetInt(kKeysSection, KeyEntryName(i), kMissing);
         if (modifier != kMissing && key != kMissing) {
             catalogue[i].modifier = modifier;
             catalogue[i].key = key;

@@ -21,13 +21,14 @@ int32_t OptionFromText(std::string_view stored, int32_t readDefault) {
 }
 
 void ReadCommonOptions(OptionValues& values, const std::string& prefsPath) {
+    const profile::Snapshot prefs(prefsPath);  // one read for all the options
     for (const CommonOption& option : kCommonOptions) {
         if (!option.readFromFile) {
             values.*option.field = option.readDefault;
             continue;
         }
-        std::string stored = profile::GetString(kCommonSection, option.key, profile::kUndefined,
-                                                kValueBufferSize, prefsPath);
+        std::string stored =
+            prefs.GetString(kCommonSection, option.key, profile::kUndefined, kValueBufferSize);
         values.*option.field = OptionFromText(stored, option.readDefault);
     }
 }

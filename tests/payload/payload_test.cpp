@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "payload/payload_file.h"
 #include "payload/station_values.h"
 #include "platform/files.h"
@@ -37,27 +35,13 @@ TEST(RecalculateTest, WorkedExamplesShowEveryField) {
 // shows the fields the reference x86-64 build shows, whose arithmetic the worked examples check.
 // CORVEL_WRITE_GOLDEN=1 draws them anew.
 TEST(RecalculateTest, RandomSampleShowsAsInTheReferenceBuild) {
-    std::vector<test_data::Row> drawn;
-    std::mt19937 random(20261207);
-    auto pick = [&random](int64_t low, int64_t high) {
-        return std::uniform_int_distribution<int64_t>(low, high)(random);
-    };
-    for (int i = 0; test_data::WritingGolden() && i < 1000; ++i) {
-        const AircraftSpec& c = kAircraft[pick(0, kAircraftCount - 1)];
-        drawn.push_back(
-            {test_data::AircraftNames()[static_cast<int>(c.type) - 1], i % 2 ? "kg" : "lb"});
-        for (int64_t n : {pick(20000, 60000), pick(0, c.firstClassSeats),
-                          pick(0, c.secondClassSeats), pick(0, 100), pick(0, 100)}) {
-            drawn.back().push_back(std::to_string(n));
-        }
-    }
-    auto shown = [](const test_data::Row& row) {
-        const auto n = test_data::Numbers(row, 2);
+    auto shown = [](const test_data::Row& in) {
+        const auto n = test_data::Numbers(in, 2);
         const LoadState load{int32_t(n[0]), uint32_t(n[1]), uint32_t(n[2]), uint32_t(n[3]),
                              uint32_t(n[4])};
         const PayloadFields f =
-            Recalculate(load, row[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
-                        Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(row[0]))));
+            Recalculate(load, in[1] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                        Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(in[0]))));
         std::string text;
         for (int64_t v :
              {int64_t{f.businessWeight}, int64_t{f.economyWeight}, int64_t{f.paxWeight},
@@ -67,14 +51,20 @@ TEST(RecalculateTest, RandomSampleShowsAsInTheReferenceBuild) {
         }
         return text;
     };
-    for (test_data::Row& row : drawn) {
-        row.push_back(shown(row));
-    }
-    const auto rows = test_data::SampleRows(
+    auto draw = [](auto pick, int i) {
+        const AircraftSpec& c = kAircraft[pick(0, kAircraftCount - 1)];
+        test_data::Row row = {c.name, i % 2 ? "kg" : "lb"};
+        for (int64_t n : {pick(20000, 60000), pick(0, c.firstClassSeats),
+                          pick(0, c.secondClassSeats), pick(0, 100), pick(0, 100)}) {
+            row.push_back(std::to_string(n));
+        }
+        return row;
+    };
+    const auto rows = test_data::Sample(
         "payload_sample.tsv",
         "# Random loads: aircraft, unit, empty weight kg, passengers of each class, hold %;\n"
         "# the weights the x86-64 build showed, as in payload_fields.tsv, and the ZFW in kg.\n",
-        drawn);
+        1000, draw, shown);
     ASSERT_EQ(rows.size(), 1000u);
     for (const test_data::Row& row : rows) {
         EXPECT_EQ(shown({row.begin(), row.end() - 1}), row.back()) << row[0] << " " << row[2];

@@ -45,18 +45,25 @@ inline bool WritingGolden() {
     return std::getenv("CORVEL_WRITE_GOLDEN") != nullptr;
 }
 
-// A golden file of sample rows under tests/data: written anew from rows when WritingGolden(), and
-// read back either way. Each row is inputs, then what the reference build computed of them.
-inline std::vector<Row> SampleRows(const std::string& name, const std::string& header,
-                                   const std::vector<Row>& rows) {
+// A golden sample under tests/data: rows of inputs, then what the reference build computed of
+// them. With WritingGolden(), count rows drawn by draw(pick, i) (pick(low, high): a random integer)
+// are written anew with compute(row) appended; the file is read back either way.
+template <typename Draw, typename Compute>
+std::vector<Row> Sample(const std::string& name, const std::string& header, int count, Draw draw,
+                        Compute compute) {
     if (WritingGolden()) {
+        std::mt19937 random(20261207);
+        auto pick = [&random](int64_t low, int64_t high) {
+            return std::uniform_int_distribution<int64_t>(low, high)(random);
+        };
         std::ofstream out(CORVEL_SOURCE_DIR "/tests/data/" + name, std::ios::binary);
         out << header;
-        for (const Row& row : rows) {
-            for (size_t i = 0; i < row.size(); ++i) {
-                out << (i ? "\t" : "") << row[i];
+        for (int i = 0; i < count; ++i) {
+            Row row = draw(pick, i);
+            row.push_back(compute(row));
+            for (const std::string& field : row) {
+                out << field << (&field == &row.back() ? "\n" : "\t");
             }
-            out << "\n";
         }
     }
     return Rows(name);

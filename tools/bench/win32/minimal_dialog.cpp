@@ -56,8 +56,21 @@ INT_PTR CALLBACK MainProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The DLLs loaded as ours loads them (platform/win32/system_library.h,
+    // common_controls.h), so that both get the same controls drawn the same
+    // way: the theme DLL from the system folder first, then the common
+    // controls by name (the manifest binds version 6).
+    wchar_t theme[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(theme, MAX_PATH - 16);
+    lstrcpyW(theme + length, L"\\uxtheme.dll");
+    LoadLibraryW(theme);
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(
+        GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    if (!init || !init(&controls)) {
+        return 1;
+    }
     DialogBoxParamW(instance, MAKEINTRESOURCEW(kMainDialog), nullptr, MainProc, 0);
     return 0;
 }

@@ -130,9 +130,12 @@ SetLoadResult SetLoad(const SetLoadRequest& request, const LoadState& current,
     };
     uint32_t bestForward = 0;
     uint32_t bestAft = 0;
+    auto best = key(0, 0);
     for (uint32_t forward = 0; forward <= kMaxHoldPercent; ++forward) {
         for (uint32_t aft = 0; aft <= kMaxHoldPercent; ++aft) {
-            if (key(forward, aft) < key(bestForward, bestAft)) {
+            const auto candidate = key(forward, aft);
+            if (candidate < best) {
+                best = candidate;
                 bestForward = forward;
                 bestAft = aft;
             }

@@ -25,10 +25,8 @@ Opening ReadOpening(const std::string& path, const AircraftSpec& aircraft) {
     return opening;
 }
 
-balance::StatusLine ZeroFuelLine(const LoadState& load, int32_t zfwKg,
-                                 const balance::BalanceFile& file,
-                                 const balance::WeightLimits& limits, WeightUnit unit,
-                                 const AircraftSpec& aircraft) {
+balance::BalanceFile LoadedFile(const LoadState& load, const balance::BalanceFile& file,
+                                const AircraftSpec& aircraft) {
     balance::BalanceFile loaded = file;
     loaded.emptyWeightKg = load.emptyWeightKg;
     const double stationKg[] = {
@@ -43,7 +41,15 @@ balance::StatusLine ZeroFuelLine(const LoadState& load, int32_t zfwKg,
         const int index = std::stoi(std::string(format.key).substr(sizeof "station_load." - 1));
         balance::SetStation(loaded, index, {stationKg[i], StationArmFt(format.station)});
     }
-    return balance::ZeroFuelStatus(balance::ZeroFuelCg(loaded), file.cgLimits, zfwKg, limits, unit);
+    return loaded;
+}
+
+balance::StatusLine ZeroFuelLine(const LoadState& load, int32_t zfwKg,
+                                 const balance::BalanceFile& file,
+                                 const balance::WeightLimits& limits, WeightUnit unit,
+                                 const AircraftSpec& aircraft) {
+    return balance::ZeroFuelStatus(balance::ZeroFuelCg(LoadedFile(load, file, aircraft)),
+                                   file.cgLimits, zfwKg, limits, unit);
 }
 
 }  // namespace payload

@@ -18,6 +18,11 @@ struct Opening {
 };
 Opening ReadOpening(const std::string& path, const AircraftSpec& aircraft);
 
+// The file as the CG sees the load: the program's four stations hold the
+// load (at the positions saving writes) and the empty weight is the load's.
+balance::BalanceFile LoadedFile(const LoadState& load, const balance::BalanceFile& file,
+                                const AircraftSpec& aircraft);
+
 // The CG counts the file's empty weight position and every station of the
 // file, with the program's four stations replaced by the load (at the
 // positions saving writes) and the empty weight by the load's. The weight

@@ -138,9 +138,16 @@ std::string ResolveLink(const std::string& path) {
 }
 
 Status CreateNew(const std::string& path, FileHandle& file, bool& existed) {
-    // WRITE_DAC: its creator may always give it the permissions of the file it replaces.
-    HANDLE created = CreateFileW(text::Widen(path).c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr,
-                                 CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // WRITE_DAC, to give it the permissions of the file it replaces: its creator
+    // has that right unless a folder takes it from owners; then it keeps the
+    // folder's permissions rather than fail the save.
+    const std::wstring wide = text::Widen(path);
+    HANDLE created = CreateFileW(wide.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED) {
+        created = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
     const DWORD error = GetLastError();
     file = Portable(created);
     existed = created == INVALID_HANDLE_VALUE && AlreadyExists(error);

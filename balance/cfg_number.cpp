@@ -5,18 +5,11 @@
 #include <cmath>
 #include <system_error>
 
+#include "platform/scan_int.h"
+
 namespace balance {
 
 namespace {
-
-// The blanks strtod skips in the "C" locale.
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Far beyond any exponent a double can take; holds a long exponent's value.
 constexpr long kExponentLimit = 100000;
@@ -25,7 +18,7 @@ constexpr long kExponentLimit = 100000;
 
 std::optional<double> LeadingNumber(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) {
+    while (i < text.size() && text::IsScanSpace(text[i])) {
         ++i;
     }
     bool negative = false;
@@ -42,13 +35,13 @@ std::optional<double> LeadingNumber(std::string_view text) {
     long fractionZeros = 0;  // before the first other digit, when the integer part is 0
     bool nonZero = false;
     bool digits = false;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
+    for (; i < text.size() && text::IsDigit(text[i]); ++i) {
         digits = true;
         nonZero = nonZero || text[i] != '0';
         integerDigits += nonZero && integerDigits < kExponentLimit ? 1 : 0;
     }
     if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+        for (++i; i < text.size() && text::IsDigit(text[i]); ++i) {
             digits = true;
             if (!nonZero && text[i] == '0' && fractionZeros < kExponentLimit) {
                 ++fractionZeros;
@@ -64,8 +57,8 @@ std::optional<double> LeadingNumber(std::string_view text) {
         size_t j = i + 1;
         const bool negativeExponent = j < text.size() && text[j] == '-';
         j += j < text.size() && (text[j] == '+' || text[j] == '-') ? 1 : 0;
-        if (j < text.size() && IsDigit(text[j])) {
-            for (; j < text.size() && IsDigit(text[j]); ++j) {
+        if (j < text.size() && text::IsDigit(text[j])) {
+            for (; j < text.size() && text::IsDigit(text[j]); ++j) {
                 exponent = std::min(exponent * 10 + (text[j] - '0'), kExponentLimit);
             }
             exponent = negativeExponent ? -exponent : exponent;

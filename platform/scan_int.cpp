@@ -4,18 +4,6 @@
 
 namespace text {
 
-namespace {
-
-bool IsScanSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
 LeadingNumber ScanLeadingNumber(std::string_view text) {
     LeadingNumber number;
     size_t i = 0;

@@ -10,6 +10,15 @@
 
 namespace text {
 
+// The blanks the C library's number scans skip in the "C" locale, and its
+// decimal digits, whatever the locale.
+constexpr bool IsScanSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The number at the start of text: leading white space, an optional sign,
 // decimal digits up to the first other character ("12abc" gives 12).
 struct LeadingNumber {

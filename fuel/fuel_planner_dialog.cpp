@@ -80,7 +80,7 @@ CFuelPlanner::CFuelPlanner(HWND owner, const FuelPlannerInput& input)
 
 BOOL CFuelPlanner::OnInitDialog() {
     HWND dialog = GetHwnd();
-    m_coloredFields.Attach(dialog, kColoredFields);
+    m_coloredFields.Attach(kColoredFields);
     ShowInput(dialog, OpeningFields(m_input.savedZfwKg));
     ui::CheckRadio(dialog, IDC_FP_METRIC, IDC_FP_IMPERIAL, IDC_FP_METRIC);
 

@@ -43,6 +43,7 @@ class CFuelPlanner : public ui::CDialog {
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
+    HBRUSH OnCtlColor(HWND control, HDC dc) override { return m_coloredFields.Paint(control, dc); }
 
   private:
     void OnValidate();

@@ -159,8 +159,10 @@ std::vector<SaveFailure> CLoadManager::SavePayload() const {
 }
 
 BOOL CLoadManager::OnInitDialog() {
-    m_coloredFields.Attach(GetHwnd(), kColoredFields);
-    ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
+    m_coloredFields.Attach(kColoredFields);
+    if (ui::GetText(GetHwnd()) != m_aircraft.loadManagerTitle) {
+        ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
+    }
     ui::CenterOnOwner(GetHwnd());
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.
@@ -204,8 +206,12 @@ void CLoadManager::InitControls() {
 }
 
 void CLoadManager::FollowSliders() {
-    m_load = ClampToAircraft(ReadThumbs(GetHwnd(), m_load), m_aircraft);
-    ShowLoad();
+    // Every paint of a slider asks; most paints move nothing.
+    const LoadState load = ClampToAircraft(ReadThumbs(GetHwnd(), m_load), m_aircraft);
+    if (load != m_load) {
+        m_load = load;
+        ShowLoad();
+    }
 }
 
 void CLoadManager::ShowLoad() {
@@ -244,7 +250,8 @@ bool CLoadManager::OnCommand(int id, int code, HWND /*control*/) {
         return false;
     }
     m_unit = id == IDC_LM_IMPERIAL ? WeightUnit::Lb : WeightUnit::Kg;
-    FollowSliders();
+    m_load = ClampToAircraft(ReadThumbs(GetHwnd(), m_load), m_aircraft);
+    ShowLoad();
     return true;
 }
 

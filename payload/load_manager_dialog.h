@@ -60,6 +60,7 @@ class CLoadManager : public ui::CDialog {
     void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
+    HBRUSH OnCtlColor(HWND control, HDC dc) override { return m_coloredFields.Paint(control, dc); }
 
   private:
     void InitControls();

@@ -20,6 +20,13 @@ struct LoadState {
     uint32_t economyPax = 0;
     uint32_t forwardCargoPercent = 0;
     uint32_t aftCargoPercent = 0;
+
+    bool operator==(const LoadState& other) const {
+        return emptyWeightKg == other.emptyWeightKg && businessPax == other.businessPax &&
+               economyPax == other.economyPax && forwardCargoPercent == other.forwardCargoPercent &&
+               aftCargoPercent == other.aftCargoPercent;
+    }
+    bool operator!=(const LoadState& other) const { return !(*this == other); }
 };
 
 // Every number of a load manager, in the display unit where it is a weight.

@@ -32,8 +32,7 @@ std::string GetItemText(HWND dialog, int id) {
 
 void CheckRadio(HWND dialog, int first, int last, int checked) {
     for (int id = first; id <= last; ++id) {
-        SendDlgItemMessageW(dialog, id, BM_SETCHECK, id == checked ? BST_CHECKED : BST_UNCHECKED,
-                            0);
+        SetChecked(dialog, id, id == checked);
     }
 }
 
@@ -42,16 +41,48 @@ bool IsChecked(HWND dialog, int id) {
 }
 
 void SetChecked(HWND dialog, int id, bool checked) {
-    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    HWND button = GetDlgItem(dialog, id);
+    const UINT state = checked ? BST_CHECKED : BST_UNCHECKED;
+    const LONG style = GetWindowLongW(button, GWL_STYLE);
+    const LONG type = style & BS_TYPEMASK;
+    if (type != BS_RADIOBUTTON && type != BS_AUTORADIOBUTTON) {
+        if (IsDlgButtonChecked(dialog, id) != state) {
+            CheckDlgButton(dialog, id, state);
+        }
+        return;
+    }
+    // A radio button's tab stop goes with its check, as the button itself
+    // would set it. Checking an automatic radio button makes the button walk
+    // its group to clear the others, which under Wine asks the window server
+    // for every control of the dialog at each step (milliseconds per button);
+    // the callers set each button of the group, so it is checked as a plain
+    // radio button, and only when its state or tab stop differs.
+    const LONG wanted = checked ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP);
+    if (IsDlgButtonChecked(dialog, id) == state && wanted == style) {
+        return;
+    }
+    SetWindowLongW(button, GWL_STYLE, (wanted & ~BS_TYPEMASK) | BS_RADIOBUTTON);
+    CheckDlgButton(dialog, id, state);
+    SetWindowLongW(button, GWL_STYLE, wanted);
 }
 
+// The setters below leave a control alone when it already shows the value:
+// every change makes the control ask the window system to repaint it, a
+// round trip that a dialog filling dozens of controls feels under Wine.
+
 void SetTrackbarRange(HWND trackbar, int minimum, int maximum, bool redraw) {
+    if (SendMessageW(trackbar, TBM_GETRANGEMIN, 0, 0) == minimum &&
+        SendMessageW(trackbar, TBM_GETRANGEMAX, 0, 0) == maximum) {
+        return;
+    }
     SendMessageW(trackbar, TBM_SETRANGEMIN, FALSE, minimum);
     SendMessageW(trackbar, TBM_SETRANGEMAX, redraw ? TRUE : FALSE, maximum);
 }
 
 void SetTrackbarPos(HWND trackbar, int position) {
-    SendMessageW(trackbar, TBM_SETPOS, TRUE, position);
+    if (SendMessageW(trackbar, TBM_GETPOS, 0, 0) != position) {
+        SendMessageW(trackbar, TBM_SETPOS, TRUE, position);
+    }
 }
 
 int GetTrackbarPos(HWND trackbar) {
@@ -59,11 +90,17 @@ int GetTrackbarPos(HWND trackbar) {
 }
 
 void SetProgressRange(HWND bar, int minimum, int maximum) {
-    SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+    PBRANGE range{};
+    SendMessageW(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    if (range.iLow != minimum || range.iHigh != maximum) {
+        SendMessageW(bar, PBM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+    }
 }
 
 void SetProgressPos(HWND bar, int position) {
-    SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    if (SendMessageW(bar, PBM_GETPOS, 0, 0) != position) {
+        SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    }
 }
 
 void SetProgressColors(HWND bar, COLORREF barColor, COLORREF backgroundColor) {

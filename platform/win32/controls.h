@@ -23,6 +23,8 @@ std::string GetItemText(HWND dialog, int id);
 // the range clears them all.
 void CheckRadio(HWND dialog, int first, int last, int checked);
 bool IsChecked(HWND dialog, int id);
+// Sets one button: a check box, or a radio button alone (the others of its
+// group are the caller's to set).
 void SetChecked(HWND dialog, int id, bool checked);
 
 void SetTrackbarRange(HWND trackbar, int minimum, int maximum, bool redraw);

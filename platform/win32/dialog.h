@@ -10,9 +10,10 @@
 
 namespace ui {
 
-// Control-colour messages (WM_CTLCOLOR*) are sent back to the control that
-// asked, as kReflectedMessageBase + message, so a control such as
-// CColorEdit can paint itself. A zero result means "not handled".
+// Control-colour messages (WM_CTLCOLOR*) go first to the dialog's
+// OnCtlColor; those it leaves are sent back to the control that asked, as
+// kReflectedMessageBase + message, so a control such as the status line
+// can paint itself. A zero result means "not handled".
 constexpr UINT kReflectedMessageBase = WM_APP + 0x1C00;
 
 class CDialog {
@@ -48,6 +49,9 @@ class CDialog {
     // WM_NOTIFY; set *result for notifications that need one (custom draw).
     virtual bool OnNotify(int /*id*/, NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
     virtual bool OnHScroll(HWND /*control*/, int /*code*/) { return false; }
+    // WM_CTLCOLOR*: the brush for the control, its colours set in dc; nullptr
+    // leaves the message to the control and then to the dialog manager.
+    virtual HBRUSH OnCtlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
     // Every other message; return true and set *result when handled.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
                            INT_PTR* /*result*/) {

@@ -46,6 +46,12 @@ std::string Shown(HWND dialog) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const std::string text = ui::GetText(child);
         const int id = GetDlgCtrlID(child);
+        // A radio button's tab stop goes with its check, as a click leaves it.
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if ((style & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+            ((style & WS_TABSTOP) != 0) != (SendMessageW(child, BM_GETCHECK, 0, 0) != 0)) {
+            shown += "(tab stop!) ";
+        }
         if (SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
             shown += text.substr(0, text.find(' ')) + (IsWindowEnabled(child) ? " " : "(grey) ");
         } else if (id == IDC_CFG_VOLUME || id == IDC_CFG_IRS_TIME) {

@@ -422,4 +422,8 @@ std::string RouteText(const Plan& plan) {
     return plan.origin + "-" + plan.destination;
 }
 
+std::string UseKeptPlanText(const KeptPlan& kept) {
+    return msg::kUseKeptPlan + kept.readAt + ", " + RouteText(kept.plan);
+}
+
 }  // namespace flightplan

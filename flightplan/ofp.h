@@ -99,4 +99,14 @@ bool PlanFitsAircraft(const Plan& plan, AircraftType aircraft);
 // "EGLL-LFPG".
 std::string RouteText(const Plan& plan);
 
+// The plan last read in this run, offered by each tool without fetching
+// again.
+struct KeptPlan {
+    Plan plan;
+    std::string readAt;  // local time, "14:05"
+};
+
+// "Use the plan of 14:05, EGLL-LFPG".
+std::string UseKeptPlanText(const KeptPlan& kept);
+
 }  // namespace flightplan

@@ -83,8 +83,14 @@ constexpr const char kPlanFieldBeyond[] =
     "The flight plan's value is beyond twice this aircraft's own limit: /OFP/";
 constexpr const char kPlanFieldEnding[] =
     ".\n\nThe plan is damaged or was not made for this aircraft, so it was not used.";
-// Flight plan: getting it
-constexpr const char kCaptionFlightPlan[] = "Flight Plan";
+// Flight plan: getting it (the buttons' texts set at run time first)
+constexpr const char kUseKeptPlan[] = "Use the plan of ";  // "14:05, EGLL-LFPG"
+constexpr const char kFetchPlan[] = "Fetch";
+constexpr const char kFetchPlanAgain[] = "Fetch again";
+constexpr const char kFetchingPlan[] = "Fetching the plan from SimBrief... (Cancel stops)";
+constexpr const char kFromFlightPlan[] = "From flight plan...";
+constexpr const char kOpenPlanTitle[] = "Open a flight plan saved from SimBrief (XML)";
+constexpr const char kPlanFileTypes[] = "Flight plans (*.xml)";
 constexpr const char kPlanNoUser[] = "Please type your SimBrief user name or pilot ID first.";
 constexpr const char kPlanPilotIdDigits[] = "A SimBrief pilot ID is a number: digits only.";
 constexpr const char kPlanNoAnswer[] =

@@ -2,6 +2,7 @@
 // plan in the load manager and the Fuel Planner against worked examples.
 #include <gtest/gtest.h>
 
+#include "flightplan/fetch_address.h"
 #include "flightplan/ofp.h"
 #include "fuel/plan_fields.h"
 #include "payload/plan_load.h"
@@ -173,6 +174,24 @@ TEST(FlightPlan, FillsTheFuelPlannersFieldsInItsUnit) {
               test_data::WithNbsp("OFP block 5~422 kg (119 kg below the FOB)"));
     EXPECT_EQ(fuel::BlockFuelText(5541, 5541, WeightUnit::Lb),
               test_data::WithNbsp("OFP block 12~216 lb (= FOB)"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FlightPlan, AsksTheServiceOrTheAddressGivenForTheUser) {
+    EXPECT_EQ(flightplan::FetchAddress("", "Jean Dupont/é", false),
+              "https://www.simbrief.com/api/xml.fetcher.php?username=Jean%20Dupont%2F%C3%A9");
+    EXPECT_EQ(flightplan::FetchAddress("http://127.0.0.1:8080/ofp?x=1", "123", true),
+              "http://127.0.0.1:8080/ofp?x=1&userid=123");
+    // The limit may only be shortened, to whole seconds.
+    const std::pair<const char*, int> limits[] = {{nullptr, 15}, {"", 15},   {"2", 2},
+                                                  {"15", 15},    {"16", 15}, {"0", 15},
+                                                  {"1.5", 15},   {"-3", 15}};
+    for (const auto& [text, seconds] : limits) {
+        EXPECT_EQ(flightplan::FetchLimitSeconds(text), seconds) << (text ? text : "null");
+    }
 }
 
 }  // namespace

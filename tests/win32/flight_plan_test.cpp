@@ -52,6 +52,16 @@ struct Planner {
 TEST(FlightPlan, FetchedByUserNameFillsTheFuelPlannerAndIsKeptForTheRun) {
     Serve("/ok");
     Planner planner;
+    // The run-time button lies in free space: over no template control.
+    const HWND button = GetDlgItem(planner.hwnd, IDC_FP_FROM_PLAN);
+    ASSERT_NE(button, nullptr);
+    const RECT place = testui::ChildRect(planner.hwnd, button);
+    for (HWND c = GetWindow(planner.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT other = testui::ChildRect(planner.hwnd, c);
+        RECT overlap;
+        EXPECT_TRUE(c == button || !IntersectRect(&overlap, &place, &other))
+            << GetDlgCtrlID(c) << " " << ui::GetText(c);
+    }
     testui::Boxes boxes = testui::AnswerMessageBoxes(
         [&] { testui::Click(planner.hwnd, IDC_FP_FROM_PLAN); },
         [&](HWND dialog) {

@@ -41,7 +41,6 @@ class CFlightPlanDialog : public ui::CDialog {
     ~CFlightPlanDialog() override;
 
     const std::optional<Plan>& Chosen() const { return m_chosen; }
-    bool Fetching() const { return m_fetch != nullptr; }
     // Reads the file the open dialog gave (UTF-8 path).
     void OpenFile(const std::string& path);
 

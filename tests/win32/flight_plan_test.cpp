@@ -40,6 +40,15 @@ void FetchLater(HWND dialog, const std::string& user) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAN_FETCH)));
 }
 
+// The file-open dialog's name field: its first visible edit control.
+BOOL CALLBACK FirstEdit(HWND child, LPARAM found) {
+    if (testui::ClassOf(child) == "Edit" && IsWindowVisible(child)) {
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 struct Planner {
     std::optional<flightplan::KeptPlan> kept;
     fuel::detail::CFuelPlanner dialog{nullptr, {AircraftType::A320, 0, "", &kept}};
@@ -129,10 +138,20 @@ TEST(FlightPlan, TellsAnUnknownUserAndAnotherTypeAndReadsAFile) {
     std::optional<flightplan::KeptPlan> kept;
     flightplan::detail::CFlightPlanDialog files(nullptr, AircraftType::A320, kept);
     const HWND dialog = files.Create();
-    boxes = testui::AnswerMessageBoxes([&] {
-        files.OpenFile(CORVEL_SOURCE_DIR "/tests/data/flightplan/read_cases.tsv");
-        files.OpenFile(CORVEL_SOURCE_DIR "/tests/data/flightplan/egll_lfpg_lbs.xml");
-    });
+    boxes = testui::AnswerMessageBoxes(
+        [&] { files.OpenFile(CORVEL_SOURCE_DIR "/tests/data/flightplan/read_cases.tsv"); });
+    // The saved plan through the standard file-open dialog: its name typed, then Open.
+    testui::RunWithModalHandler(
+        [&] { testui::Click(dialog, IDC_PLAN_OPEN); },
+        [&](HWND picker) {
+            HWND edit = nullptr;
+            EnumChildWindows(picker, FirstEdit, reinterpret_cast<LPARAM>(&edit));
+            ASSERT_NE(edit, nullptr);
+            ui::SetText(edit, testui::Replaced("Z:" CORVEL_SOURCE_DIR "/tests/data/flightplan/"
+                                               "egll_lfpg_lbs.xml",
+                                               "/", "\\"));
+            PostMessageW(picker, WM_COMMAND, IDOK, 0);
+        });
     EXPECT_EQ(boxes,
               (testui::Boxes{{"ERROR", testui::Message("plan_not_ofp"), MB_ICONERROR, dialog}}));
     ASSERT_TRUE(files.Chosen());

@@ -181,6 +181,8 @@ void CFlightPlanDialog::OnFetch() {
         ui::MoveFocus(dialog, Item(IDC_PLAN_USER));
         return;
     }
+    m_user = user;
+    m_bPilotId = pilotId;
     m_nLimitSeconds = FetchLimitSeconds(Variable(kLimitVariable).c_str());
     m_nFetchStart = GetTickCount();
     ShowFetching(true);
@@ -219,12 +221,9 @@ void CFlightPlanDialog::OnFetchDone() {
     const OfpResult result = ReadAnswer(answer.httpStatus, answer.body, m_aircraft);
     if (result.plan) {
         // A name that gave a plan is worth remembering.
-        HWND dialog = GetHwnd();
-        const bool pilotId = ui::IsChecked(dialog, IDC_PLAN_BY_ID);
-        if (!registry::WriteUserString(kUserKey, kUserValue,
-                                       ui::GetItemText(dialog, IDC_PLAN_USER)) ||
-            !registry::WriteUserString(kUserKey, kUserIsPilotIdValue, pilotId ? "1" : "0")) {
-            ui::ShowMessage(dialog, msg::kPlanNameNotStored, msg::kCaptionWarning,
+        if (!registry::WriteUserString(kUserKey, kUserValue, m_user) ||
+            !registry::WriteUserString(kUserKey, kUserIsPilotIdValue, m_bPilotId ? "1" : "0")) {
+            ui::ShowMessage(GetHwnd(), msg::kPlanNameNotStored, msg::kCaptionWarning,
                             MB_ICONEXCLAMATION);
         }
     }

@@ -71,6 +71,9 @@ class CFlightPlanDialog : public ui::CDialog {
     std::optional<KeptPlan>& m_kept;
     std::optional<Plan> m_chosen;
     std::shared_ptr<CFetch> m_fetch;
+    // What the running fetch asked for, remembered once it gives a plan.
+    std::string m_user;
+    bool m_bPilotId = false;
     DWORD m_nFetchStart = 0;
     int m_nLimitSeconds = 15;
 };

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/aircraft.h"
+#include "flightplan/ofp.h"
 #include "keys/command_catalogue.h"
 #include "options/option_texts.h"
 
@@ -25,5 +27,7 @@ struct AppContext {
     // The key bindings: the defaults, merged with the file at each opening
     // of Key Assignments and changed by each captured key.
     keys::CommandCatalogue commands = keys::kDefaultCommands;
+    // The flight plan read last in this run, offered by both tools.
+    std::optional<flightplan::KeptPlan> flightPlan;
     options::ConfigurationMemory configuration;
 };

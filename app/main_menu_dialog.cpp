@@ -131,7 +131,8 @@ void CMainMenuDlg::OnFuelPlanner() {
     if (IsAircraftInstalled(aircraft)) {
         fuel::RunFuelPlanner(GetHwnd(),
                              {aircraft, m_context.savedZfwKg[AircraftIndex(aircraft)],
-                              PayloadSourceFile(AircraftFilePaths(aircraft, m_context.simFolder))});
+                              PayloadSourceFile(AircraftFilePaths(aircraft, m_context.simFolder)),
+                              &m_context.flightPlan});
     }
 }
 

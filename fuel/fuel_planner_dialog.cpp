@@ -1,9 +1,12 @@
 #include "fuel/fuel_planner_dialog.h"
 
+#include <cmath>
 #include <string>
 
 #include "fuel/fuel_balance.h"
+#include "flightplan/flight_plan_dialog.h"
 #include "fuel/fuel_fields.h"
+#include "fuel/plan_fields.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
@@ -52,6 +55,10 @@ constexpr int kBalanceLineGap = 4;
 constexpr int kBalanceLineAboveClose = 8;
 constexpr int kBalanceLineBelowClose = 3;
 
+// "From flight plan...", dialog units: Validate's row, flush with the
+// group boxes' right edge.
+constexpr RECT kFromPlanButton = {259, 198, 259 + 73, 198 + 14};
+
 void ShowInput(HWND dialog, const PlannerInput& input) {
     for (const InputField& field : kInputFields) {
         ui::SetItemText(dialog, field.id, input.*field.text);
@@ -91,6 +98,9 @@ BOOL CFuelPlanner::OnInitDialog() {
         m_limits = balance::LimitsOf(Aircraft(m_input.aircraft), m_balance);
         CreateBalanceLine();
         ShowBalanceLine();
+        if (m_input.keptPlan) {
+            CreateFromPlanButton();
+        }
     }
     return TRUE;
 }
@@ -108,6 +118,9 @@ bool CFuelPlanner::OnCommand(int id, int code, HWND /*control*/) {
             return true;
         case IDC_FP_IMPERIAL:
             ChangeUnit(WeightUnit::Lb);
+            return true;
+        case IDC_FP_FROM_PLAN:
+            OnFromPlan();
             return true;
         default:
             return false;
@@ -132,6 +145,7 @@ void CFuelPlanner::OnValidate() {
 
     m_plan = result.plan;
     m_shown = result;
+    m_shownPlanBlockKg = m_planBlockKg;
     ui::SetItemText(dialog, IDC_FP_TRIP, result.tripText);
     ui::SetItemText(dialog, IDC_FP_FOB, result.fobText);
     ShowTanks(result.innerText, result.outerText, result.centerText);
@@ -199,10 +213,47 @@ void CFuelPlanner::ShowBalanceLine() {
     if (!IsAircraft(m_input.aircraft)) {
         return;
     }
-    const balance::StatusLine line =
+    balance::StatusLine line =
         m_shown ? TakeOffLine(m_input.aircraft, *m_shown, m_balance, m_limits, m_unit)
                 : balance::LimitsStatus(m_limits, m_unit);
+    if (m_shown && m_shownPlanBlockKg) {
+        line.text += " \u00b7 " + BlockFuelText(*m_shownPlanBlockKg, m_shown->plan.fobKg, m_unit);
+    }
     m_balanceLine.Show(line.text, line.warning);
+}
+
+void CFuelPlanner::CreateFromPlanButton() {
+    RECT rect = kFromPlanButton;
+    MapDialogRect(GetHwnd(), &rect);
+    HWND button =
+        CreateWindowExW(0, L"Button", ui::Widen(msg::kFromFlightPlan).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, GetHwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FP_FROM_PLAN)),
+                        GetModuleHandleW(nullptr), nullptr);
+    if (button) {
+        SendMessageW(button, WM_SETFONT, SendMessageW(GetHwnd(), WM_GETFONT, 0, 0), FALSE);
+        // Tab order: after Validate.
+        SetWindowPos(button, Item(IDC_FP_VALIDATE), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CFuelPlanner::OnFromPlan() {
+    const std::optional<flightplan::Plan> plan =
+        flightplan::ChooseFlightPlan(GetHwnd(), m_input.aircraft, *m_input.keptPlan);
+    if (!plan) {
+        return;
+    }
+    ShowInput(GetHwnd(), FieldsFromPlan(*plan, m_unit, m_input.savedZfwKg, EmptyWeightKg()));
+    m_planBlockKg = plan->planRampKg;
+}
+
+int32_t CFuelPlanner::EmptyWeightKg() const {
+    // An aircraft file's empty weight is at most kMaxWeightLb: it fits.
+    return m_balance.emptyWeightKg
+               ? static_cast<int32_t>(std::floor(*m_balance.emptyWeightKg + 0.5))
+               : fuel::EmptyWeightKg(m_input.aircraft);
 }
 
 void CFuelPlanner::ShowError(const char* text) {

@@ -14,6 +14,7 @@
 #include "balance/weight_limits.h"
 #include "core/aircraft.h"
 #include "core/units.h"
+#include "flightplan/ofp.h"
 #include "fuel/fuel_computation.h"
 #include "fuel/fuel_fields.h"
 #include "platform/win32/colored_fields.h"
@@ -28,6 +29,9 @@ struct FuelPlannerInput {
     // The aircraft.cfg whose limits, payload, wing and tanks give the
     // weight-and-balance line (UTF-8); empty: the type's limits only.
     std::string aircraftFile = {};
+    // The run's flight plan, offered by "From flight plan..." and replaced
+    // by a plan read there; nullptr: no such button.
+    std::optional<flightplan::KeptPlan>* keptPlan = nullptr;
 };
 
 // Runs the Fuel Planner modally over owner.
@@ -56,6 +60,11 @@ class CFuelPlanner : public ui::CDialog {
     // is shown, then the plan's weights and CG.
     void CreateBalanceLine();
     void ShowBalanceLine();
+    // "From flight plan...", right of Validate in the row's free space.
+    void CreateFromPlanButton();
+    void OnFromPlan();
+    // This aircraft's empty weight, kg: the aircraft file's, else the type's.
+    int32_t EmptyWeightKg() const;
 
     const FuelPlannerInput m_input;
     WeightUnit m_unit = WeightUnit::Kg;
@@ -67,6 +76,10 @@ class CFuelPlanner : public ui::CDialog {
     balance::BalanceFile m_balance;
     balance::WeightLimits m_limits;
     ui::CStatusLine m_balanceLine;
+    // The block fuel of the plan last filled in, and of the one shown beside
+    // the last plan validated since.
+    std::optional<int32_t> m_planBlockKg;
+    std::optional<int32_t> m_shownPlanBlockKg;
     ui::CColoredFields m_coloredFields;
 };
 

@@ -58,6 +58,70 @@ constexpr const char kMandatoryFields[] = "All the mandatory fields must be fill
 constexpr const char kNotEnoughFuel[] = "This aircraft can not take enough fuel for this trip !!";
 constexpr const char kValuesTooLarge[] = "The values entered are too large.";
 
+// Flight plan: reading the OFP (a field's path below /OFP follows the field
+// messages, then their ending)
+constexpr const char kPlanTooLarge[] =
+    "This file is larger than 4 MB, far larger than any flight plan (OFP), so it was not read.";
+constexpr const char kPlanTooDeep[] =
+    "This file nests its elements more than 64 levels deep, which no flight plan (OFP) does, so it "
+    "was not read.";
+constexpr const char kPlanNotOfp[] =
+    "This is not a SimBrief flight plan (OFP): it is not XML whose root element is OFP. Save the "
+    "plan from SimBrief in the XML format, or fetch it by your user name.";
+constexpr const char kPlanServiceError[] = "SimBrief gave no flight plan. It answered:\n";
+constexpr const char kPlanServiceAdvice[] =
+    "\n\nCheck the user name or pilot ID, and that a flight plan was made for it.";
+constexpr const char kPlanHttpError[] =
+    "The flight-planning server answered with an error, so no flight plan was read. HTTP status: ";
+constexpr const char kPlanUnknownUnits[] =
+    "The flight plan gives its weights in a unit this program does not know (params/units must be "
+    "kgs or lbs): ";
+constexpr const char kPlanFieldMissing[] = "The flight plan gives no value for /OFP/";
+constexpr const char kPlanFieldNotNumber[] = "The flight plan's value is not a number: /OFP/";
+constexpr const char kPlanFieldNegative[] = "The flight plan's value is negative: /OFP/";
+constexpr const char kPlanFieldBeyond[] =
+    "The flight plan's value is beyond twice this aircraft's own limit: /OFP/";
+constexpr const char kPlanFieldEnding[] =
+    ".\n\nThe plan is damaged or was not made for this aircraft, so it was not used.";
+// Flight plan: getting it (the buttons' texts set at run time first)
+constexpr const char kUseKeptPlan[] = "Use the plan of ";  // "14:05, EGLL-LFPG"
+constexpr const char kFetchPlan[] = "Fetch";
+constexpr const char kFetchPlanAgain[] = "Fetch again";
+constexpr const char kFetchingPlan[] = "Fetching the plan from SimBrief... (Cancel stops)";
+constexpr const char kFromFlightPlan[] = "From flight plan...";
+constexpr const char kOpenPlanTitle[] = "Open a flight plan saved from SimBrief (XML)";
+constexpr const char kPlanFileTypes[] = "Flight plans (*.xml)";
+constexpr const char kPlanNoUser[] = "Please type your SimBrief user name or pilot ID first.";
+constexpr const char kPlanPilotIdDigits[] = "A SimBrief pilot ID is a number: digits only.";
+constexpr const char kPlanNoAnswer[] =
+    "SimBrief did not answer in time, so no flight plan was read. Check the Internet connection, "
+    "and try again. Seconds waited: ";
+constexpr const char kPlanFetchFailed[] =
+    "The flight plan could not be fetched: the server could not be reached or the connection "
+    "failed. Check the Internet connection (and the proxy settings), and try again. Windows "
+    "error: ";
+constexpr const char kPlanAnswerTooLarge[] =
+    "The server's answer is larger than 4 MB, far larger than any flight plan (OFP), so it was not "
+    "read.";
+constexpr const char kPlanNoWinHttp[] =
+    "Windows' HTTP service (winhttp.dll) could not be loaded, so the plan cannot be fetched. Open "
+    "a "
+    "saved plan (.xml) instead.";
+constexpr const char kPlanFileNotRead[] = "The flight plan file could not be read:\n";
+constexpr const char kPlanNameNotStored[] =
+    "Windows refused to store the user name in the registry (HKEY_CURRENT_USER\\Software\\Norvane"
+    "\\Corvel Config); the plan was read all the same.";
+// "This flight plan is for an A321, but the A320 is selected. ..."
+constexpr const char kPlanOtherTypeStart[] = "This flight plan is for the aircraft type ";
+constexpr const char kPlanOtherTypeMiddle[] = ", but the selected aircraft is the ";
+constexpr const char kPlanOtherTypeEnd[] =
+    ".\nIts weights and fuel figures may not suit this aircraft.\n\nUse this plan anyway?";
+// Flight plan into the load manager: notes beside the load it gives
+constexpr const char kPlanPassengersCapped[] =
+    "More passengers than seats: the seats are full, and the others' weight goes to the cargo.";
+constexpr const char kPlanNoCargo[] =
+    "The plan's payload is below its passengers at 75 kg each: no cargo.";
+
 // Configuration (the failures are followed by the file's path)
 constexpr const char kColdAndDark[] =
     "The aircraft will be Cold & Dark\nnext time you load it in FS.";

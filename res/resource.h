@@ -21,6 +21,7 @@
 #define IDD_CONFIGURATION 145
 #define IDD_RESTORE_ORIGINALS 146
 #define IDD_ABOUT 180
+#define IDD_FLIGHT_PLAN 200
 
 // Icon
 #define IDI_APP 135
@@ -124,6 +125,7 @@
 #define IDC_FP_FINAL_UNIT 1036
 #define IDC_FP_FOB_UNIT 1037
 #define IDC_FP_BALANCE_LINE 1038  // created at run time
+#define IDC_FP_FROM_PLAN 1210     // created at run time
 
 // Configuration (145)
 #define IDC_CFG_VOLUME 1003
@@ -167,3 +169,12 @@
 #define IDC_RO_PROMPT 1000
 #define IDC_RO_FILES 1001
 #define IDC_RO_RESTORE 1002
+
+// Flight plan (200), used by the load manager and the Fuel Planner; Cancel is IDCANCEL
+#define IDC_PLAN_USE_KEPT 1200
+#define IDC_PLAN_BY_NAME 1201
+#define IDC_PLAN_BY_ID 1202
+#define IDC_PLAN_USER 1203
+#define IDC_PLAN_FETCH 1204
+#define IDC_PLAN_STATUS 1205
+#define IDC_PLAN_OPEN 1206

@@ -15,7 +15,7 @@ TEST(ResourceIds, DefinedOnceNumberedOnceAndUsed) {
     std::set<std::string> words;
     const std::regex word(R"(\w+)");
     for (const char* dir :
-         {"app", "core", "payload", "fuel", "options", "keys", "platform", "res"}) {
+         {"app", "core", "flightplan", "payload", "fuel", "options", "keys", "platform", "res"}) {
         for (const auto& entry :
              fs::recursive_directory_iterator(fs::path(CORVEL_SOURCE_DIR) / dir)) {
             const std::string ext = entry.path().extension().string();

@@ -129,6 +129,17 @@ shot() {
     echo "screenshots: $out/$2.png"
 }
 
+# The flight plan comes from the tests' local stand-in for the service.
+python3 tests/win32/flight_plan_server.py "$work/plan-port" &
+plan_server=$!
+trap 'kill "$plan_server" 2>/dev/null' EXIT
+for _ in $(seq 100); do
+    [ -s "$work/plan-port" ] && break
+    sleep 0.1
+done
+export CORVEL_FLIGHT_PLAN_URL=http://127.0.0.1:$(cat "$work/plan-port")/ok
+rm -f "$work/plan-port"
+
 (cd "$sim/Norvane/Corvel" && wine CorvelConfig.exe) &
 program_pid=$!
 
@@ -201,6 +212,18 @@ type_text 2100
 click "$planner" 133 198 73 14 # Validate
 sleep 0.5
 shot "$planner" fuel-planner-above-mtow
+# From the flight plan: fetched by user name, then validated.
+click "$planner" 259 198 73 14 # From flight plan...
+plan=$(wait_window "Flight Plan")
+shot "$plan" flight-plan
+click "$plan" 15 56 150 14
+keys "$plan" Home shift+End
+type_text pilot
+click "$plan" 173 56 72 14 # Fetch
+wait_closed "Flight Plan"
+click "$planner" 133 198 73 14 # Validate
+sleep 0.5
+shot "$planner" fuel-planner-from-plan
 keys "$planner" Escape
 wait_closed "Fuel Planner"
 

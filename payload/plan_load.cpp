@@ -1,0 +1,24 @@
+#include "payload/plan_load.h"
+
+#include <algorithm>
+
+#include "core/units.h"
+
+namespace payload {
+
+LoadFromPlan LoadFromFlightPlan(const flightplan::Plan& plan, int32_t seats,
+                                int32_t emptyWeightKg) {
+    LoadFromPlan load;
+    load.passengers = std::clamp(plan.passengers, 0, std::max(seats, 0));
+    load.passengersCapped = load.passengers < plan.passengers;
+    // Passengers who find no seat still weigh: their share stays in the cargo.
+    const int64_t cargoKg = int64_t{plan.payloadKg} - int64_t{load.passengers} * kPassengerKg;
+    load.noCargo = cargoKg < 0;
+    load.cargoKg = static_cast<int32_t>(std::max<int64_t>(cargoKg, 0));
+    load.zfwKg = int64_t{emptyWeightKg} + int64_t{load.passengers} * kPassengerKg + load.cargoKg;
+    load.planZfwKg = plan.estZfwKg;
+    load.zfwDifferenceKg = load.zfwKg - plan.estZfwKg;
+    return load;
+}
+
+}  // namespace payload

@@ -21,6 +21,7 @@
 #define IDD_CONFIGURATION 145
 #define IDD_RESTORE_ORIGINALS 146
 #define IDD_ABOUT 180
+#define IDD_SET_LOAD 190
 
 // Icon
 #define IDI_APP 135
@@ -98,6 +99,32 @@
 #define IDC_LM_AFT_BAR 1034
 #define IDC_LM_AIRCRAFT_WEIGHT 1035
 #define IDC_LM_BALANCE_LINE 1036  // created at run time
+#define IDC_LM_SET_LOAD 1100      // created at run time
+
+// Set Load (190); Apply is IDOK
+#define IDC_SL_PASSENGERS_LABEL 1101
+#define IDC_SL_PASSENGERS 1102
+#define IDC_SL_SEATS 1103
+#define IDC_SL_BY_CARGO 1104
+#define IDC_SL_CARGO 1105
+#define IDC_SL_CARGO_UNIT 1106
+#define IDC_SL_BY_ZFW 1107
+#define IDC_SL_ZFW 1108
+#define IDC_SL_ZFW_UNIT 1109
+#define IDC_SL_PROPORTIONAL 1110
+#define IDC_SL_AIM_CG 1111
+#define IDC_SL_TARGET 1112
+#define IDC_SL_NO_CG 1113
+#define IDC_SL_CHART 1114
+#define IDC_SL_OUT_PASSENGERS 1115
+#define IDC_SL_OUT_FORWARD 1116
+#define IDC_SL_OUT_AFT 1117
+#define IDC_SL_OUT_CARGO 1118
+#define IDC_SL_OUT_ASKED 1119
+#define IDC_SL_OUT_DIFFERENCE 1120
+#define IDC_SL_OUT_ZFW 1121
+#define IDC_SL_OUT_CG 1122
+#define IDC_SL_MESSAGE 1123
 
 // Fuel Planner (142); Close is IDCANCEL
 #define IDC_FP_DISTANCE 1009

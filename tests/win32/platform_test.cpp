@@ -148,7 +148,7 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     for (int id :
          {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
           IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER, IDD_FUEL_PLANNER,
-          IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION, IDD_ABOUT}) {
+          IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION, IDD_ABOUT, IDD_SET_LOAD}) {
         ui::CDialog dialog(id);
         const HWND window = dialog.Create();
         RECT base{0, 0, 4, 8}, client;

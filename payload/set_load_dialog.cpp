@@ -112,7 +112,7 @@ BOOL CSetLoad::OnInitDialog() {
     ui::CenterOnOwner(dialog);
     const bool guests = SeatingOf(aircraft) == Seating::GuestsOnly;
     if (guests) {
-        ui::SetItemText(dialog, IDC_SL_PASSENGERS_LABEL, "&Guests (crew kept)");
+        ui::SetItemText(dialog, IDC_SL_PASSENGERS_LABEL, "&Guests");
     }
     ui::SetItemText(
         dialog, IDC_SL_SEATS,
@@ -290,7 +290,9 @@ void CSetLoad::DrawChart(const DRAWITEMSTRUCT& item) const {
     HDC dc = item.hDC;
     const RECT box = item.rcItem;
     const int saved = SaveDC(dc);
-    const int scale = std::max(1, static_cast<int>(ui::WindowDpi(GetHwnd())) / 96);
+    // Line widths and points grow with the screen's scale, as the text does.
+    const int dpi = static_cast<int>(ui::WindowDpi(GetHwnd()));
+    const int scale = std::max(1, MulDiv(1, dpi, 96));
     SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(GetHwnd(), WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     FillBox(dc, box, RGB(255, 255, 255));
@@ -375,7 +377,7 @@ void CSetLoad::DrawChart(const DRAWITEMSTRUCT& item) const {
               plot.top + pad / 2 + 2 * line},
              DT_LEFT | DT_TOP, kTarget);
     }
-    const int radius = 3 * scale;
+    const int radius = MulDiv(3, dpi, 96);
     const auto point = [&](const ChartPoint& at, COLORREF colour, const char* label) {
         const int px = x(held(at.x));
         const int py = y(held(at.y));

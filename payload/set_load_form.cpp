@@ -168,7 +168,7 @@ std::optional<double> CgOfLoad(const LoadState& load, const balance::BalanceFile
     return balance::ZeroFuelCg(LoadedFile(load, file, aircraft)).percentMac;
 }
 
-void ShowPlan(SetLoadAnswer& answer, const LoadPlan& plan, int64_t askedCargoKg,
+void ShowPlan(SetLoadAnswer& answer, const LoadPlan& plan, int64_t askedCargoKg, int64_t askedZfwKg,
               const AircraftSpec& aircraft, const balance::BalanceFile& file, WeightUnit unit) {
     const LoadState& load = plan.load;
     const bool guests = SeatingOf(aircraft) == Seating::GuestsOnly;
@@ -192,7 +192,8 @@ void ShowPlan(SetLoadAnswer& answer, const LoadPlan& plan, int64_t askedCargoKg,
                        ? CgText(*answer.cgPercentMac)
                        : "not available (" + WhyNoCgTarget(load, aircraft, file) + ")";
     if (plan.aboveMzfw) {
-        answer.warning = Weight(std::max<int64_t>(plan.zfwKg - aircraft.mzfwKg, 0), unit) +
+        // The asked ZFW may lie above MZFW where the nearest load does not.
+        answer.warning = Weight(std::max(plan.zfwKg, askedZfwKg) - aircraft.mzfwKg, unit) +
                          msg::kSetLoadAboveMzfw;
     }
 }
@@ -317,9 +318,10 @@ SetLoadAnswer AnswerForm(const SetLoadTexts& texts, WeightUnit unit, const LoadS
     }
     const SetLoadResult result = target ? SetLoadForCg(request, *target, current, aircraft, file)
                                         : SetLoad(request, current, aircraft);
-    const int64_t askedCargo = texts.given == GivenWeight::Cargo
-                                   ? request.weightKg
-                                   : request.weightKg - LoadedKg(request, current, aircraft);
+    const int64_t loadedKg = LoadedKg(request, current, aircraft);
+    const int64_t askedCargo =
+        texts.given == GivenWeight::Cargo ? request.weightKg : request.weightKg - loadedKg;
+    const int64_t askedZfw = askedCargo + loadedKg;
     if (result.error == SetLoadError::CgOutOfReach && result.nearestCg) {
         answer.nearestCg = result.nearestCg;
         // The exact nearest value: its rounded text can lie just outside the reach.
@@ -327,7 +329,7 @@ SetLoadAnswer AnswerForm(const SetLoadTexts& texts, WeightUnit unit, const LoadS
             SetLoadForCg(request, *result.nearestCg, current, aircraft, file);
         answer.nearestPlan = nearest.plan;
         if (nearest.plan) {
-            ShowPlan(answer, *nearest.plan, askedCargo, aircraft, file, unit);
+            ShowPlan(answer, *nearest.plan, askedCargo, askedZfw, aircraft, file, unit);
         }
         answer.warning.clear();
         return refuse(SetLoadField::Target, "A ZFW CG of " + CgText(*target) +
@@ -343,7 +345,7 @@ SetLoadAnswer AnswerForm(const SetLoadTexts& texts, WeightUnit unit, const LoadS
         return refuse(field, std::move(text));
     }
     answer.plan = result.plan;
-    ShowPlan(answer, *result.plan, askedCargo, aircraft, file, unit);
+    ShowPlan(answer, *result.plan, askedCargo, askedZfw, aircraft, file, unit);
     return answer;
 }
 

@@ -409,11 +409,26 @@ void CSetLoad::DrawChart(const DRAWITEMSTRUCT& item) const {
         point(*chart.zfw, kZfwPoint, "ZFW");
     }
     if (!chart.noCg.empty()) {
-        RECT note{plot.left + pad, plot.top, plot.right - pad, plot.bottom};
-        SetTextColor(dc, kAxisText);
+        // Without a CG the ZFW is a weight only: a line across the plot.
+        if (chart.zfwWeight) {
+            const int py = y(held(*chart.zfwWeight));
+            CPen pen(dc, PS_DASH, 1, kZfwPoint);
+            Line(dc, plot.left, py, plot.right, py);
+            Text(dc, "ZFW", {plot.left + pad, py - line, plot.right, py}, DT_LEFT | DT_BOTTOM,
+                 kAxisText);
+        }
+        // The reason, wrapped, in the middle of the plot.
         const std::wstring text = ui::Widen(chart.noCg);
+        RECT note{plot.left + pad, 0, plot.right - pad, 0};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &note,
-                  DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_NOPREFIX);
+                  DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        const int height = note.bottom;
+        note = {plot.left + pad, (plot.top + plot.bottom - height) / 2, plot.right - pad,
+                (plot.top + plot.bottom + height) / 2};
+        FillBox(dc, note, RGB(255, 255, 255));
+        SetTextColor(dc, kAxisText);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &note,
+                  DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     }
     RestoreDC(dc, saved);
 }

@@ -408,8 +408,11 @@ SetLoadChart ChartOf(const SetLoadAnswer& answer, const SetLoadTexts& texts,
     if (emptyCg) {
         chart.empty = ChartPoint{Along(cgs, *emptyCg), Along(weights, emptyKg * factor)};
     }
+    if (plan) {
+        chart.zfwWeight = Along(weights, plan->zfwKg * factor);
+    }
     if (planCg) {
-        chart.zfw = ChartPoint{Along(cgs, *planCg), Along(weights, plan->zfwKg * factor)};
+        chart.zfw = ChartPoint{Along(cgs, *planCg), *chart.zfwWeight};
     }
     if (target) {
         chart.target = Along(cgs, *target);

@@ -99,8 +99,9 @@ struct SetLoadChart {
     double mzfw = 0;  // fraction up the weight axis
     std::optional<ChartPoint> empty;
     std::optional<ChartPoint> zfw;
-    std::optional<double> target;  // fraction along the CG axis
-    std::string noCg;              // why no point can be placed
+    std::optional<double> zfwWeight;  // fraction up the weight axis, with or without a CG
+    std::optional<double> target;     // fraction along the CG axis
+    std::string noCg;                 // why no point can be placed
 };
 
 // The chart for the current answer (plan or nearest plan; none: only the

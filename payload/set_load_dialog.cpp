@@ -202,8 +202,10 @@ void CSetLoad::Answer() {
             ui::SetItemText(dialog, field.id, text);
         }
     }
-    ui::SetItemText(dialog, IDC_SL_MESSAGE,
-                    m_answer.error.empty() ? m_answer.warning : m_answer.error);
+    const std::string& message = m_answer.error.empty() ? m_answer.warning : m_answer.error;
+    if (ui::GetItemText(dialog, IDC_SL_MESSAGE) != message) {
+        ui::SetItemText(dialog, IDC_SL_MESSAGE, message);
+    }
     m_chart =
         ChartOf(m_answer, texts, m_input.current, m_input.aircraft, m_input.file, m_input.unit);
     InvalidateRect(Item(IDC_SL_CHART), nullptr, FALSE);
@@ -349,9 +351,8 @@ void CSetLoad::DrawChart(const DRAWITEMSTRUCT& item) const {
     Text(dc, chart.weightAxis,
          {box.left + pad, box.bottom - line - pad / 2, plot.left, box.bottom - pad / 2},
          DT_LEFT | DT_TOP, kAxisText);
-    Text(dc, chart.usualLimits ? "CG: usual 15-40 %" : "CG limits of the aircraft file",
-         {plot.left, box.top + pad / 2, plot.right, plot.top}, DT_CENTER | DT_TOP,
-         chart.usualLimits ? kUsualLimit : kLimit);
+    Text(dc, chart.limitsCaption, {plot.left, box.top + pad / 2, plot.right, plot.top},
+         DT_CENTER | DT_TOP, chart.usualLimits ? kUsualLimit : kLimit);
 
     IntersectClipRect(dc, plot.left, plot.top, plot.right + 1, plot.bottom + 1);
     {

@@ -378,6 +378,10 @@ SetLoadChart ChartOf(const SetLoadAnswer& answer, const SetLoadTexts& texts,
     // The CGs: the limits, the empty aircraft, the plan and the target.
     const balance::CgRange limits = file.cgLimits.value_or(balance::kUsualCgRange);
     chart.usualLimits = !file.cgLimits;
+    chart.limitsCaption = chart.usualLimits
+                              ? "CG: usual " + std::to_string(std::lround(limits.forwardPercent)) +
+                                    "-" + std::to_string(std::lround(limits.aftPercent)) + " %"
+                              : "CG limits of the aircraft file";
     double lowCg = std::min(limits.forwardPercent, limits.aftPercent);
     double highCg = std::max(limits.forwardPercent, limits.aftPercent);
     std::optional<double> emptyCg;

@@ -96,7 +96,8 @@ struct SetLoadChart {
     double forwardLimit = 0;
     double aftLimit = 0;
     bool usualLimits = false;
-    double mzfw = 0;  // fraction up the weight axis
+    std::string limitsCaption;  // "CG: usual 15-40 %" or the file's
+    double mzfw = 0;            // fraction up the weight axis
     std::optional<ChartPoint> empty;
     std::optional<ChartPoint> zfw;
     std::optional<double> zfwWeight;  // fraction up the weight axis, with or without a CG

@@ -92,7 +92,7 @@ TEST(SetLoadFormTest, ChartScalesWorkedOutByHand) {
     EXPECT_NEAR(chart.zfw->x, (zfwCg - 10) / 35, 1e-9);
     EXPECT_NEAR(chart.zfw->y, 6622.0 / 20000, 1e-9);
     EXPECT_NEAR(chart.mzfw, 17500.0 / 20000, 1e-9);
-    EXPECT_TRUE(chart.usualLimits);
+    EXPECT_EQ(chart.limitsCaption, "CG: usual 15-40 %");
     EXPECT_NEAR(chart.aftLimit - chart.forwardLimit, 25.0 / 35, 1e-9);
 }
 

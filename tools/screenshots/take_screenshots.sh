@@ -129,7 +129,8 @@ shot() {
     echo "screenshots: $out/$2.png"
 }
 
-(cd "$sim/Norvane/Corvel" && wine CorvelConfig.exe) &
+# Through wine-run, which picks the loader this machine can run.
+(cd "$sim/Norvane/Corvel" && "$repo/scripts/wine-run" CorvelConfig.exe) &
 program_pid=$!
 
 menu=$(wait_window "FSX Corvel Config")

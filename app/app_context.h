@@ -13,6 +13,7 @@
 #include "flightplan/ofp.h"
 #include "keys/command_catalogue.h"
 #include "options/option_texts.h"
+#include "payload/set_load_form.h"
 
 struct AppContext {
     // UTF-8 paths, set by LocateFiles when the main menu opens and whenever
@@ -24,6 +25,8 @@ struct AppContext {
     // Zero-fuel weight of the payload last saved in this run, per aircraft
     // (A318 first); 0 when none was saved.
     int32_t savedZfwKg[kAircraftCount] = {};
+    // The numbers last applied in each type's Set Load.
+    std::optional<payload::SetLoadMemory> setLoad[kAircraftCount];
     // The key bindings: the defaults, merged with the file at each opening
     // of Key Assignments and changed by each captured key.
     keys::CommandCatalogue commands = keys::kDefaultCommands;

@@ -119,8 +119,9 @@ void CMainMenuDlg::OnLoadManager() {
     if (!IsAircraftInstalled(aircraft)) {
         return;
     }
-    if (std::optional<int32_t> zfwKg =
-            payload::RunLoadManager(GetHwnd(), {aircraft, m_context.simFolder})) {
+    if (std::optional<int32_t> zfwKg = payload::RunLoadManager(
+            GetHwnd(),
+            {aircraft, m_context.simFolder, &m_context.setLoad[AircraftIndex(aircraft)]})) {
         m_context.savedZfwKg[AircraftIndex(aircraft)] = *zfwKg;
         ui::ShowMessage(GetHwnd(), msg::kPayloadSaved, msg::kCaptionWarning, MB_ICONINFORMATION);
     }

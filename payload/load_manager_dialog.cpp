@@ -9,6 +9,7 @@
 
 #include "core/save_failure.h"
 #include "payload/payload_balance.h"
+#include "payload/set_load_dialog.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
@@ -82,6 +83,11 @@ constexpr int kBalanceLineWidth = 181;
 constexpr int kBalanceLineAboveButtons = 27;
 constexpr int kBalanceLineGap = 2;
 
+// "Set load...", dialog units: OK's size, as far left of OK as Cancel lies right of it. Every
+// template leaves the row free from the Total Weight box (x 197) to OK (x 295).
+constexpr int kSetLoadWidth = 50;
+constexpr int kSetLoadGap = 8;
+
 int ToInt(uint32_t value) {
     return static_cast<int>(std::min<uint32_t>(value, INT_MAX));
 }
@@ -142,7 +148,8 @@ CLoadManager::CLoadManager(HWND owner, const LoadManagerInput& input)
       m_aircraft(Aircraft(input.aircraft)),
       m_files(AircraftFilePaths(input.aircraft, input.simFolder)),
       m_installed(FindInstalledVariants(m_files)),
-      m_balanceLine(colors::kWarningText) {}
+      m_balanceLine(colors::kWarningText),
+      m_pSetLoadMemory(input.setLoadMemory ? input.setLoadMemory : &m_ownSetLoadMemory) {}
 
 CLoadManager::~CLoadManager() {
     // The window goes before the font and the field brushes it uses.
@@ -171,6 +178,7 @@ BOOL CLoadManager::OnInitDialog() {
     m_balance = std::move(opening.balance);
     m_limits = opening.limits;
     CreateBalanceLine();
+    CreateSetLoadButton();
     ShowThumbs(GetHwnd(), m_load);
     m_bControlsReady = true;
     ShowLoad();
@@ -245,7 +253,41 @@ void CLoadManager::CreateBalanceLine() {
     m_balanceLine.Create(GetHwnd(), IDC_LM_BALANCE_LINE, line);
 }
 
+void CLoadManager::CreateSetLoadButton() {
+    RECT ok{};
+    GetWindowRect(Item(IDOK), &ok);
+    MapWindowPoints(nullptr, GetHwnd(), reinterpret_cast<POINT*>(&ok), 2);
+    RECT units{kSetLoadGap, 0, kSetLoadGap + kSetLoadWidth, 0};
+    MapDialogRect(GetHwnd(), &units);
+    HWND button =
+        CreateWindowExW(0, L"Button", ui::Widen(msg::kSetLoadButton).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, ok.left - units.right,
+                        ok.top, units.right - units.left, ok.bottom - ok.top, GetHwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LM_SET_LOAD)),
+                        GetModuleHandleW(nullptr), nullptr);
+    if (!button) {
+        return;
+    }
+    SendMessageW(button, WM_SETFONT, SendMessageW(GetHwnd(), WM_GETFONT, 0, 0), FALSE);
+    // Last in the tab order, which comes round to OK, the template's first control.
+    SetWindowPos(button, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CLoadManager::OnSetLoad() {
+    FollowSliders();
+    const std::optional<LoadState> load =
+        RunSetLoad(GetHwnd(), {m_aircraft, m_load, m_unit, m_balance, *m_pSetLoadMemory});
+    if (load) {
+        ShowThumbs(GetHwnd(), *load);
+        FollowSliders();
+    }
+}
+
 bool CLoadManager::OnCommand(int id, int code, HWND /*control*/) {
+    if (id == IDC_LM_SET_LOAD && code == BN_CLICKED) {
+        OnSetLoad();
+        return true;
+    }
     if (code != BN_CLICKED || (id != IDC_LM_METRIC && id != IDC_LM_IMPERIAL)) {
         return false;
     }

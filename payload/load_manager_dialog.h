@@ -18,6 +18,7 @@
 #include "payload/aircraft_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
+#include "payload/set_load_form.h"
 #include "platform/win32/colored_fields.h"
 #include "platform/win32/dialog.h"
 #include "platform/win32/status_line.h"
@@ -27,6 +28,8 @@ namespace payload {
 struct LoadManagerInput {
     AircraftType aircraft = AircraftType::None;  // A318 to ACJ
     std::string simFolder;                       // UTF-8
+    // The type's Set Load numbers for the run; none: kept by the dialog alone.
+    std::optional<SetLoadMemory>* setLoadMemory = nullptr;
 };
 
 // Runs the aircraft's load manager modally over owner; after OK writes the
@@ -71,6 +74,10 @@ class CLoadManager : public ui::CDialog {
     // The weight-and-balance line, in the free band above OK and Cancel,
     // below the Weight Unit box.
     void CreateBalanceLine();
+    // "Set load...", left of OK in its row, before it in the tab order.
+    void CreateSetLoadButton();
+    // Runs Set Load; an applied load goes onto the thumbs as a hand would put it.
+    void OnSetLoad();
 
     ui::CColoredFields m_coloredFields;
     HFONT m_pZfwFont = nullptr;
@@ -87,6 +94,8 @@ class CLoadManager : public ui::CDialog {
     balance::WeightLimits m_limits;
     ui::CStatusLine m_balanceLine;
     bool m_bControlsReady = false;
+    std::optional<SetLoadMemory> m_ownSetLoadMemory;
+    std::optional<SetLoadMemory>* m_pSetLoadMemory;
 };
 
 }  // namespace detail

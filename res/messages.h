@@ -8,6 +8,7 @@ constexpr const char kCaptionError[] = "ERROR";
 constexpr const char kCaptionErrorKeys[] = "Error";  // the key capture dialog's own
 constexpr const char kCaptionWarning[] = "WARNING";
 constexpr const char kCaptionStatus[] = "Status";
+constexpr const char kCaptionSetLoad[] = "Set Load";
 
 // Start-up: the program computes with SSE2 so that its figures are exact on every machine
 constexpr const char kNeedsSse2[] =
@@ -52,6 +53,25 @@ constexpr const char kFolderPickerFailed[] = "The folder picker could not be ope
 // Load Manager (followed by the file's path)
 constexpr const char kPayloadNotSaved[] =
     "The new payload could not be saved in the aircraft file (aircraft.cfg):\n";
+
+// Set Load: the load manager's button; what it refuses (each followed by what the aircraft allows),
+// what it warns of, and the question when a CG target is out of reach
+constexpr const char kSetLoadButton[] = "Set load...";
+constexpr const char kSetLoadNotAWholeNumber[] = ": type a whole number, in digits only.";
+constexpr const char kSetLoadNotACg[] = "ZFW CG: type a number of % MAC, such as 30 or 30.5.";
+constexpr const char kSetLoadNegative[] = ": a number of 0 or more, please.";
+constexpr const char kSetLoadTooManyPassengers[] = "More passengers than seats: at most ";
+constexpr const char kSetLoadCargoBeyondHolds[] = "More cargo than both holds take: at most ";
+constexpr const char kSetLoadZfwBelowLoad[] =
+    "A zero fuel weight below the empty aircraft and its passengers: at least ";
+constexpr const char kSetLoadZfwBeyondReach[] =
+    "A zero fuel weight beyond what the seats and holds carry: at most ";
+constexpr const char kSetLoadCgOutOfReach[] = " is out of reach of these loads; the nearest is ";
+constexpr const char kSetLoadAcceptNearest[] = "\n\nSet the load for the nearest CG instead?";
+constexpr const char kSetLoadNoCg[] = "No CG target: ";
+constexpr const char kSetLoadAboveMzfw[] =
+    " above the MZFW: accepted, but over the aircraft's limit.";
+constexpr const char kSetLoadFixFirst[] = "Please correct this first:\n\n";
 
 // Fuel Planner
 constexpr const char kMandatoryFields[] = "All the mandatory fields must be filled.";

@@ -4,6 +4,7 @@
 
 #include "fuel/fuel_planner_dialog.h"
 #include "payload/load_manager_dialog.h"
+#include "payload/set_load_dialog.h"
 #include "payload/station_values.h"
 #include "platform/profile.h"
 #include "tests/win32/support/ui_driver.h"
@@ -215,9 +216,10 @@ INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-// The line inside the client area, overlapping no control; every other control, "id left,top
-// right,bottom" in tab order (a picture that takes its bitmap's size keeps only its place), where
-// the dialog manager alone puts it (the template made into a dialog with no code of ours).
+// The line inside the client area, overlapping no control (those made at run time included); every
+// other control, "id left,top right,bottom" in tab order (a picture that takes its bitmap's size
+// keeps only its place), where the dialog manager alone puts it (the template made into a dialog
+// with no code of ours).
 void ExpectLineInFreeSpace(HWND dialog, int templateId, int lineId) {
     HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
                                     nullptr, PlainDialogProc, 0);
@@ -232,6 +234,9 @@ void ExpectLineInFreeSpace(HWND dialog, int templateId, int lineId) {
                 continue;
             }
             EXPECT_FALSE(IntersectRect(&overlap, &line, &rect)) << "overlaps " << GetDlgCtrlID(c);
+            if (GetDlgCtrlID(c) == IDC_LM_BALANCE_LINE || GetDlgCtrlID(c) == IDC_LM_SET_LOAD) {
+                continue;  // the other control made at run time
+            }
             const LONG style = GetWindowLongW(c, GWL_STYLE);
             std::ostringstream& layout = layouts[window == plain];
             layout << GetDlgCtrlID(c) << " " << rect.left << "," << rect.top;
@@ -290,6 +295,164 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
             ExpectLineInFreeSpace(dialog, IDD_FUEL_PLANNER, lineId);
         }
     }
+}
+
+// Left of OK in its row at OK's height, the same place in all five, 50 dialog units wide; before
+// OK in the tab order; in free space.
+TEST(Dpi, SetLoadButtonLiesLeftOfOkInEveryLoadManager) {
+    const std::string demo = SimFolder("-");
+    std::optional<RECT> first;
+    for (const AircraftSpec& aircraft : kAircraft) {
+        payload::detail::CLoadManager manager(nullptr, {aircraft.type, demo});
+        const HWND dialog = manager.Create();
+        ASSERT_NE(dialog, nullptr);
+        const HWND button = GetDlgItem(dialog, IDC_LM_SET_LOAD);
+        ASSERT_TRUE(button) << aircraft.name;
+        EXPECT_EQ(ui::GetText(button), "Set load...");
+        EXPECT_EQ(GetNextDlgTabItem(dialog, button, FALSE), GetDlgItem(dialog, IDOK));
+        ExpectLineInFreeSpace(dialog, aircraft.loadManagerTemplate, IDC_LM_SET_LOAD);
+        const RECT ok = testui::ChildRect(dialog, GetDlgItem(dialog, IDOK));
+        const RECT rect = testui::ChildRect(dialog, button);
+        RECT width{0, 0, 50, 0};
+        MapDialogRect(dialog, &width);
+        first = first.value_or(rect);
+        EXPECT_EQ(std::vector<LONG>({rect.top, rect.bottom, rect.right - rect.left, rect.left}),
+                  std::vector<LONG>({ok.top, ok.bottom, width.right, first->left}))
+            << aircraft.name;
+    }
+}
+
+// Runs the A320's load manager on the file given, answering it (and the Set Load it opens) with
+// onDialog; returns the file as saved.
+std::string SavedAfter(const std::string& cfg, std::optional<payload::SetLoadMemory>& memory,
+                       const std::function<void(HWND)>& onDialog) {
+    fs::remove_all(ui::Widen(kFolder));
+    testui::Put(PathOf("A320"), cfg);
+    HWND owner = testui::MakeOwner();
+    EXPECT_TRUE(testui::AnswerMessageBoxes(
+                    [&] {
+                        payload::RunLoadManager(owner, {AircraftType::A320, kFolder, &memory});
+                    },
+                    onDialog)
+                    .empty());
+    DestroyWindow(owner);
+    return testui::Bytes(PathOf("A320"));
+}
+
+// 75 passengers and 1 000 kg over the A320 seat 6 + 69 with holds at 12 % and 13 % (the worked
+// rows of the model): the same file as those thumbs moved by hand, the same fields on the way.
+// Cancel changes nothing; the numbers come back at the next opening.
+TEST(SetLoad, AppliedLoadSavesAsTheSameThumbsMovedByHand) {
+    const std::string cfg = Cfg("93500", {"0", "0", "0", "0"});
+    std::optional<payload::SetLoadMemory> memory;
+    std::string byHandFields, appliedFields, reopened;
+    const std::string byHand = SavedAfter(cfg, memory, [&](HWND manager) {
+        for (auto [id, position] :
+             {std::pair{IDC_LM_FIRST_SLIDER, 6}, std::pair{IDC_LM_SECOND_SLIDER, 69},
+              std::pair{IDC_LM_FORWARD_SLIDER, 12}, std::pair{IDC_LM_AFT_SLIDER, 13}}) {
+            SendDlgItemMessageW(manager, id, TBM_SETPOS, TRUE, position);
+            UpdateWindow(GetDlgItem(manager, id));
+        }
+        byHandFields = Shown(manager) + ui::GetItemText(manager, IDC_LM_BALANCE_LINE);
+        testui::Click(manager, IDOK);
+    });
+    int openings = 0;
+    const std::string applied = SavedAfter(cfg, memory, [&](HWND window) {
+        if (ui::GetText(window) != "A320 Set Load") {
+            const std::string before = Shown(window);
+            testui::Click(window, IDC_LM_SET_LOAD);  // cancelled
+            EXPECT_EQ(Shown(window), before);
+            testui::Click(window, IDC_LM_SET_LOAD);
+            appliedFields = Shown(window) + ui::GetItemText(window, IDC_LM_BALANCE_LINE);
+            testui::Click(window, IDOK);
+        } else if (++openings == 1) {
+            ui::SetItemText(window, IDC_SL_PASSENGERS, "150");
+            testui::Click(window, IDCANCEL);
+        } else {
+            ui::SetItemText(window, IDC_SL_PASSENGERS, "75");
+            testui::Click(window, IDC_SL_BY_CARGO);
+            ui::SetItemText(window, IDC_SL_CARGO, "1000");
+            testui::Click(window, IDOK);
+        }
+    });
+    EXPECT_EQ(applied, byHand);
+    EXPECT_EQ(appliedFields, byHandFields);
+    SavedAfter(cfg, memory, [&](HWND window) {
+        if (ui::GetText(window) == "A320 Set Load") {
+            reopened = testui::Texts(window, std::vector<int>{IDC_SL_PASSENGERS, IDC_SL_CARGO});
+        } else {
+            testui::Click(window, IDC_LM_SET_LOAD);
+        }
+        testui::Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(reopened, "75|1000|");
+}
+
+// The chart's ZFW point (its colour's pixels, drawn into a bitmap): where it is, and how many.
+std::pair<POINT, int> ZfwPoint(HWND setLoad) {
+    HWND chart = GetDlgItem(setLoad, IDC_SL_CHART);
+    RECT box{};
+    GetClientRect(chart, &box);
+    HDC screen = GetDC(chart);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, box.right, box.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(chart, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    POINT sum{0, 0};
+    int count = 0;
+    for (int y = 0; y < box.bottom; ++y) {
+        for (int x = 0; x < box.right; ++x) {
+            if (GetPixel(dc, x, y) == RGB(0, 0, 150)) {
+                sum.x += x;
+                sum.y += y;
+                ++count;
+            }
+        }
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(chart, screen);
+    return {count ? POINT{sum.x / count, sum.y / count} : POINT{-1, -1}, count};
+}
+
+// Filled from outside, answered at once; the ZFW point moves up with the load; bad input refused
+// in the dialog; an unreachable target applied at the nearest CG once the pilot accepts.
+TEST(SetLoad, AnswersAsFilledDrawsTheZfwPointAndRefusesInTheDialog) {
+    const balance::BalanceFile file =
+        balance::ReadBalanceFile(AircraftFilePaths(AircraftType::A320, SimFolder("-")).base);
+    std::optional<payload::SetLoadMemory> memory;
+    payload::detail::CSetLoad setLoad(
+        nullptr, {Aircraft(AircraftType::A320), {42000, 0, 0, 0, 0}, WeightUnit::Kg, file, memory});
+    const HWND dialog = setLoad.Create();
+    ASSERT_NE(dialog, nullptr);
+    setLoad.FillPassengersAndCargo(75, 1000);
+    EXPECT_EQ(testui::Texts(dialog, std::vector<int>{IDC_SL_OUT_PASSENGERS, IDC_SL_OUT_FORWARD,
+                                                     IDC_SL_OUT_AFT, IDC_SL_MESSAGE}),
+              "6 Business \u00b7 69 Economy|12 % \u00b7 408 kg|13 % \u00b7 589 kg||");
+    const auto light = ZfwPoint(dialog);
+    setLoad.FillPassengersAndCargo(150, 7938);
+    const auto heavy = ZfwPoint(dialog);
+    EXPECT_GT(light.second, 20);
+    EXPECT_EQ(heavy.second, light.second);
+    EXPECT_LT(heavy.first.y, light.first.y - 10);
+
+    ui::SetItemText(dialog, IDC_SL_PASSENGERS, "seventy");
+    const std::string refusal = "Passengers: type a whole number, in digits only.";
+    EXPECT_EQ(ui::GetItemText(dialog, IDC_SL_MESSAGE), refusal);
+    EXPECT_EQ(testui::AnswerMessageBoxes([&] { testui::Click(dialog, IDOK); }),
+              (testui::Boxes{{"ERROR", "Please correct this first:\n\n" + refusal,
+                              MB_ICONEXCLAMATION, dialog}}));
+    EXPECT_FALSE(setLoad.IsEnded() || memory);
+
+    ui::SetItemText(dialog, IDC_SL_PASSENGERS, "75");
+    testui::Click(dialog, IDC_SL_AIM_CG);
+    ui::SetItemText(dialog, IDC_SL_TARGET, "90");
+    const auto boxes = testui::AnswerMessageBoxes([&] { testui::Click(dialog, IDOK); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, UINT{MB_ICONQUESTION});
+    ASSERT_TRUE(setLoad.IsEnded() && setLoad.Applied() && memory);
+    EXPECT_TRUE(memory->aimAtCg && *memory->targetPercentMac < 90);
 }
 
 }  // namespace

@@ -145,10 +145,10 @@ int Dlu(int px, int base, int units) {
 // Hidden), picture size, text. CORVEL_WRITE_GOLDEN=1 writes the file anew, to be reviewed.
 TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
     std::ostringstream shown;
-    for (int id :
-         {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
-          IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER, IDD_FUEL_PLANNER,
-          IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION, IDD_ABOUT, IDD_FLIGHT_PLAN}) {
+    for (int id : {IDD_MAIN_MENU, IDD_AIRCRAFT_SELECTOR, IDD_KEY_ASSIGNER, IDD_A318_LOAD_MANAGER,
+                   IDD_A319_LOAD_MANAGER, IDD_A320_LOAD_MANAGER, IDD_A321_LOAD_MANAGER,
+                   IDD_FUEL_PLANNER, IDD_ACJ_LOAD_MANAGER, IDD_KEY_CONFIG, IDD_CONFIGURATION,
+                   IDD_ABOUT, IDD_FLIGHT_PLAN, IDD_SET_LOAD}) {
         ui::CDialog dialog(id);
         const HWND window = dialog.Create();
         RECT base{0, 0, 4, 8}, client;

@@ -140,7 +140,8 @@ done
 export CORVEL_FLIGHT_PLAN_URL=http://127.0.0.1:$(cat "$work/plan-port")/ok
 rm -f "$work/plan-port"
 
-(cd "$sim/Norvane/Corvel" && wine CorvelConfig.exe) &
+# Through wine-run, which picks the loader this machine can run.
+(cd "$sim/Norvane/Corvel" && "$repo/scripts/wine-run" CorvelConfig.exe) &
 program_pid=$!
 
 menu=$(wait_window "FSX Corvel Config")
@@ -188,6 +189,31 @@ for aircraft in "A318 7" "A319 56" "A321 155" "ACJ 205"; do
     keys "$other" Escape
     wait_closed "$1 Load Manager"
 done
+
+# Set Load over the A320's load manager: 140 passengers, 3 500 kg of cargo
+# and a ZFW CG aimed at 28 % MAC, answered as typed.
+click "$menu" 7 55 305 42
+selector=$(wait_window "Aircraft Selector")
+click "$selector" 7 105 140 46
+click "$selector" 7 256 140 14
+loads=$(wait_window "A320 Load Manager")
+click "$loads" 237 413 50 16 # Set load...
+setload=$(wait_window "A320 Set Load")
+click "$setload" 92 20 44 12 # Passengers
+keys "$setload" Home shift+End
+type_text 140
+click "$setload" 15 38 74 10 # Cargo
+keys "$setload" Home shift+End
+type_text 3500
+click "$setload" 15 109 74 10 # Aim at a ZFW CG of
+keys "$setload" Home shift+End
+type_text 28
+sleep 0.5
+shot "$setload" set-load
+keys "$setload" Escape
+wait_closed "A320 Set Load"
+keys "$loads" Escape
+wait_closed "A320 Load Manager"
 
 # Fuel Planner for the A320: its ZFW comes from the payload saved above.
 click "$menu" 7 104 305 42

@@ -120,8 +120,8 @@ void CMainMenuDlg::OnLoadManager() {
         return;
     }
     if (std::optional<int32_t> zfwKg = payload::RunLoadManager(
-            GetHwnd(),
-            {aircraft, m_context.simFolder, &m_context.setLoad[AircraftIndex(aircraft)]})) {
+            GetHwnd(), {aircraft, m_context.simFolder, &m_context.setLoad[AircraftIndex(aircraft)],
+                        &m_context.flightPlan})) {
         m_context.savedZfwKg[AircraftIndex(aircraft)] = *zfwKg;
         ui::ShowMessage(GetHwnd(), msg::kPayloadSaved, msg::kCaptionWarning, MB_ICONINFORMATION);
     }

@@ -149,7 +149,8 @@ CLoadManager::CLoadManager(HWND owner, const LoadManagerInput& input)
       m_files(AircraftFilePaths(input.aircraft, input.simFolder)),
       m_installed(FindInstalledVariants(m_files)),
       m_balanceLine(colors::kWarningText),
-      m_pSetLoadMemory(input.setLoadMemory ? input.setLoadMemory : &m_ownSetLoadMemory) {}
+      m_pSetLoadMemory(input.setLoadMemory ? input.setLoadMemory : &m_ownSetLoadMemory),
+      m_pKeptPlan(input.keptPlan) {}
 
 CLoadManager::~CLoadManager() {
     // The window goes before the font and the field brushes it uses.
@@ -275,8 +276,8 @@ void CLoadManager::CreateSetLoadButton() {
 
 void CLoadManager::OnSetLoad() {
     FollowSliders();
-    const std::optional<LoadState> load =
-        RunSetLoad(GetHwnd(), {m_aircraft, m_load, m_unit, m_balance, *m_pSetLoadMemory});
+    const std::optional<LoadState> load = RunSetLoad(
+        GetHwnd(), {m_aircraft, m_load, m_unit, m_balance, *m_pSetLoadMemory, m_pKeptPlan});
     if (load) {
         ShowThumbs(GetHwnd(), *load);
         FollowSliders();

@@ -15,6 +15,7 @@
 #include "core/units.h"
 #include "balance/balance_file.h"
 #include "balance/weight_limits.h"
+#include "flightplan/ofp.h"
 #include "payload/aircraft_files.h"
 #include "payload/payload_file.h"
 #include "payload/payload_model.h"
@@ -30,6 +31,8 @@ struct LoadManagerInput {
     std::string simFolder;                       // UTF-8
     // The type's Set Load numbers for the run; none: kept by the dialog alone.
     std::optional<SetLoadMemory>* setLoadMemory = nullptr;
+    // The run's flight plan for Set Load; none: Set Load keeps its own.
+    std::optional<flightplan::KeptPlan>* keptPlan = nullptr;
 };
 
 // Runs the aircraft's load manager modally over owner; after OK writes the
@@ -96,6 +99,7 @@ class CLoadManager : public ui::CDialog {
     bool m_bControlsReady = false;
     std::optional<SetLoadMemory> m_ownSetLoadMemory;
     std::optional<SetLoadMemory>* m_pSetLoadMemory;
+    std::optional<flightplan::KeptPlan>* m_pKeptPlan;
 };
 
 }  // namespace detail

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "balance/status_line.h"
 #include "core/units.h"
+#include "res/messages.h"
 
 namespace payload {
 
@@ -19,6 +21,27 @@ LoadFromPlan LoadFromFlightPlan(const flightplan::Plan& plan, int32_t seats,
     load.planZfwKg = plan.estZfwKg;
     load.zfwDifferenceKg = load.zfwKg - plan.estZfwKg;
     return load;
+}
+
+std::string PlanLoadNote(const flightplan::Plan& plan, const LoadFromPlan& load, WeightUnit unit) {
+    std::string note = msg::kPlanLoadFrom + plan.origin + "-" + plan.destination +
+                       msg::kPlanLoadZfw + balance::WeightText(load.zfwKg, unit);
+    if (load.zfwDifferenceKg == 0) {
+        note += msg::kPlanLoadSame;
+    } else {
+        const int64_t difference = load.zfwDifferenceKg;
+        note += msg::kPlanLoadHere + balance::WeightText(load.planZfwKg, unit) +
+                msg::kPlanLoadInPlan + " (" +
+                balance::WeightText(difference < 0 ? -difference : difference, unit) +
+                (difference < 0 ? msg::kPlanLoadLess : msg::kPlanLoadMore) + msg::kPlanLoadWhy;
+    }
+    if (load.passengersCapped) {
+        note += std::string(" ") + msg::kPlanPassengersCapped;
+    }
+    if (load.noCargo) {
+        note += std::string(" ") + msg::kPlanNoCargo;
+    }
+    return note;
 }
 
 }  // namespace payload

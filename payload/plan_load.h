@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include <string>
+
+#include "core/units.h"
 #include "flightplan/ofp.h"
 
 namespace payload {
@@ -23,5 +26,10 @@ struct LoadFromPlan {
 // on the corporate jet, whose crew stays). emptyWeightKg: this aircraft's,
 // as its load manager shows it.
 LoadFromPlan LoadFromFlightPlan(const flightplan::Plan& plan, int32_t seats, int32_t emptyWeightKg);
+
+// What Set Load says beside the load from a plan, weights in the unit: "From the plan EGLL-LFPG:
+// ZFW 61 234 kg here, 60 900 kg in the plan's estimate (334 kg more here: the two empty weights
+// differ)." and the note on passengers without a seat or a payload without cargo.
+std::string PlanLoadNote(const flightplan::Plan& plan, const LoadFromPlan& load, WeightUnit unit);
 
 }  // namespace payload

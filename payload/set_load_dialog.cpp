@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "flightplan/flight_plan_dialog.h"
+#include "payload/plan_load.h"
 #include "platform/win32/controls.h"
 #include "res/colors.h"
 #include "res/messages.h"
@@ -243,12 +245,18 @@ bool CSetLoad::OnCommand(int id, int code, HWND /*control*/) {
     if (code == EN_CHANGE && m_bReady) {
         if (id == IDC_SL_TARGET) {
             m_exactTarget.reset();  // the pilot's own number now
+        } else {
+            ui::SetItemText(dialog, IDC_SL_PLAN_NOTE, "");  // no longer the plan's load
         }
         Answer();
         return true;
     }
     if (code != BN_CLICKED) {
         return false;
+    }
+    if (id == IDC_SL_FROM_PLAN) {
+        OnFromPlan();
+        return true;
     }
     int field = 0;
     if (id == IDC_SL_BY_CARGO || id == IDC_SL_BY_ZFW) {
@@ -268,6 +276,22 @@ bool CSetLoad::OnCommand(int id, int code, HWND /*control*/) {
     }
     Answer();
     return true;
+}
+
+void CSetLoad::OnFromPlan() {
+    const AircraftSpec& aircraft = m_input.aircraft;
+    std::optional<flightplan::KeptPlan>& kept = m_input.keptPlan ? *m_input.keptPlan : m_ownPlan;
+    const std::optional<flightplan::Plan> plan =
+        flightplan::ChooseFlightPlan(GetHwnd(), aircraft.type, kept);
+    if (!plan) {
+        return;  // cancelled; its dialog showed every refusal
+    }
+    const int32_t seats = SeatingOf(aircraft) == Seating::GuestsOnly
+                              ? aircraft.secondClassSeats
+                              : aircraft.firstClassSeats + aircraft.secondClassSeats;
+    const LoadFromPlan load = LoadFromFlightPlan(*plan, seats, m_input.current.emptyWeightKg);
+    FillPassengersAndCargo(load.passengers, load.cargoKg);
+    ui::SetItemText(GetHwnd(), IDC_SL_PLAN_NOTE, PlanLoadNote(*plan, load, m_input.unit));
 }
 
 bool CSetLoad::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {

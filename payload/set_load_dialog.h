@@ -11,6 +11,7 @@
 #include "balance/balance_file.h"
 #include "core/aircraft.h"
 #include "core/units.h"
+#include "flightplan/ofp.h"
 #include "payload/payload_model.h"
 #include "payload/set_load_form.h"
 #include "platform/win32/dialog.h"
@@ -25,6 +26,9 @@ struct SetLoadInput {
     // The type's last numbers in this run: read when the dialog opens,
     // written on Apply.
     std::optional<SetLoadMemory>& memory;
+    // The run's flight plan, offered by "From flight plan..." and replaced
+    // by a plan read there; none: the dialog keeps its own.
+    std::optional<flightplan::KeptPlan>* keptPlan = nullptr;
 };
 
 namespace detail {
@@ -53,6 +57,8 @@ class CSetLoad : public ui::CDialog {
     // Reads the form, answers it and shows the answer and its chart.
     void Answer();
     void DrawChart(const DRAWITEMSTRUCT& item) const;
+    // Passengers and cargo from a flight plan the pilot chooses.
+    void OnFromPlan();
 
     SetLoadInput m_input;
     bool m_bCgPossible = false;
@@ -62,6 +68,7 @@ class CSetLoad : public ui::CDialog {
     SetLoadAnswer m_answer;
     SetLoadChart m_chart;
     std::optional<LoadState> m_applied;
+    std::optional<flightplan::KeptPlan> m_ownPlan;  // when the caller keeps none
 };
 
 }  // namespace detail

@@ -139,6 +139,14 @@ constexpr const char kPlanOtherTypeEnd[] =
 // Flight plan into the load manager: notes beside the load it gives
 constexpr const char kPlanPassengersCapped[] =
     "More passengers than seats: the seats are full, and the others' weight goes to the cargo.";
+constexpr const char kPlanLoadFrom[] = "From the plan ";
+constexpr const char kPlanLoadZfw[] = ": ZFW ";
+constexpr const char kPlanLoadHere[] = " here, ";
+constexpr const char kPlanLoadInPlan[] = " in the plan's estimate";
+constexpr const char kPlanLoadSame[] = " here, as in the plan's estimate.";
+constexpr const char kPlanLoadMore[] = " more here";
+constexpr const char kPlanLoadLess[] = " less here";
+constexpr const char kPlanLoadWhy[] = ": the two empty weights differ).";
 constexpr const char kPlanNoCargo[] =
     "The plan's payload is below its passengers at 75 kg each: no cargo.";
 

@@ -126,6 +126,8 @@
 #define IDC_SL_OUT_ZFW 1121
 #define IDC_SL_OUT_CG 1122
 #define IDC_SL_MESSAGE 1123
+#define IDC_SL_PLAN_NOTE 1124
+#define IDC_SL_FROM_PLAN 1125
 
 // Fuel Planner (142); Close is IDCANCEL
 #define IDC_FP_DISTANCE 1009

@@ -148,6 +148,40 @@ TEST(FlightPlan, GivesTheLoadManagerThePlansPayload) {
     }
 }
 
+// What Set Load says beside a plan's load: the two ZFWs and why they differ, the notes.
+TEST(FlightPlan, SaysWhereTheLoadsZfwDiffersFromThePlans) {
+    Plan plan;
+    plan.origin = "EGLL";
+    plan.destination = "LFPG";
+    plan.estZfwKg = 56500;
+    payload::LoadFromPlan load;
+    load.zfwKg = 56311;
+    load.planZfwKg = 56500;
+    load.zfwDifferenceKg = -189;
+    const std::string from = "From the plan EGLL-LFPG: ZFW ";
+    const std::string why = " here: the two empty weights differ).";
+    EXPECT_EQ(
+        payload::PlanLoadNote(plan, load, WeightUnit::Kg),
+        from + "56\u00a0311 kg here, 56\u00a0500 kg in the plan's estimate (189 kg less" + why);
+    EXPECT_EQ(
+        payload::PlanLoadNote(plan, load, WeightUnit::Lb),
+        from + "124\u00a0142 lb here, 124\u00a0559 lb in the plan's estimate (417 lb less" + why);
+    load.passengersCapped = true;
+    EXPECT_EQ(payload::PlanLoadNote(plan, load, WeightUnit::Kg),
+              from + "56\u00a0311 kg here, 56\u00a0500 kg in the plan's estimate (189 kg less" +
+                  why +
+                  " More passengers than seats: the seats are full, and the others' weight goes to "
+                  "the cargo.");
+    load = {0, 0, false, true, 53511, 47000, 6511};
+    EXPECT_EQ(payload::PlanLoadNote(plan, load, WeightUnit::Kg),
+              from +
+                  "53\u00a0511 kg here, 47\u00a0000 kg in the plan's estimate (6\u00a0511 kg more" +
+                  why + " The plan's payload is below its passengers at 75 kg each: no cargo.");
+    load = {0, 0, false, false, 46411, 46411, 0};
+    EXPECT_EQ(payload::PlanLoadNote(plan, load, WeightUnit::Kg),
+              from + "46\u00a0411 kg here, as in the plan's estimate.");
+}
+
 TEST(FlightPlan, FillsTheFuelPlannersFieldsInItsUnit) {
     const Plan kgs = *flightplan::ReadOfp(PlanFile("egll_lfpg_kgs.xml"), AircraftType::A320).plan;
     const Plan lbs = *flightplan::ReadOfp(PlanFile("egll_lfpg_lbs.xml"), AircraftType::A320).plan;

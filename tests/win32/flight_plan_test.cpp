@@ -5,6 +5,7 @@
 
 #include "flightplan/flight_plan_dialog.h"
 #include "fuel/fuel_planner_dialog.h"
+#include "payload/set_load_dialog.h"
 #include "platform/registry.h"
 #include "tests/win32/support/ui_driver.h"
 
@@ -99,6 +100,32 @@ TEST(FlightPlan, FetchedByUserNameFillsTheFuelPlannerAndIsKeptForTheRun) {
             testui::Click(dialog, IDC_PLAN_USE_KEPT);
         });
     EXPECT_EQ(testui::Texts(planner.hwnd, kInputs), "212|35000|30|124142|440|5|5423|");
+}
+
+// The kept plan into Set Load: its passengers, the rest of its payload as cargo, the two ZFWs side
+// by side (tests/data/flightplan/plan_loads.tsv); the pilot's typing leaves the plan's note behind.
+TEST(FlightPlan, SetLoadTakesThePlansPassengersAndPayload) {
+    const std::string xml =
+        test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/flightplan/egll_lfpg_kgs.xml");
+    std::optional<flightplan::KeptPlan> kept =
+        flightplan::KeptPlan{*flightplan::ReadOfp(xml, AircraftType::A320).plan, "14:05"};
+    const balance::BalanceFile noFile;
+    std::optional<payload::SetLoadMemory> memory;
+    payload::detail::CSetLoad setLoad(
+        nullptr,
+        {Aircraft(AircraftType::A320), {42411, 0, 0, 0, 0}, WeightUnit::Kg, noFile, memory, &kept});
+    const HWND dialog = setLoad.Create();
+    ASSERT_NE(dialog, nullptr);
+    testui::RunWithModalHandler([&] { testui::Click(dialog, IDC_SL_FROM_PLAN); },
+                                [](HWND plan) { testui::Click(plan, IDC_PLAN_USE_KEPT); });
+    EXPECT_EQ(testui::Texts(dialog, std::vector<int>{IDC_SL_PASSENGERS, IDC_SL_CARGO,
+                                                     IDC_SL_OUT_PASSENGERS, IDC_SL_PLAN_NOTE}),
+              test_data::WithNbsp("148|2800|12 Business \u00b7 136 Economy|From the plan "
+                                  "EGLL-LFPG: ZFW 56~311 kg here, 56~500 kg in the plan's "
+                                  "estimate (189 kg less here: the two empty weights differ).|"));
+    ui::SetItemText(dialog, IDC_SL_PASSENGERS, "100");
+    EXPECT_EQ(ui::GetItemText(dialog, IDC_SL_PLAN_NOTE), "");
+    DestroyWindow(dialog);
 }
 
 // An unknown user; a plan for another type, refused then taken; a file that

@@ -47,7 +47,10 @@ class CFuelPlanner : public ui::CDialog {
   protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
-    HBRUSH OnCtlColor(HWND control, HDC dc) override { return m_coloredFields.Paint(control, dc); }
+    HBRUSH OnCtlColor(HWND control, HDC dc) override {
+        HBRUSH field = m_coloredFields.Paint(control, dc);
+        return field ? field : m_balanceLine.Paint(control, dc);
+    }
 
   private:
     void OnValidate();

@@ -66,7 +66,10 @@ class CLoadManager : public ui::CDialog {
     void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(int id, NMHDR* header, LRESULT* result) override;
-    HBRUSH OnCtlColor(HWND control, HDC dc) override { return m_coloredFields.Paint(control, dc); }
+    HBRUSH OnCtlColor(HWND control, HDC dc) override {
+        HBRUSH field = m_coloredFields.Paint(control, dc);
+        return field ? field : m_balanceLine.Paint(control, dc);
+    }
 
   private:
     void InitControls();

@@ -300,16 +300,17 @@ bool CSetLoad::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* re
         *result = TRUE;
         return true;
     }
-    if (message == WM_CTLCOLORSTATIC &&
-        GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_SL_MESSAGE) {
-        // Refusals and warnings alike: the pilot must read them.
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, colors::kWarningText);
-        SetBkColor(dc, GetSysColor(COLOR_3DFACE));
-        *result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_3DFACE));
-        return true;
-    }
     return false;
+}
+
+HBRUSH CSetLoad::OnCtlColor(HWND control, HDC dc) {
+    if (GetDlgCtrlID(control) != IDC_SL_MESSAGE) {
+        return nullptr;
+    }
+    // Refusals and warnings alike: the pilot must read them.
+    SetTextColor(dc, colors::kWarningText);
+    SetBkColor(dc, GetSysColor(COLOR_3DFACE));
+    return GetSysColorBrush(COLOR_3DFACE);
 }
 
 void CSetLoad::DrawChart(const DRAWITEMSTRUCT& item) const {

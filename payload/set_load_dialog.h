@@ -49,6 +49,7 @@ class CSetLoad : public ui::CDialog {
     void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
+    HBRUSH OnCtlColor(HWND control, HDC dc) override;
 
   private:
     void ShowTexts(const SetLoadTexts& texts);

@@ -102,18 +102,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSCROLLBAR: {
-            // The dialog's own colours first, then reflected to the control; a
-            // control that does not know the message returns 0 and the
-            // dialog manager's default colours apply.
             HWND control = reinterpret_cast<HWND>(lParam);
             if (HBRUSH own = OnCtlColor(control, reinterpret_cast<HDC>(wParam))) {
                 return reinterpret_cast<INT_PTR>(own);
             }
-            LRESULT brush = SendMessageW(control, kReflectedMessageBase + message, wParam, lParam);
-            if (brush) {
-                return static_cast<INT_PTR>(brush);
-            }
-            break;
+            return FALSE;  // the dialog manager's colours
         }
         default:
             break;

@@ -10,12 +10,6 @@
 
 namespace ui {
 
-// Control-colour messages (WM_CTLCOLOR*) go first to the dialog's
-// OnCtlColor; those it leaves are sent back to the control that asked, as
-// kReflectedMessageBase + message, so a control such as the status line
-// can paint itself. A zero result means "not handled".
-constexpr UINT kReflectedMessageBase = WM_APP + 0x1C00;
-
 class CDialog {
   public:
     explicit CDialog(int templateId, HWND parent = nullptr);
@@ -50,7 +44,8 @@ class CDialog {
     virtual bool OnNotify(int /*id*/, NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
     virtual bool OnHScroll(HWND /*control*/, int /*code*/) { return false; }
     // WM_CTLCOLOR*: the brush for the control, its colours set in dc; nullptr
-    // leaves the message to the control and then to the dialog manager.
+    // leaves the dialog manager's colours. Dialogs colour their own fields
+    // here rather than have each control subclassed to answer.
     virtual HBRUSH OnCtlColor(HWND /*control*/, HDC /*dc*/) { return nullptr; }
     // Every other message; return true and set *result when handled.
     virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,

@@ -1,6 +1,7 @@
 // A line of text that a dialog adds at run time in free space of its
 // template (never over a template control): a static control in the
-// dialog's font, painted in a warning colour while it warns.
+// dialog's font, painted in a warning colour while it warns (the dialog
+// answers its control-colour message with Paint).
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,6 @@ class CStatusLine {
     explicit CStatusLine(COLORREF warningColor) : m_crWarning(warningColor) {}
     CStatusLine(const CStatusLine&) = delete;
     CStatusLine& operator=(const CStatusLine&) = delete;
-    ~CStatusLine();
 
     // Creates the line in rect (the dialog's client coordinates). Returns
     // false when the window could not be made; Show then does nothing.
@@ -24,10 +24,11 @@ class CStatusLine {
     void Show(const std::string& utf8, bool warning);
     bool IsWarning() const { return m_bWarning; }
 
-  private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    // The brush for the line's control-colour message, its colours set in
+    // dc, while it warns; nullptr otherwise and for any other control.
+    HBRUSH Paint(HWND control, HDC dc) const;
 
+  private:
     COLORREF m_crWarning;
     HWND m_hWnd = nullptr;
     bool m_bWarning = false;

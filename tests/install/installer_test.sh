@@ -33,11 +33,13 @@ installer=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-setup.exe' | 
 zip=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-win*.zip' | head -n1)
 [ -n "$installer" ] || fail "cpack made no installer"
 [ -n "$zip" ] || fail "cpack made no zip"
+zip_files=$(unzip -Z1 "$zip")
 for f in CorvelConfig.exe README.md CHANGELOG.md LICENSE.txt THIRD-PARTY-NOTICES.txt docs/user-guide.html; do
-    unzip -l "$zip" | grep -q " Norvane/Corvel/$f\$" || fail "the zip holds no Norvane/Corvel/$f"
+    grep -qx "Norvane/Corvel/$f" <<<"$zip_files" || fail "the zip holds no Norvane/Corvel/$f"
 done
 # The guide carries its pictures inside: one file, wherever it is copied.
-unzip -p "$zip" Norvane/Corvel/docs/user-guide.html | grep -q 'src="data:image/png' ||
+unzip -p "$zip" Norvane/Corvel/docs/user-guide.html >"$work/user-guide.html"
+grep -q 'src="data:image/png' "$work/user-guide.html" ||
     fail "the zip's user-guide.html does not embed its pictures"
 
 export WINEPREFIX=$work/wineprefix

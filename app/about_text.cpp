@@ -1,5 +1,7 @@
 #include "app/about_text.h"
 
+#include "platform/full_path.h"
+
 namespace {
 
 const char* Presence(bool exists) {
@@ -10,13 +12,16 @@ const char* Presence(bool exists) {
 
 std::string AboutText(const AboutFacts& facts) {
     std::string text = "Corvel Config " + facts.version + "\r\n\r\n";
-    text += "Simulator folder: " + facts.simFolder + "\r\n";
+    // Paths as the user would type them, without the search's "..".
+    using files::FullPathText;
+    text += "Simulator folder: " + FullPathText(facts.simFolder) + "\r\n";
     text += "Found: " + facts.foundBy + "\r\n\r\n";
     text += "Preferences file (" + std::string(Presence(facts.prefsExists)) +
-            "): " + facts.prefsPath + "\r\n\r\n";
+            "): " + FullPathText(facts.prefsPath) + "\r\n\r\n";
     text += "Aircraft files:\r\n";
     for (const AircraftFileFact& file : facts.aircraftFiles) {
-        text += file.aircraft + " (" + Presence(file.exists) + "): " + file.path + "\r\n";
+        text +=
+            file.aircraft + " (" + Presence(file.exists) + "): " + FullPathText(file.path) + "\r\n";
     }
     return text;
 }

@@ -20,5 +20,6 @@ struct AboutFacts {
     std::vector<AircraftFileFact> aircraftFiles;
 };
 
-// Lines end in CRLF, as a multi-line edit control needs.
+// Lines end in CRLF, as a multi-line edit control needs. Every path is shown
+// as a full path without "." or ".." (files::FullPathText).
 std::string AboutText(const AboutFacts& facts);

@@ -48,13 +48,19 @@ SimulatorLocation FirstChoice(const SearchEnvironment& environment) {
         location.view = view;
         return location;
     }
-    return At(environment.currentDirectory + "\\..\\..", FolderOrigin::WorkingFolder);
+    SimulatorLocation location =
+        At(environment.currentDirectory + "\\..\\..", FolderOrigin::WorkingFolder);
+    location.startFolder = environment.currentDirectory;
+    return location;
 }
 
 std::optional<SimulatorLocation> FromSource(const SearchEnvironment& environment,
                                             const FolderSource& source) {
     if (source.origin == FolderOrigin::ProgramFolder) {
-        return At(environment.programFolder + "\\..\\..", FolderOrigin::ProgramFolder);
+        SimulatorLocation location =
+            At(environment.programFolder + "\\..\\..", FolderOrigin::ProgramFolder);
+        location.startFolder = environment.programFolder;
+        return location;
     }
     registry::View view = registry::View::Bits32;
     auto folder = ReadBothViews(environment, source.value, &view);
@@ -98,10 +104,10 @@ std::string DescribeOrigin(const SimulatorLocation& location) {
             text = "chosen by you (\"Simulator folder...\" in the window menu)";
             break;
         case FolderOrigin::WorkingFolder:
-            text = "two levels above the working folder";
+            text = "two levels above the working folder " + location.startFolder;
             break;
         case FolderOrigin::ProgramFolder:
-            text = "two levels above the program's folder";
+            text = "two levels above the program's folder " + location.startFolder;
             break;
         case FolderOrigin::Registry:
             text = location.value.root == registry::Root::LocalMachine ? "HKEY_LOCAL_MACHINE\\"

@@ -35,6 +35,7 @@ struct SimulatorLocation {
     FolderOrigin origin = FolderOrigin::WorkingFolder;
     RegistryValueName value{};  // the value read, for FolderOrigin::Registry
     registry::View view = registry::View::Bits32;
+    std::string startFolder;  // the folder two levels below, for the two folder origins
     bool usable = false;
 };
 
@@ -45,7 +46,7 @@ bool FitsFolderLimit(const std::string& folder);
 
 // How the folder was found, in words for the About text: "the registry
 // value HKEY_...\SetupPath (32-bit view)", "two levels above the working
-// folder"...
+// folder C:\FSX\Norvane\Corvel"...
 std::string DescribeOrigin(const SimulatorLocation& location);
 
 struct SimulatorPaths {

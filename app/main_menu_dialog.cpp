@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/aircraft_selector_dialog.h"
+#include "app/help.h"
 #include "app/system_menu.h"
 #include "fuel/fuel_planner_dialog.h"
 #include "keys/key_config_dialog.h"
@@ -159,6 +160,10 @@ bool CMainMenuDlg::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, INT
             return false;
         case WM_QUERYDRAGICON:
             *result = reinterpret_cast<INT_PTR>(m_hIcon);
+            return true;
+        case WM_HELP:  // F1
+            OpenUserGuide(GetHwnd());
+            *result = TRUE;
             return true;
         case WM_SYSCOMMAND:
             *result = TRUE;  // used only when the entry was ours

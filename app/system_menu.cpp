@@ -3,6 +3,7 @@
 #include <shobjidl.h>
 
 #include "app/about_dialog.h"
+#include "app/help.h"
 #include "app/locate_files.h"
 #include "app/restore_originals_dialog.h"
 #include "platform/files.h"
@@ -101,6 +102,10 @@ void FindAutomatically(HWND window, const AppContext&, const std::function<void(
     UpdateChecks(window);
 }
 
+void Help(HWND window, const AppContext&, const std::function<void()>&) {
+    OpenUserGuide(window);
+}
+
 void About(HWND window, const AppContext& context, const std::function<void()>&) {
     ShowAbout(window, context);
 }
@@ -108,6 +113,9 @@ void About(HWND window, const AppContext& context, const std::function<void()>&)
 void RestoreOriginals(HWND window, const AppContext& context, const std::function<void()>&) {
     RunRestoreOriginals(window, context.simFolder, context.prefsPath);
 }
+
+// The command of Wine's own "About Wine" entry in window menus.
+constexpr UINT kWineAboutEntry = SC_SCREENSAVE + 1;
 
 // The window menu's entries below the system's own, in order.
 struct Entry {
@@ -119,7 +127,8 @@ struct Entry {
 constexpr Entry kEntries[] = {
     {true, msg::kMenuSimulatorFolder, IDM_SIMULATOR_FOLDER, ChooseFolder},
     {false, msg::kMenuFindAutomatically, IDM_FIND_AUTOMATICALLY, FindAutomatically},
-    {true, msg::kMenuAbout, IDM_ABOUT, About},
+    {true, msg::kMenuHelp, IDM_HELP, Help},
+    {false, msg::kMenuAbout, IDM_ABOUT, About},
     {true, msg::kMenuRestoreOriginals, IDM_RESTORE_ORIGINALS, RestoreOriginals},
 };
 
@@ -127,6 +136,15 @@ constexpr Entry kEntries[] = {
 
 void AddEntries(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
+    // Wine adds an "About Wine" entry, after a separator, to every window
+    // menu; the main menu's lists the program's own entries only. Windows
+    // has no such entry, and the call then changes nothing.
+    if (DeleteMenu(menu, kWineAboutEntry, MF_BYCOMMAND)) {
+        const int last = GetMenuItemCount(menu) - 1;
+        if (last >= 0 && (GetMenuState(menu, last, MF_BYPOSITION) & MF_SEPARATOR)) {
+            DeleteMenu(menu, last, MF_BYPOSITION);
+        }
+    }
     for (const Entry& entry : kEntries) {
         if (entry.separatorBefore) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);

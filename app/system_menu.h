@@ -1,6 +1,6 @@
 // The main menu's window menu (its system menu): "Simulator folder...",
-// "Find automatically", "About Corvel Config..." and "Restore original
-// files...", one table of entries. The dialog template
+// "Find automatically", "Help", "About Corvel Config..." and "Restore
+// original files...", one table of entries. The dialog template
 // stays as it is; the entries are added when the menu opens.
 #pragma once
 

@@ -8,7 +8,13 @@
 install(TARGETS CorvelConfig RUNTIME DESTINATION .)
 install(FILES README.md DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES docs/user-guide.md DESTINATION docs)
+install(FILES CHANGELOG.md THIRD-PARTY-NOTICES.txt DESTINATION .)
+# The guide as Help opens it (pictures embedded), and its Markdown source
+# with the pictures, and the pages the README links to.
+if(CORVEL_PANDOC)
+    install(FILES ${CORVEL_USER_GUIDE_HTML} DESTINATION docs)
+endif()
+install(FILES docs/user-guide.md docs/benchmarks.md docs/architecture.md DESTINATION docs)
 install(DIRECTORY docs/screenshots DESTINATION docs FILES_MATCHING PATTERN "*.png")
 
 # Packaging needs only the program, not every test: scripts/package builds

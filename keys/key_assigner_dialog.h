@@ -16,6 +16,10 @@ class CKeyAssigner : public ui::CDialog {
   public:
     CKeyAssigner(HWND owner, CommandEntry& command, CKeyNames& names);
 
+    // Paints the hot-key control with the captured key spelled as Key
+    // Assignments spells it; false where the control's own text stays.
+    bool PaintCapture(HWND control);
+
   protected:
     BOOL OnInitDialog() override;
     void OnOK() override;

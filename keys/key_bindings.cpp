@@ -47,4 +47,14 @@ std::optional<Binding> BindingOfHotKey(uint16_t virtualKey, uint16_t flags, CKey
     return Binding{modifier, names.ScanCodeOfKey(virtualKey)};
 }
 
+std::optional<std::string> CaptureText(uint16_t virtualKey, uint16_t flags, CKeyNames& names) {
+    const std::optional<Binding> binding = BindingOfHotKey(virtualKey, flags, names);
+    if (!binding || (virtualKey == 0 && binding->modifier == kModifierNone) ||
+        (virtualKey != 0 && binding->key == 0)) {
+        return std::nullopt;
+    }
+    const std::string prefix = ModifierPrefix(binding->modifier);
+    return virtualKey == 0 ? prefix : prefix + names.KeyName(binding->key);
+}
+
 }  // namespace keys

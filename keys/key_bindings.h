@@ -39,4 +39,10 @@ struct Binding {
 // as no key; the extended-key flag is ignored.
 std::optional<Binding> BindingOfHotKey(uint16_t virtualKey, uint16_t flags, CKeyNames& names);
 
+// What the key capture box shows for the hot-key control's value, spelled
+// as Key Assignments spells a binding ("SHIFT + CTRL + F7", "CTRL + " while
+// only a modifier is held); nothing where the control's own text stands
+// (no key yet, Alt held, a key no table knows).
+std::optional<std::string> CaptureText(uint16_t virtualKey, uint16_t flags, CKeyNames& names);
+
 }  // namespace keys

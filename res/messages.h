@@ -32,6 +32,7 @@ constexpr const char kConfigurationNote[] =
 // Main menu's window menu: its entries, and what choosing a folder can say
 constexpr const char kMenuSimulatorFolder[] = "Simulator folder...";
 constexpr const char kMenuFindAutomatically[] = "Find automatically";
+constexpr const char kMenuHelp[] = "Help\tF1";
 constexpr const char kMenuAbout[] = "About Corvel Config...";
 constexpr const char kMenuRestoreOriginals[] = "Restore original files...";
 constexpr const char kChooseFolderTitle[] =
@@ -49,6 +50,14 @@ constexpr const char kChoiceNotRemoved[] =
     "Windows refused to remove your choice from the registry (HKEY_CURRENT_USER\\Software\\"
     "Norvane\\Corvel Config), so the chosen folder is still used.";
 constexpr const char kFolderPickerFailed[] = "The folder picker could not be opened.";
+
+// Help: the user guide, opened in the default browser (followed by its path)
+constexpr const char kHelpMissing[] =
+    "The user guide could not be found. It belongs in the docs folder beside the program: install "
+    "the program again, or extract the zip again, to get it back. It was looked for here:\n";
+constexpr const char kHelpNotOpened[] =
+    "Windows could not open the user guide in a web browser. Make sure a web browser is "
+    "installed and set as the default for .html files, or open the file yourself:\n";
 
 // Load Manager (followed by the file's path)
 constexpr const char kPayloadNotSaved[] =

@@ -1,6 +1,7 @@
 // The folder search over the registries and folders of tests/data/simulator_search.tsv; About.
 #include "app/about_text.h"
 #include "app/locate_files.h"
+#include "platform/full_path.h"
 
 #include <gtest/gtest.h>
 
@@ -51,14 +52,20 @@ TEST(LocateFiles, FindsTheFolderAndSaysHow) {
     }
 }
 
+TEST(AboutText, FullPaths) {
+    for (const test_data::Row& row : test_data::Rows("full_paths.tsv")) {
+        EXPECT_EQ(files::FullPathText(row.at(0)), row.at(1));
+    }
+}
+
 TEST(AboutText, NamesTheFolderHowItWasFoundAndEachFile) {
-    const AboutFacts facts{
-        "1.2.3",
-        "C:\\Sim\\",
-        "two levels above the program's folder",
-        "C:\\Sim\\\\Norvane\\Corvel\\Prefs.cfg",
-        false,
-        {{"A318", "C:\\A318.cfg", true}, {"A319 IAE", "C:\\A319IAE.cfg", false}}};
+    const AboutFacts facts{"1.2.3",
+                           "E:\\Sim\\Norvane\\Corvel\\..\\..",
+                           "two levels above the program's folder E:\\Sim\\Norvane\\Corvel",
+                           "E:\\Sim\\Norvane\\Corvel\\..\\..\\Norvane\\Corvel\\Prefs.cfg",
+                           false,
+                           {{"A318", "E:\\Sim\\Norvane\\Corvel\\..\\..\\A318.cfg", true},
+                            {"A319 IAE", "C:\\A319IAE.cfg", false}}};
     EXPECT_EQ(AboutText(facts),
               test_data::FileBytes(CORVEL_SOURCE_DIR "/tests/data/app/about.txt"));
 }

@@ -33,6 +33,14 @@ installer=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-setup.exe' | 
 zip=$(find "$work/package" -maxdepth 1 -name 'CorvelConfig-*-win*.zip' | head -n1)
 [ -n "$installer" ] || fail "cpack made no installer"
 [ -n "$zip" ] || fail "cpack made no zip"
+zip_files=$(unzip -Z1 "$zip")
+for f in CorvelConfig.exe README.md CHANGELOG.md LICENSE.txt THIRD-PARTY-NOTICES.txt docs/user-guide.html; do
+    grep -qx "Norvane/Corvel/$f" <<<"$zip_files" || fail "the zip holds no Norvane/Corvel/$f"
+done
+# The guide carries its pictures inside: one file, wherever it is copied.
+unzip -p "$zip" Norvane/Corvel/docs/user-guide.html >"$work/user-guide.html"
+grep -q 'src="data:image/png' "$work/user-guide.html" ||
+    fail "the zip's user-guide.html does not embed its pictures"
 
 export WINEPREFIX=$work/wineprefix
 export WINEDEBUG=-all
@@ -74,7 +82,9 @@ sim_key='HKLM\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\10.0'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CorvelConfig'
 shortcut_win='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Corvel Config.lnk'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
-installed=(CorvelConfig.exe Uninstall.exe README.md LICENSE.txt docs/user-guide.md)
+guide_shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config User Guide.lnk"
+installed=(CorvelConfig.exe Uninstall.exe README.md CHANGELOG.md LICENSE.txt THIRD-PARTY-NOTICES.txt
+    docs/user-guide.html docs/user-guide.md)
 # An earlier version installed these into the data folder.
 earlier=("${installed[@]}" docs/screenshots/main-menu.png)
 # The installer registers its uninstaller in the 64-bit view; a 32-bit
@@ -126,6 +136,8 @@ check_installed() {
         [ ! -e "$data/$f" ] || fail "$f is in the data folder $data"
     done
     [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+    [ -f "$guide_shortcut" ] || fail "no Start-menu shortcut to the user guide"
+    grep -qa 'user-guide\.html' "$guide_shortcut" || fail "the guide's shortcut does not name user-guide.html"
     reg query "$uninstall_key" $uninstall_view || fail "no uninstall entry"
 }
 
@@ -137,6 +149,7 @@ check_uninstalled() {
     done
     [ ! -e "$prog" ] || fail "the program folder is still there: $(ls -A "$prog")"
     [ ! -e "$shortcut" ] || fail "the Start-menu shortcut is still there"
+    [ ! -e "$guide_shortcut" ] || fail "the user guide's Start-menu shortcut is still there"
     ! reg query "$uninstall_key" $uninstall_view || fail "the uninstall entry is still there"
 }
 
@@ -239,6 +252,18 @@ uninstall_silently "$(program_dir "$sim64")"
 check_uninstalled "$sim64"
 [ ! -e "$sim64/Norvane" ] || fail "the Norvane folder is still there: $(ls -AR "$sim64/Norvane")"
 [ "$(user_files "$sim64")" = "$before" ] || fail "the aircraft files changed"
+
+step "install where the Steam edition is registered, SetupPath naming a folder without the aircraft"
+steam="$drive_c/Corvel Test Steam"
+make_sim "$steam"
+reg add "$sim_key" /v SetupPath /t REG_SZ /d 'C:\Corvel Test Decoy' /f /reg:64
+reg add 'HKLM\SOFTWARE\Dovetail Games\FSX\10.0' /v Install_Path /t REG_SZ /d 'C:\Corvel Test Steam\' /f /reg:32
+install_silently
+check_installed "$steam"
+[ -z "$(ls -A "$decoy")" ] || fail "installed below SetupPath's folder, which holds no aircraft"
+uninstall_silently "$(program_dir "$steam")"
+check_uninstalled "$steam"
+reg delete 'HKLM\SOFTWARE\Dovetail Games\FSX\10.0' /f /reg:32
 
 # Below Program Files: a simulator folder whose aircraft folders hold what
 # the simulator loads for every user besides the aircraft.cfg the program
@@ -393,7 +418,7 @@ $calls"
 uninstall_silently "$(program_dir "$simpf")"
 check_uninstalled "$simpf"
 
-rm -rf "$sim" "$sim64" "$decoy" "$simpf"
+rm -rf "$sim" "$sim64" "$steam" "$decoy" "$simpf"
 # The zip extracted into the simulator folder C:\<name>, and its program
 # started from there.
 start_from_zip() {

@@ -78,6 +78,10 @@ TEST(KeyBindingsTest, ModifiersAndTexts) {
                           : "-",
                       row[2])
                 << row[1];
+        } else if (row[0] == "capture") {
+            const auto text = CaptureText(static_cast<uint16_t>(std::stoi(row[1])),
+                                          static_cast<uint16_t>(std::stoi(row[2])), names);
+            EXPECT_EQ(text.value_or("-"), row[3]) << row[1] << " " << row[2];
         } else {
             EXPECT_EQ(AssignmentText({0, "", std::stoi(row[1]), std::stoi(row[2])}, names), row[3]);
         }

@@ -204,7 +204,8 @@ std::string MenuItems(HWND window, const std::vector<UINT>& ids) {
         wchar_t text[100] = {};
         GetMenuStringW(menu, id, text, 100, MF_BYCOMMAND);
         const bool checked = GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED;
-        items += ui::Narrow(text) + (checked ? " (checked)|" : "|");
+        items +=
+            test_data::Replaced(ui::Narrow(text), "\t", "\\t") + (checked ? " (checked)|" : "|");
     }
     return items;
 }
@@ -221,9 +222,17 @@ TEST_F(RegistrySources, AChoiceByHandWinsAtOnceSurvivesARestartAndIsUndone) {
 
     CMainMenuDlg menu;
     HWND dialog = menu.Create();
-    EXPECT_EQ(MenuItems(dialog, {IDM_SIMULATOR_FOLDER, IDM_FIND_AUTOMATICALLY, IDM_ABOUT,
+    EXPECT_EQ(MenuItems(dialog, {IDM_SIMULATOR_FOLDER, IDM_FIND_AUTOMATICALLY, IDM_HELP, IDM_ABOUT,
                                  IDM_RESTORE_ORIGINALS}),
               testui::Seen("menu_items"));
+    // Wine's own About entry is gone, and with it its separator.
+    HMENU system = GetSystemMenu(dialog, FALSE);
+    EXPECT_EQ(GetMenuState(system, SC_SCREENSAVE + 1, MF_BYCOMMAND), static_cast<UINT>(-1));
+    for (int i = 1; i < GetMenuItemCount(system); ++i) {
+        EXPECT_FALSE(GetMenuState(system, i - 1, MF_BYPOSITION) &
+                     GetMenuState(system, i, MF_BYPOSITION) & MF_SEPARATOR)
+            << "two separators at " << i;
+    }
     EXPECT_EQ(menu.Context().simFolder, ui::Narrow(registered));
 
     // Typed into the folder picker, then Open: used at once.

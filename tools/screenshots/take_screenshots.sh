@@ -12,7 +12,11 @@
 #
 # WINEPREFIX, when set, is the prefix to use; otherwise build/screenshots/
 # wineprefix (wineprefix-dpiN), so that no simulator registered in another
-# prefix gets in the way.
+# prefix gets in the way. The demo simulator folder is copied to C:\FSX in
+# the prefix, so that About shows a folder as a user's would look.
+#
+# Both DPIs give the same set of pictures: every dialog and message the
+# program opens on the way, the window menu and About.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$PWD
@@ -48,11 +52,7 @@ if [ "$dpi" != 96 ]; then
     out=$out/${dpi}dpi
     prefix=$work/wineprefix-dpi$dpi
 fi
-sim=$work/sim
-rm -rf "$sim"
-mkdir -p "$sim" "$out"
-cp -r demo/. "$sim/"
-cp "$program" "$sim/Norvane/Corvel/CorvelConfig.exe"
+mkdir -p "$out"
 
 export WINEPREFIX=${WINEPREFIX:-$prefix}
 export CORVEL_DPI=$dpi
@@ -62,6 +62,11 @@ unset DISPLAY
 [ "$dpi" = 96 ] || export CORVEL_SCREEN=2560x2048x24
 source ./scripts/xvfb-session
 ./scripts/wine-run # makes the prefix on first use
+sim=$WINEPREFIX/drive_c/FSX
+rm -rf "$sim"
+mkdir -p "$sim"
+cp -r demo/. "$sim/"
+cp "$program" "$sim/Norvane/Corvel/CorvelConfig.exe"
 
 fail() {
     echo "screenshots: $*" >&2
@@ -124,7 +129,11 @@ type_text() {
     xdotool type --delay 40 "$1"
 }
 
+# A window's picture, taken while it is the active window, so that its
+# title bar is drawn active.
 shot() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    sleep 0.3
     import -window "$1" "$out/$2.png"
     echo "screenshots: $out/$2.png"
 }
@@ -146,19 +155,21 @@ program_pid=$!
 
 menu=$(wait_window "FSX Corvel Config")
 measure_frame "$menu"
-shot "$menu" main-menu
 
-# Load Manager: the selector, then the A320 with a day's payload.
+# Load Manager: the selector, then the A321 with a day's payload. (The
+# A320's template gives its top view a shorter frame than the cabin bars,
+# so the A321 shows the tool.)
 click "$menu" 7 55 305 42
 selector=$(wait_window "Aircraft Selector")
-click "$selector" 7 105 140 46 # A320
+click "$selector" 7 155 140 46 # A321
 shot "$selector" aircraft-selector
 click "$selector" 7 256 140 14 # Select an aircraft...
-loads=$(wait_window "A320 Load Manager")
-click "$loads" 87 78 188 16 # business class: all 12 seats
+loads=$(wait_window "A321 Load Manager")
+click "$loads" 87 78 188 16 # business class: all 16 seats
 keys "$loads" End
-click "$loads" 87 94 188 16 # economy class: 132 of 138
-keys "$loads" End Left Left Left Left Left Left
+click "$loads" 87 94 188 16 # economy class: 160 of 169
+keys "$loads" End
+xdotool key --delay 10 --repeat 9 Left
 click "$loads" 87 122 188 16 # forward hold 65 %
 keys "$loads" Home
 xdotool key --delay 10 --repeat 65 Right
@@ -170,7 +181,7 @@ shot "$loads" load-manager-kg
 click "$loads" 323 361 58 10 # Imperial (LBS)
 sleep 0.5
 shot "$loads" load-manager-lb
-click "$loads" 295 413 50 16 # OK
+click "$loads" 295 414 50 16 # OK
 note=$(wait_window "WARNING")
 shot "$note" message-payload-saved
 keys "$note" Return
@@ -178,7 +189,7 @@ wait_closed "WARNING"
 
 # The other load managers with the demo folder's payloads: their pictures
 # centred in their frames, the fill bars over the cabins and the holds.
-for aircraft in "A318 7" "A319 56" "A321 155" "ACJ 205"; do
+for aircraft in "A318 7" "A319 56" "A320 105" "ACJ 205"; do
     set -- $aircraft
     click "$menu" 7 55 305 42
     selector=$(wait_window "Aircraft Selector")
@@ -215,12 +226,14 @@ wait_closed "A320 Set Load"
 keys "$loads" Escape
 wait_closed "A320 Load Manager"
 
-# Fuel Planner for the A320: its ZFW comes from the payload saved above.
+# Fuel Planner for the A320 with a payload of 57237 kg.
 click "$menu" 7 104 305 42
 selector=$(wait_window "Aircraft Selector")
 click "$selector" 7 105 140 46
 click "$selector" 7 256 140 14
 planner=$(wait_window "Fuel Planner")
+click "$planner" 92 127 40 14 # Zero Fuel Weight
+type_text 57237
 click "$planner" 92 73 40 14
 type_text 650
 click "$planner" 92 91 40 14
@@ -277,10 +290,11 @@ wait_closed "Key Assignment"
 keys "$keyconfig" Escape
 wait_closed "Key Assignments"
 
-# The window menu's own entries, then the About text.
+# The window menu's own entries, then the About text. The picture is the
+# top left corner of the screen, where the menu opens over the main menu.
 keys "$menu" alt+space
 sleep 0.6
-import -window root -crop 330x260+0+0 "$out/window-menu.png"
+import -window root -crop $((330 * dpi / 96))x$((275 * dpi / 96))+0+0 "$out/window-menu.png"
 echo "screenshots: $out/window-menu.png"
 keys "$menu" Escape
 sleep 0.3
@@ -290,13 +304,19 @@ about=$(wait_window "About Corvel Config")
 shot "$about" about
 keys "$about" Escape
 wait_closed "About Corvel Config"
+# The main menu, back from About: under Xvfb without a window manager Wine
+# draws its title bar active only once a dialog it owned has closed, and
+# not after focus is given to it from outside, so no shot() here.
+sleep 0.5
+import -window "$menu" "$out/main-menu.png"
+echo "screenshots: $out/main-menu.png"
 
-# Restore Original Files, from the main menu's system menu: the Load
-# Manager's save above kept both A320 files' originals.
+# Restore Original Files, from the main menu's window menu: the Load
+# Manager's save above kept both A321 files' originals.
 keys "$menu" alt+space
 xdotool key Up Return # the last entry
 restore=$(wait_window "Restore Original Files")
-xdotool key --delay 15 Down Down space # tick A320 IAE
+xdotool key --delay 15 Down Down space # tick A321 IAE
 sleep 0.3
 shot "$restore" restore-originals
 xdotool key Escape

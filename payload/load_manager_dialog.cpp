@@ -92,14 +92,9 @@ int ToInt(uint32_t value) {
     return static_cast<int>(std::min<uint32_t>(value, INT_MAX));
 }
 
-// Sets a field only when its text changes: the fields are refreshed on
-// every paint of a slider, and an unchanged field should not flicker.
 template <typename Number>
 void ShowNumber(HWND dialog, int id, Number value) {
-    std::string text = std::to_string(value);
-    if (ui::GetItemText(dialog, id) != text) {
-        ui::SetItemText(dialog, id, text);
-    }
+    ui::ShowItemText(dialog, id, std::to_string(value));
 }
 
 // The thumbs where the load puts them.
@@ -168,9 +163,7 @@ std::vector<SaveFailure> CLoadManager::SavePayload() const {
 
 BOOL CLoadManager::OnInitDialog() {
     m_coloredFields.Attach(kColoredFields);
-    if (ui::GetText(GetHwnd()) != m_aircraft.loadManagerTitle) {
-        ui::SetText(GetHwnd(), m_aircraft.loadManagerTitle);
-    }
+    ui::ShowText(GetHwnd(), m_aircraft.loadManagerTitle);
     ui::CenterOnOwner(GetHwnd());
     InitControls();
     // An IAE-only install reads its own file rather than the missing base.

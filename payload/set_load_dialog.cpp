@@ -199,15 +199,10 @@ void CSetLoad::Answer() {
     const SetLoadTexts texts = ReadTexts();
     m_answer = AnswerForm(texts, m_input.unit, m_input.current, m_input.aircraft, m_input.file);
     for (const ResultField& field : kResultFields) {
-        const std::string& text = m_answer.*field.text;
-        if (ui::GetItemText(dialog, field.id) != text) {
-            ui::SetItemText(dialog, field.id, text);
-        }
+        ui::ShowItemText(dialog, field.id, m_answer.*field.text);
     }
     const std::string& message = m_answer.error.empty() ? m_answer.warning : m_answer.error;
-    if (ui::GetItemText(dialog, IDC_SL_MESSAGE) != message) {
-        ui::SetItemText(dialog, IDC_SL_MESSAGE, message);
-    }
+    ui::ShowItemText(dialog, IDC_SL_MESSAGE, message);
     m_chart =
         ChartOf(m_answer, texts, m_input.current, m_input.aircraft, m_input.file, m_input.unit);
     InvalidateRect(Item(IDC_SL_CHART), nullptr, FALSE);

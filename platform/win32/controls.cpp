@@ -26,6 +26,16 @@ void SetItemText(HWND dialog, int id, const std::string& utf8) {
     SetText(GetDlgItem(dialog, id), utf8);
 }
 
+void ShowText(HWND window, const std::string& utf8) {
+    if (GetText(window) != utf8) {
+        SetText(window, utf8);
+    }
+}
+
+void ShowItemText(HWND dialog, int id, const std::string& utf8) {
+    ShowText(GetDlgItem(dialog, id), utf8);
+}
+
 std::string GetItemText(HWND dialog, int id) {
     return GetText(GetDlgItem(dialog, id));
 }

@@ -18,6 +18,11 @@ void SetText(HWND window, const std::string& utf8);
 std::string GetText(HWND window);
 void SetItemText(HWND dialog, int id, const std::string& utf8);
 std::string GetItemText(HWND dialog, int id);
+// Sets a text only when it differs from the one shown: a field refreshed
+// often does not flicker, and no repaint is asked for nothing. Not for an
+// edit whose caller wants its change notification every time.
+void ShowText(HWND window, const std::string& utf8);
+void ShowItemText(HWND dialog, int id, const std::string& utf8);
 
 // Checks `checked` and clears the other buttons first..last; checked outside
 // the range clears them all.

@@ -447,9 +447,10 @@ export WINEPREFIX=$work/wineprefix32 WINEARCH=win32
 "$repo/scripts/wine-run"
 drive_c=$WINEPREFIX/drive_c
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config.lnk"
+guide_shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Corvel Config User Guide.lnk"
 [ ! -d "$drive_c/windows/syswow64" ] || fail "$WINEPREFIX is not a 32-bit prefix"
 uninstall_view=
-rm -f "$shortcut"
+rm -f "$shortcut" "$guide_shortcut"
 reg delete "$uninstall_key" /f || true
 sim32="$drive_c/Corvel Test Sim32"
 make_sim "$sim32"

@@ -20,23 +20,4 @@ bool LoadCommonControls() {
     return init && init(&classes);
 }
 
-BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data) {
-    using Set = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
-    static const auto set = Function<Set>("SetWindowSubclass");
-    return set && set(window, procedure, id, data);
-}
-
-BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id) {
-    using Remove = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
-    static const auto remove = Function<Remove>("RemoveWindowSubclass");
-    return remove && remove(window, procedure, id);
-}
-
-LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    using Default = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
-    static const auto next = Function<Default>("DefSubclassProc");
-    return next ? next(window, message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
-}
-
 }  // namespace ui

@@ -13,9 +13,4 @@ namespace ui {
 // (InitCommonControlsEx); false when they cannot be loaded.
 bool LoadCommonControls();
 
-// The common controls' own functions of these names.
-BOOL SetWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
-BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
-LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 }  // namespace ui

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/dpi_change.h"
 #include "platform/win32/pictures.h"
 
 namespace ui {
@@ -53,15 +52,23 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self->m_hWnd = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         ShowTemplatePictures(hwnd, self->m_nTemplateId);
-        FollowDpiChanges(hwnd);
+        self->m_dpi.Start(hwnd);
     } else {
         self = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     }
     if (!self) {
         return FALSE;
     }
+    if (self->m_dpi.OnMessage(hwnd, message, wParam)) {
+        return TRUE;
+    }
+    if (message == WM_DESTROY) {
+        ForgetPictures(hwnd);
+    }
     INT_PTR result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        // The controls are gone, and with them the fonts made for them.
+        self->m_dpi.Forget();
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;
     }

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/dpi_change.h"
+
 namespace ui {
 
 class CDialog {
@@ -59,6 +61,7 @@ class CDialog {
 
     int m_nTemplateId;
     HWND m_hParent;
+    CDpiFollower m_dpi;
     HWND m_hWnd = nullptr;
     bool m_bModal = false;
     bool m_bEnded = false;

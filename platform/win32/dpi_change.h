@@ -6,14 +6,44 @@
 // program gave a single control (the load managers' bold ZFW field) is made
 // anew at the new DPI. Before Windows 10 1703 the program is system aware
 // and Windows scales the whole window instead.
+//
+// Every CDialog hands its dialog's messages to one of these from its own
+// dialog procedure. The window is not subclassed for it: a subclassed window
+// looks up its subclass chain, a window property, for every message it gets,
+// and under Wine each look-up is a round trip to the server.
 #pragma once
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 namespace ui {
 
-// Makes the dialog follow changes of DPI as above, from now until it is
-// destroyed. Calling it again for the same dialog does nothing more.
-void FollowDpiChanges(HWND dialog);
+class CDpiFollower {
+  public:
+    CDpiFollower() = default;
+    CDpiFollower(const CDpiFollower&) = delete;
+    CDpiFollower& operator=(const CDpiFollower&) = delete;
+    ~CDpiFollower() { Forget(); }
+
+    // The dialog has opened, at its window's DPI.
+    void Start(HWND dialog);
+    // Any message of the dialog's, before the dialog's own handling; true
+    // when it was the follower's own (the note that the dialog manager has
+    // laid the dialog out again), which needs nothing more.
+    bool OnMessage(HWND dialog, UINT message, WPARAM wParam);
+    // The dialog's window and controls are gone: the fonts made for the
+    // controls can go too.
+    void Forget();
+
+  private:
+    int m_dpi = 0;
+    int m_newDpi = 0;
+    // Controls with a font of their own, and that font as it was.
+    std::vector<std::pair<HWND, HFONT>> m_ownFonts;
+    // Fonts made here, deleted with the dialog.
+    std::vector<HFONT> m_madeFonts;
+};
 
 }  // namespace ui

@@ -39,7 +39,7 @@ HBITMAP ScaledBitmap(HBITMAP picture, int width, int height);
 // Shows picture (a bitmap kept for the life of the process, such as one of
 // CachedBitmap) in a picture control or a bitmap button, scaled to the
 // layout of the control's dialog. A dialog that follows changes of DPI
-// (FollowDpiChanges, which every CDialog does) shows it again at the new
+// (every CDialog does, platform/win32/dpi_change.h) shows it again at the new
 // scale when it moves to a screen with another DPI.
 void ShowPicture(HWND control, HBITMAP picture);
 

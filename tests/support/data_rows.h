@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "core/aircraft.h"
+
 namespace test_data {
 
 using Row = std::vector<std::string>;
@@ -89,10 +91,11 @@ inline const std::vector<std::string>& AircraftNames() {
     return names;
 }
 
-// An aircraft's number (AircraftType) from its name; one past the last when it has none.
-inline int AircraftNumber(const std::string& name) {
+// An aircraft type from its name; one past the last when it has none.
+inline AircraftType AircraftNamed(const std::string& name) {
     const std::vector<std::string>& names = AircraftNames();
-    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
+    return static_cast<AircraftType>(std::find(names.begin(), names.end(), name) - names.begin() +
+                                     1);
 }
 
 // The text with every from replaced by to.
@@ -111,6 +114,12 @@ inline std::string WithNbsp(const std::string& text) {
 inline std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline const std::string kMissing = "<missing>";  // no file
+
+inline std::string FileOrMissing(const std::filesystem::path& path) {
+    return std::filesystem::exists(path) ? FileBytes(path) : kMissing;
 }
 
 // The names in a folder, sorted.
@@ -147,6 +156,14 @@ struct TempFolder : std::string {
         std::filesystem::remove_all(*this, ignored);
     }
     operator std::filesystem::path() const { return std::string(*this); }
+    // A file in it by name: as the program names it, as the system does; written; read.
+    std::string Path(const std::string& name) const { return *this + "\\" + name; }
+    std::string Native(const std::string& name) const { return *this + "/" + name; }
+    std::string Put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(Native(name), std::ios::binary) << bytes;
+        return Path(name);
+    }
+    std::string Get(const std::string& name) const { return FileOrMissing(Native(name)); }
 };
 
 }  // namespace test_data

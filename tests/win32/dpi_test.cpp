@@ -81,8 +81,7 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
 TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
     for (const auto& row : test_data::Rows("win32/dpi_fill_bars.tsv")) {
         const std::string what = row[0] + " " + row[1];
-        ui::CDialog dialog(Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(row[0])))
-                               .loadManagerTemplate);
+        ui::CDialog dialog(Aircraft(test_data::AircraftNamed(row[0])).loadManagerTemplate);
         HWND window = dialog.Create();
         ASSERT_TRUE(window) << what;
         const bool top = row[1] == "top";

@@ -6,14 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <random>
-
 #include "platform/file_system.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "tests/platform/killed_writer.h"
-#include "tests/support/data_rows.h"
 
 namespace {
 
@@ -113,40 +109,19 @@ TEST_F(Win32Files, RefusesAFileHeldWithoutWriteSharing) {
 // Writers killed at random moments: the file holds all of one write, the original the file
 // before; the next write removes the killed writer's temporary.
 TEST_F(Win32Files, KilledWriterLeavesOldOrNewFile) {
-    const std::string path = Path("aircraft.cfg");
-    const std::pair<size_t, int> sizesAndKills[] = {{1024, 150}, {64 * 1024, 100}, {1 << 20, 30}};
-    std::mt19937 random(7);
-    for (auto [size, kills] : sizesAndKills) {
-        Put("aircraft.cfg", killed_writer::FileOfSize(size));
-        const auto begin = std::chrono::steady_clock::now();  // kills spread over a few writes
-        ASSERT_TRUE(profile::WriteBatch(killed_writer::EntriesOf(1), path).ok());
-        std::uniform_int_distribution<int64_t> delay(
-            0, 3 * std::chrono::duration_cast<std::chrono::microseconds>(
-                       std::chrono::steady_clock::now() - begin)
-                       .count());
-        for (int kill = 0; kill < kills; ++kill) {
-            SCOPED_TRACE(std::to_string(size) + " bytes, kill " + std::to_string(kill));
-            fs::remove(path + ".original");
-            const std::string before = Get("aircraft.cfg");
-            PROCESS_INFORMATION writer =
-                StartWriter(path, "corvel-files-" + std::to_string(GetCurrentProcessId()));
-            const auto until =
-                std::chrono::steady_clock::now() + std::chrono::microseconds(delay(random));
-            while (std::chrono::steady_clock::now() < until) {
+    const std::string event = "corvel-files-" + std::to_string(GetCurrentProcessId());
+    killed_writer::KillWriters(
+        *this, {{1024, 150}, {64 * 1024, 100}, {1 << 20, 30}}, [&](std::chrono::nanoseconds delay) {
+            PROCESS_INFORMATION writer = StartWriter(Path("aircraft.cfg"), event);
+            for (const auto until = std::chrono::steady_clock::now() + delay;
+                 std::chrono::steady_clock::now() < until;) {
             }
             DWORD exitCode = 0;
-            ASSERT_TRUE(GetExitCodeProcess(writer.hProcess, &exitCode) && exitCode == STILL_ACTIVE)
-                << "the writer stopped by itself";
+            const bool running =
+                GetExitCodeProcess(writer.hProcess, &exitCode) && exitCode == STILL_ACTIVE;
             Kill(writer);
-            ASSERT_EQ(killed_writer::Fault(before, Get("aircraft.cfg"),
-                                           test_data::FileBytes(path + ".original")),
-                      "");
-
-            ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill), path).ok());
-            ASSERT_EQ(test_data::FolderNames(*this),
-                      std::set<std::string>({"aircraft.cfg", "aircraft.cfg.original"}));
-        }
-    }
+            return running;
+        });
 }
 
 }  // namespace

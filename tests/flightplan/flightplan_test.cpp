@@ -154,26 +154,17 @@ TEST(FlightPlan, GivesTheLoadManagerThePlansPayload) {
 }
 
 TEST(FlightPlan, FillsTheFuelPlannersFieldsInItsUnit) {
-    const Plan kgs = Read("kgs"), lbs = Read("lbs");
-    const auto fields = [](const fuel::PlannerInput& f) {
-        return f.distance + "|" + f.altitude + "|" + f.costIndex + "|" + f.zfw + "|" + f.taxi +
-               "|" + f.reserve + "|" + f.finalFuel;
-    };
-    // Reserve 132 / 2630 = 5.02 %; final 1040 + 1120 + 300 (+ ETOPS 100 in the second plan);
-    // ZFW 42411 + 13900, or the one saved. Pounds: kg x 2.2045855f, truncated.
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(kgs, WeightUnit::Kg, 0, 42411)),
-              "212|35000|30|56311|200|5|2460");
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(kgs, WeightUnit::Kg, 60000, 42411)),
-              "212|35000|30|60000|200|5|2460");
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(lbs, WeightUnit::Lb, 0, 42411)),
-              "212|35000|30|124142|440|5|5643");
-    Plan halves = kgs;  // 15 / 200 = 7.5 % rounds up; no trip burn: 0 %
-    halves.contingencyKg = 15;
-    halves.enrouteBurnKg = 200;
-    EXPECT_EQ(fuel::FieldsFromPlan(halves, WeightUnit::Kg, 0, 0).reserve, "8");
-    halves.enrouteBurnKg = 0;
-    EXPECT_EQ(fuel::FieldsFromPlan(halves, WeightUnit::Kg, 0, 0).reserve, "0");
-
+    for (const test_data::Row& row : test_data::Rows("flightplan/plan_fields.tsv")) {
+        Plan plan = Read(row[0]);
+        plan.contingencyKg = std::stoi(row[1]);
+        plan.enrouteBurnKg = std::stoi(row[2]);
+        const fuel::PlannerInput f =
+            fuel::FieldsFromPlan(plan, row[3] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                                 std::stoi(row[4]), std::stoi(row[5]));
+        EXPECT_EQ(f.distance + "|" + f.altitude + "|" + f.costIndex + "|" + f.zfw + "|" + f.taxi +
+                      "|" + f.reserve + "|" + f.finalFuel,
+                  row[6]);
+    }
     EXPECT_EQ(fuel::BlockFuelText(5422, 5541, WeightUnit::Kg),
               test_data::WithNbsp("OFP block 5~422 kg (119 kg below the FOB)"));
     EXPECT_EQ(fuel::BlockFuelText(5541, 5541, WeightUnit::Lb),

@@ -2,8 +2,6 @@
 // simulator folder from the registry or chosen by hand, About, the originals restored.
 #include <process.h>
 
-#include <algorithm>
-
 #include "app/locate_files.h"
 #include "app/main_menu_dialog.h"
 #include "res/messages.h"

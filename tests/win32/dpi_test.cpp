@@ -1,6 +1,5 @@
 // The dialogs at each DPI (CORVEL_DPI, the prefix's): every picture grows as the layout does, so
 // that it fills its frame and the fill bars stay over the cabin and the holds.
-#include <cstdlib>
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"

@@ -1,7 +1,6 @@
 // The flight plan dialog through the Fuel Planner, against the local stand-in
 // for the service that tests/win32/flight_plan.sh starts
 // (CORVEL_TEST_PLAN_SERVER; the time limit shortened to 3 s).
-#include <cstdlib>
 
 #include "flightplan/flight_plan_dialog.h"
 #include "fuel/fuel_planner_dialog.h"

@@ -2,8 +2,6 @@
 
 #include "platform/win32/common_controls.h"
 
-#include <fstream>
-#include <set>
 #include <sstream>
 
 namespace testui {

@@ -135,9 +135,7 @@ TEST(FlightPlan, FitsItsOwnTypeAndTheCorporateJetAsAnA319) {
 TEST(FlightPlan, GivesTheLoadManagerThePlansPayload) {
     for (const test_data::Row& row : test_data::Rows("flightplan/plan_loads.tsv")) {
         const std::vector<int64_t> n = test_data::Numbers({row.begin(), row.begin() + 11}, 0);
-        Plan plan;
-        plan.origin = "EGLL";
-        plan.destination = "LFPG";
+        Plan plan = Read("kgs");  // EGLL-LFPG
         plan.passengers = static_cast<int32_t>(n[0]);
         plan.payloadKg = static_cast<int32_t>(n[1]);
         plan.estZfwKg = static_cast<int32_t>(n[2]);

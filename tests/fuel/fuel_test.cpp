@@ -58,15 +58,11 @@ TEST(Plan, RandomSampleComesOutAsInTheReferenceBuild) {
         }
         return row;
     };
-    const auto rows = test_data::Sample(
+    test_data::CheckSample(
         "fuel_sample.tsv",
         "# Random plans, as in fuel_plans.tsv: aircraft, distance NM, altitude ft, cost index,\n"
         "# ZFW kg, taxi kg, reserve %, final kg; the plan the x86-64 build computed.\n",
         700, draw, PlanOf);
-    ASSERT_EQ(rows.size(), 700u);
-    for (const test_data::Row& row : rows) {
-        EXPECT_EQ(PlanOf(row), row.back()) << row[0] << " " << row[1];
-    }
 }
 
 TEST(Plan, LookupsAtTheEdgesOfTheTables) {

@@ -56,15 +56,11 @@ TEST(RecalculateTest, RandomSampleShowsAsInTheReferenceBuild) {
         }
         return row;
     };
-    const auto rows = test_data::Sample(
+    test_data::CheckSample(
         "payload_sample.tsv",
         "# Random loads: aircraft, unit, empty weight kg, passengers of each class, hold %;\n"
         "# the weights the x86-64 build showed, as in payload_fields.tsv, and the ZFW in kg.\n",
         1000, draw, weights);
-    ASSERT_EQ(rows.size(), 1000u);
-    for (const test_data::Row& row : rows) {
-        EXPECT_EQ(weights(row), row.back()) << row[0] << " " << row[2];
-    }
 }
 
 // Writing truncates and reading rounds: every slider setting must survive.

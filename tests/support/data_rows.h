@@ -1,6 +1,8 @@
 // Expected values under tests/data: tab-separated rows, one a line, '#' starting a comment.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -48,11 +50,11 @@ inline bool WritingGolden() {
 }
 
 // A golden sample under tests/data: rows of inputs, then what the reference build computed of
-// them. With WritingGolden(), count rows drawn by draw(pick, i) (pick(low, high): a random integer)
-// are written anew with compute(row) appended; the file is read back either way.
+// them, which compute(row) must give again. With WritingGolden(), count rows drawn by draw(pick, i)
+// (pick(low, high): a random integer) are written anew first, with compute(row) appended.
 template <typename Draw, typename Compute>
-std::vector<Row> Sample(const std::string& name, const std::string& header, int count, Draw draw,
-                        Compute compute) {
+void CheckSample(const std::string& name, const std::string& header, int count, Draw draw,
+                 Compute compute) {
     if (WritingGolden()) {
         std::mt19937 random(20261207);
         auto pick = [&random](int64_t low, int64_t high) {
@@ -68,7 +70,11 @@ std::vector<Row> Sample(const std::string& name, const std::string& header, int 
             }
         }
     }
-    return Rows(name);
+    const std::vector<Row> rows = Rows(name);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(count));
+    for (const Row& row : rows) {
+        EXPECT_EQ(compute(Row(row.begin(), row.end() - 1)), row.back()) << row[0] << " " << row[2];
+    }
 }
 
 inline std::vector<int64_t> Numbers(const Row& row, size_t from) {

@@ -1,7 +1,6 @@
 // Weight and balance: CG, limits and status lines, worked out by hand here and in the tables.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <tuple>
 
 #include "balance/balance_file.h"
@@ -150,7 +149,6 @@ TEST(DemoAircraftTest, BothLinesOfTheWorkedExamples) {
     const BalanceFile file = ReadBalanceFile(
         CORVEL_SOURCE_DIR "/demo/SimObjects/Airplanes/Norvane Zelvia A320/Aircraft.cfg");
     const WeightLimits limits = LimitsOf(a320, file);
-    EXPECT_EQ(limits.mtowKg, 77000);  // max_gross_weight = 169753 lb
 
     const payload::LoadState load{42412, 12, 138, 50, 100};
     EXPECT_EQ(payload::ZeroFuelLine(load, 59899, file, limits, WeightUnit::Kg, a320).text,

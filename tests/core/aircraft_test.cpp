@@ -13,7 +13,7 @@ TEST(AircraftTable, EveryRowAsTheAircraftAre) {
     const auto rows = test_data::Rows("aircraft_table.tsv");
     ASSERT_EQ(rows.size(), static_cast<size_t>(kAircraftCount));
     for (const test_data::Row& row : rows) {
-        const auto type = static_cast<AircraftType>(test_data::AircraftNumber(row[0]));
+        const auto type = test_data::AircraftNamed(row[0]);
         ASSERT_TRUE(IsAircraft(type));
         const AircraftSpec& a = Aircraft(type);
         std::stringstream line;

@@ -2,6 +2,8 @@
 // plan in the load manager and the Fuel Planner against worked examples.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "flightplan/fetch_address.h"
 #include "flightplan/ofp.h"
 #include "fuel/plan_fields.h"
@@ -26,8 +28,12 @@ const char* ErrorName(OfpError error) {
     return kNames[static_cast<int>(error)];
 }
 
-AircraftType Type(const std::string& name) {
-    return static_cast<AircraftType>(test_data::AircraftNumber(name));
+// The A320 plan in kilograms or pounds ("kgs", "lbs").
+Plan Read(const std::string& unit) {
+    const OfpResult read =
+        flightplan::ReadOfp(PlanFile("egll_lfpg_" + unit + ".xml"), AircraftType::A320);
+    EXPECT_TRUE(read.plan) << flightplan::ErrorText(read);
+    return read.plan.value_or(Plan{});
 }
 
 // The figures of a plan, in Plan's member order.
@@ -39,26 +45,23 @@ std::vector<int64_t> Figures(const Plan& p) {
 }
 
 TEST(FlightPlan, ReadsBothUnitsIntoKilograms) {
-    const OfpResult kgs = flightplan::ReadOfp(PlanFile("egll_lfpg_kgs.xml"), AircraftType::A320);
-    ASSERT_TRUE(kgs.plan) << flightplan::ErrorText(kgs);
-    EXPECT_EQ(kgs.plan->unit, flightplan::PlanUnit::Kg);
-    EXPECT_EQ(kgs.plan->aircraftIcao + " " + flightplan::RouteText(*kgs.plan), "A320 EGLL-LFPG");
-    EXPECT_EQ(Figures(*kgs.plan), (std::vector<int64_t>{212, 35000, 30, 148, 13900, 56500, 200,
-                                                        2630, 132, 1040, 1120, 300, 0, 5422}));
+    const Plan kgs = Read("kgs"), lbs = Read("lbs");
+    EXPECT_EQ(kgs.unit, flightplan::PlanUnit::Kg);
+    EXPECT_EQ(kgs.aircraftIcao + " " + flightplan::RouteText(kgs), "A320 EGLL-LFPG");
+    EXPECT_EQ(Figures(kgs), (std::vector<int64_t>{212, 35000, 30, 148, 13900, 56500, 200, 2630, 132,
+                                                  1040, 1120, 300, 0, 5422}));
     // The file's comment works the pounds out; no pax_count_actual: pax_count.
-    const OfpResult lbs = flightplan::ReadOfp(PlanFile("egll_lfpg_lbs.xml"), AircraftType::A320);
-    ASSERT_TRUE(lbs.plan) << flightplan::ErrorText(lbs);
-    EXPECT_EQ(lbs.plan->unit, flightplan::PlanUnit::Lb);
-    EXPECT_EQ(Figures(*lbs.plan), (std::vector<int64_t>{212, 35000, 30, 148, 13900, 56501, 200,
-                                                        2630, 132, 1040, 1120, 300, 100, 5522}));
+    EXPECT_EQ(lbs.unit, flightplan::PlanUnit::Lb);
+    EXPECT_EQ(Figures(lbs), (std::vector<int64_t>{212, 35000, 30, 148, 13900, 56501, 200, 2630, 132,
+                                                  1040, 1120, 300, 100, 5522}));
 }
 
 TEST(FlightPlan, NamesWhatIsWrongWithAField) {
     for (const test_data::Row& row : test_data::Rows("flightplan/read_cases.tsv")) {
         const std::string base = PlanFile("egll_lfpg_" + row[0] + ".xml");
         ASSERT_NE(base.find(row[2]), std::string::npos) << row[2];
-        const OfpResult result =
-            flightplan::ReadOfp(test_data::Replaced(base, row[2], row[3]), Type(row[1]));
+        const OfpResult result = flightplan::ReadOfp(test_data::Replaced(base, row[2], row[3]),
+                                                     test_data::AircraftNamed(row[1]));
         EXPECT_EQ(ErrorName(result.error), row[4]) << row[3];
         EXPECT_EQ(result.detail, row[5]) << row[3];
         EXPECT_EQ(result.limit, std::stoll(row[6])) << row[3];
@@ -106,7 +109,7 @@ TEST(FlightPlan, TellsTheServicesRefusalFromOtherAnswers) {
 
 TEST(FlightPlan, IsCheckedAgainForTheOtherToolsAircraft) {
     // Plan ramp 37 457 kg: within the ACJ's 2 x 24 370, beyond the A320's 2 x 18 728.
-    Plan plan = *flightplan::ReadOfp(PlanFile("egll_lfpg_kgs.xml"), AircraftType::A320).plan;
+    Plan plan = Read("kgs");
     plan.planRampKg = 37457;
     plan.passengers = 40;  // the ACJ seats 42
     EXPECT_TRUE(flightplan::CheckForAircraft(plan, AircraftType::ACJ).plan);
@@ -118,26 +121,21 @@ TEST(FlightPlan, IsCheckedAgainForTheOtherToolsAircraft) {
 }
 
 TEST(FlightPlan, FitsItsOwnTypeAndTheCorporateJetAsAnA319) {
-    const struct {
-        const char* icao;
-        AircraftType aircraft;
-        bool fits;
-    } cases[] = {{"A320", AircraftType::A320, true},  {" a321", AircraftType::A321, true},
-                 {"A319", AircraftType::ACJ, true},   {"A318", AircraftType::A319, false},
-                 {"A20N", AircraftType::A320, false}, {"", AircraftType::A318, false}};
-    for (const auto& c : cases) {
+    const std::tuple<const char*, AircraftType, bool> cases[] = {
+        {"A320", AircraftType::A320, true},  {" a321", AircraftType::A321, true},
+        {"A319", AircraftType::ACJ, true},   {"A318", AircraftType::A319, false},
+        {"A20N", AircraftType::A320, false}, {"", AircraftType::A318, false}};
+    for (const auto& [icao, aircraft, fits] : cases) {
         Plan plan;
-        plan.aircraftIcao = c.icao;
-        EXPECT_EQ(flightplan::PlanFitsAircraft(plan, c.aircraft), c.fits) << c.icao;
+        plan.aircraftIcao = icao;
+        EXPECT_EQ(flightplan::PlanFitsAircraft(plan, aircraft), fits) << icao;
     }
 }
 
 TEST(FlightPlan, GivesTheLoadManagerThePlansPayload) {
     for (const test_data::Row& row : test_data::Rows("flightplan/plan_loads.tsv")) {
         const std::vector<int64_t> n = test_data::Numbers({row.begin(), row.begin() + 11}, 0);
-        Plan plan;
-        plan.origin = "EGLL";
-        plan.destination = "LFPG";
+        Plan plan = Read("kgs");  // EGLL-LFPG
         plan.passengers = static_cast<int32_t>(n[0]);
         plan.payloadKg = static_cast<int32_t>(n[1]);
         plan.estZfwKg = static_cast<int32_t>(n[2]);
@@ -154,36 +152,22 @@ TEST(FlightPlan, GivesTheLoadManagerThePlansPayload) {
 }
 
 TEST(FlightPlan, FillsTheFuelPlannersFieldsInItsUnit) {
-    const Plan kgs = *flightplan::ReadOfp(PlanFile("egll_lfpg_kgs.xml"), AircraftType::A320).plan;
-    const Plan lbs = *flightplan::ReadOfp(PlanFile("egll_lfpg_lbs.xml"), AircraftType::A320).plan;
-    const auto fields = [](const fuel::PlannerInput& f) {
-        return f.distance + "|" + f.altitude + "|" + f.costIndex + "|" + f.zfw + "|" + f.taxi +
-               "|" + f.reserve + "|" + f.finalFuel;
-    };
-    // Reserve 132 / 2630 = 5.02 %; final 1040 + 1120 + 300 (+ ETOPS 100 in the second plan);
-    // ZFW 42411 + 13900, or the one saved. Pounds: kg x 2.2045855f, truncated.
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(kgs, WeightUnit::Kg, 0, 42411)),
-              "212|35000|30|56311|200|5|2460");
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(kgs, WeightUnit::Kg, 60000, 42411)),
-              "212|35000|30|60000|200|5|2460");
-    EXPECT_EQ(fields(fuel::FieldsFromPlan(lbs, WeightUnit::Lb, 0, 42411)),
-              "212|35000|30|124142|440|5|5643");
-    Plan halves = kgs;  // 15 / 200 = 7.5 % rounds up; no trip burn: 0 %
-    halves.contingencyKg = 15;
-    halves.enrouteBurnKg = 200;
-    EXPECT_EQ(fuel::FieldsFromPlan(halves, WeightUnit::Kg, 0, 0).reserve, "8");
-    halves.enrouteBurnKg = 0;
-    EXPECT_EQ(fuel::FieldsFromPlan(halves, WeightUnit::Kg, 0, 0).reserve, "0");
-
+    for (const test_data::Row& row : test_data::Rows("flightplan/plan_fields.tsv")) {
+        Plan plan = Read(row[0]);
+        plan.contingencyKg = std::stoi(row[1]);
+        plan.enrouteBurnKg = std::stoi(row[2]);
+        const fuel::PlannerInput f =
+            fuel::FieldsFromPlan(plan, row[3] == "kg" ? WeightUnit::Kg : WeightUnit::Lb,
+                                 std::stoi(row[4]), std::stoi(row[5]));
+        EXPECT_EQ(f.distance + "|" + f.altitude + "|" + f.costIndex + "|" + f.zfw + "|" + f.taxi +
+                      "|" + f.reserve + "|" + f.finalFuel,
+                  row[6]);
+    }
     EXPECT_EQ(fuel::BlockFuelText(5422, 5541, WeightUnit::Kg),
               test_data::WithNbsp("OFP block 5~422 kg (119 kg below the FOB)"));
     EXPECT_EQ(fuel::BlockFuelText(5541, 5541, WeightUnit::Lb),
               test_data::WithNbsp("OFP block 12~216 lb (= FOB)"));
 }
-
-}  // namespace
-
-namespace {
 
 TEST(FlightPlan, AsksTheServiceOrTheAddressGivenForTheUser) {
     EXPECT_EQ(flightplan::FetchAddress("", "Jean Dupont/é", false),

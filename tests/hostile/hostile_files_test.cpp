@@ -3,7 +3,6 @@
 // file byte for byte. Files that cannot be replaced (too large, held, a folder) are Wine's.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
 #include "keys/key_assignments.h"
@@ -39,7 +38,7 @@ std::string Golden(Tool tool, const std::string& name, const std::string& saved)
     const char* const folders[] = {"load_manager", "configuration", "key_assignments"};
     const fs::path golden = fs::path(CORVEL_SOURCE_DIR "/tests/data/hostile_saved") /
                             folders[static_cast<int>(tool)] / name;
-    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+    if (test_data::WritingGolden()) {
         fs::create_directories(golden.parent_path());
         std::ofstream(golden, std::ios::binary) << saved;
     }

@@ -1,13 +1,23 @@
-// Set load against independent arithmetic, written-out rows and a brute force over every load.
+// Set load against independent arithmetic, written-out rows and a brute force over every load;
+// its form: typed texts against written-out rows, an unreachable target's exact nearest load, the
+// numbers remembered across units, the chart's scales worked out by hand.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "payload/set_load.h"
+#include "payload/set_load_form.h"
 #include "tests/support/data_rows.h"
 
 namespace payload {
 namespace {
+
+// The look-alike aircraft file (tests/data/payload): its stations where saving puts them.
+const balance::BalanceFile& LookAlike() {
+    static const balance::BalanceFile file =
+        balance::ReadBalanceFile(CORVEL_SOURCE_DIR "/tests/data/payload/set_load_lookalike.cfg");
+    return file;
+}
 
 SetLoadRequest Cargo(int32_t pax, int32_t kg, Seating seating = Seating::BothClasses) {
     return {pax, GivenWeight::Cargo, kg, seating};
@@ -53,8 +63,7 @@ TEST(SetLoadTest, EveryPassengerCountSeatedInProportion) {
 
 TEST(SetLoadTest, WrittenOutRowsInBothModes) {
     for (const test_data::Row& row : test_data::Rows("set_load.tsv")) {
-        const AircraftSpec& c =
-            Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(row[0])));
+        const AircraftSpec& c = Aircraft(test_data::AircraftNamed(row[0]));
         const auto n = test_data::Numbers(row, 2);
         const SetLoadRequest request{int32_t(n[0]),
                                      row[1] == "zfw" ? GivenWeight::Zfw : GivenWeight::Cargo,
@@ -91,8 +100,7 @@ double LookAlikeCg(const LoadState& l, const AircraftSpec& c) {
 // is the nearest, nearest the proportional split among ties; out of reach gives the range's end,
 // which is then reached.
 TEST(SetLoadTest, CgTargetAgainstEveryLoad) {
-    const balance::BalanceFile file =
-        balance::ReadBalanceFile(CORVEL_SOURCE_DIR "/tests/data/payload/set_load_lookalike.cfg");
+    const balance::BalanceFile& file = LookAlike();
     const AircraftSpec& c = Aircraft(AircraftType::A320);
     const LoadState current{42000, 0, 0, 0, 0};
     const uint32_t step = 4536 / 100;
@@ -154,40 +162,27 @@ TEST(SetLoadTest, CgTargetAgainstEveryLoad) {
     }
 }
 
+// Each refusal (tests/data/set_load_refusals.tsv), aiming at a CG too; the limits are loads.
 TEST(SetLoadTest, BadInputGivesAnErrorAndNoPlan) {
     const AircraftSpec& a320 = Aircraft(AircraftType::A320);
     const LoadState current{42412, 3, 0, 0, 0};
-    const balance::BalanceFile file =
-        balance::ReadBalanceFile(CORVEL_SOURCE_DIR "/tests/data/payload/set_load_lookalike.cfg");
-    const struct {
-        SetLoadRequest request;
-        SetLoadError error;
-    } cases[] = {
-        {Cargo(-1, 0), SetLoadError::Negative},
-        {Cargo(0, -1), SetLoadError::Negative},
-        {{0, GivenWeight::Zfw, INT32_MIN, Seating::BothClasses}, SetLoadError::Negative},
-        {Cargo(151, 0), SetLoadError::TooManyPassengers},
-        {Cargo(INT32_MAX, 0), SetLoadError::TooManyPassengers},
-        {Cargo(139, 0, Seating::GuestsOnly), SetLoadError::TooManyPassengers},
-        {Cargo(0, 7939), SetLoadError::CargoBeyondHolds},
-        {Cargo(0, INT32_MAX), SetLoadError::CargoBeyondHolds},
-        // 42412 + 2 x 75 = 42562; the crew of 3 counts on the guests' aircraft.
-        {{2, GivenWeight::Zfw, 42561, Seating::BothClasses}, SetLoadError::ZfwBelowLoad},
-        {{2, GivenWeight::Zfw, 42786, Seating::GuestsOnly}, SetLoadError::ZfwBelowLoad},
-        {{2, GivenWeight::Zfw, 42562 + 7939, Seating::BothClasses}, SetLoadError::ZfwBeyondReach},
-        {{0, GivenWeight::Zfw, INT32_MAX, Seating::BothClasses}, SetLoadError::ZfwBeyondReach},
-    };
-    for (const auto& bad : cases) {
-        for (const SetLoadResult& r : {SetLoad(bad.request, current, a320),
-                                       SetLoadForCg(bad.request, 25.0, current, a320, file)}) {
-            EXPECT_EQ(r.error, bad.error) << bad.request.passengers << " " << bad.request.weightKg;
-            EXPECT_FALSE(r.plan);
+    const balance::BalanceFile& file = LookAlike();
+    const char* const errors[] = {
+        "None",           "Negative", "TooManyPassengers", "CargoBeyondHolds", "ZfwBelowLoad",
+        "ZfwBeyondReach", "NoCg",     "CgOutOfReach"};
+    for (const test_data::Row& row : test_data::Rows("set_load_refusals.tsv")) {
+        const SetLoadRequest request{
+            std::stoi(row[0]), row[1] == "zfw" ? GivenWeight::Zfw : GivenWeight::Cargo,
+            std::stoi(row[2]), row[3] == "guests" ? Seating::GuestsOnly : Seating::BothClasses};
+        std::vector<SetLoadResult> results = {SetLoad(request, current, a320)};
+        if (row[4] != "None") {
+            results.push_back(SetLoadForCg(request, 25.0, current, a320, file));
+        }
+        for (const SetLoadResult& r : results) {
+            EXPECT_EQ(errors[static_cast<int>(r.error)], row[4]) << row[0] << " " << row[2];
+            EXPECT_EQ(bool(r.plan), row[4] == "None");
         }
     }
-    // The limits themselves are loads.
-    EXPECT_TRUE(SetLoad({2, GivenWeight::Zfw, 42562, Seating::BothClasses}, current, a320).plan);
-    EXPECT_TRUE(SetLoad({2, GivenWeight::Zfw, 42787, Seating::GuestsOnly}, current, a320).plan);
-    EXPECT_TRUE(SetLoad(Cargo(150, 7938), current, a320).plan);
 
     // No wing, no CG target: the reason, before and when asked; not a number is out of reach.
     const balance::BalanceFile noWing;
@@ -198,6 +193,87 @@ TEST(SetLoadTest, BadInputGivesAnErrorAndNoPlan) {
               std::make_tuple(SetLoadError::NoCg, std::string("no aircraft file was read"), false));
     EXPECT_EQ(SetLoadForCg(Cargo(10, 100), NAN, current, a320, file).error,
               SetLoadError::CgOutOfReach);
+}
+
+SetLoadTexts Typed(const std::string& passengers, GivenWeight given, const std::string& weight,
+                   const std::string& target) {
+    SetLoadTexts texts;
+    texts.passengers = passengers;
+    texts.given = given;
+    (given == GivenWeight::Cargo ? texts.cargo : texts.zfw) = weight;
+    texts.aimAtCg = target != "-";
+    texts.targetCg = target;
+    return texts;
+}
+
+TEST(SetLoadFormTest, TypedTextsAnsweredAsWrittenOut) {
+    for (const test_data::Row& row : test_data::Rows("set_load_form.tsv")) {
+        const AircraftSpec& c = Aircraft(test_data::AircraftNamed(row[0]));
+        const WeightUnit unit = row[1] == "lb" ? WeightUnit::Lb : WeightUnit::Kg;
+        const SetLoadTexts texts =
+            Typed(row[3], row[4] == "zfw" ? GivenWeight::Zfw : GivenWeight::Cargo, row[5], row[6]);
+        const SetLoadAnswer a =
+            AnswerForm(texts, unit, {std::stoi(row[2]), 4, 0, 0, 0}, c, LookAlike());
+        const auto shown = [](const std::string& text) { return text.empty() ? "-" : text; };
+        EXPECT_EQ(shown(a.error + a.warning) + "|" + shown(a.passengers) + "|" + shown(a.cargo) +
+                      "|" + shown(a.difference) + "|" + shown(a.zfw),
+                  test_data::WithNbsp(row[7] + "|" + row[8] + "|" + row[9] + "|" + row[10] + "|" +
+                                      row[11]))
+            << row[0] << " " << row[3] << " " << row[5];
+        EXPECT_EQ(bool(a.plan), a.error.empty());
+    }
+}
+
+TEST(SetLoadFormTest, AnUnreachableTargetOffersTheExactNearestLoad) {
+    const AircraftSpec& a320 = Aircraft(AircraftType::A320);
+    const LoadState current{45000, 0, 0, 0, 0};
+    SetLoadTexts texts = Typed("75", GivenWeight::Cargo, "1000", "90");
+    const SetLoadAnswer far = AnswerForm(texts, WeightUnit::Kg, current, a320, LookAlike());
+    ASSERT_TRUE(far.nearestCg && far.nearestPlan && !far.plan);
+    EXPECT_EQ(far.error.rfind("A ZFW CG of 90.0 % MAC is out of reach of these loads; the "
+                              "nearest is " +
+                                  TargetFieldText(*far.nearestCg) + " % MAC.",
+                              0),
+              0u);
+    EXPECT_EQ(*far.nearestPlan->cgPercentMac, *far.nearestCg);
+    // Accepted: the exact value, whatever its rounded text; remembered and reopened in pounds.
+    texts.exactTarget = far.nearestCg;
+    const SetLoadAnswer accepted = AnswerForm(texts, WeightUnit::Kg, current, a320, LookAlike());
+    ASSERT_TRUE(accepted.plan);
+    EXPECT_EQ(accepted.plan->load.forwardCargoPercent, far.nearestPlan->load.forwardCargoPercent);
+    const SetLoadTexts reopened =
+        OpeningTexts(accepted.memory, current, a320, LookAlike(), WeightUnit::Lb);
+    EXPECT_EQ(std::make_tuple(reopened.passengers, reopened.cargo, reopened.aimAtCg,
+                              reopened.exactTarget),
+              std::make_tuple(std::string("75"), std::string("2205"), true, far.nearestCg));
+}
+
+// 45 000 to 65 000 kg in steps of 5 000 (the full aircraft weighs 64 188 kg); MZFW 62 500. The
+// CG: the usual 15 to 40 % (the file has no limits), the empty aircraft at 40 % (1 ft, MAC 10 ft
+// from 5 ft), the ZFW's moment over its weight with the stations where saving puts them: from
+// 10 to 45 %.
+TEST(SetLoadFormTest, ChartScalesWorkedOutByHand) {
+    const AircraftSpec& a320 = Aircraft(AircraftType::A320);
+    const LoadState current{45000, 0, 0, 0, 0};
+    const SetLoadTexts texts = Typed("75", GivenWeight::Cargo, "1000", "-");
+    const SetLoadChart chart =
+        ChartOf(AnswerForm(texts, WeightUnit::Kg, current, a320, LookAlike()), texts, current, a320,
+                LookAlike(), WeightUnit::Kg);
+    std::string labels;
+    for (const ChartTick& tick : chart.weightTicks) {
+        labels += tick.label + " ";
+    }
+    EXPECT_EQ(labels, test_data::WithNbsp("45~000 50~000 55~000 60~000 65~000 "));
+    const double pilotKg = 170 * 0.4536;
+    const double zfwCg =
+        100 * (5 - (45000 * 1.0 + pilotKg * 36 + 450 * 26 + 408 * 16) / (51622 + pilotKg)) / 10;
+    ASSERT_TRUE(chart.empty && chart.zfw);
+    EXPECT_NEAR(chart.empty->x, 30.0 / 35, 1e-9);
+    EXPECT_NEAR(chart.zfw->x, (zfwCg - 10) / 35, 1e-9);
+    EXPECT_NEAR(chart.zfw->y, 6622.0 / 20000, 1e-9);
+    EXPECT_NEAR(chart.mzfw, 17500.0 / 20000, 1e-9);
+    EXPECT_EQ(chart.limitsCaption, "CG: usual 15-40 %");
+    EXPECT_NEAR(chart.aftLimit - chart.forwardLimit, 25.0 / 35, 1e-9);
 }
 
 }  // namespace

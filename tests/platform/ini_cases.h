@@ -25,11 +25,8 @@ struct ReadFile {
 
 // How the platform's WritePrivateProfileStringA does the same write.
 enum Platform { kSame, kDiffers, kOursRefuses };
-inline const std::string kMissing = "<missing>";  // no file before the write
-
-inline std::string FileOrMissing(const std::filesystem::path& path) {
-    return std::filesystem::exists(path) ? test_data::FileBytes(path) : kMissing;
-}
+using test_data::FileOrMissing;
+using test_data::kMissing;  // no file before the write
 
 struct WriteRow {
     const char* name;

@@ -2,11 +2,13 @@
 // the file holds all of one write, its original the file before.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "platform/ini_text.h"
 #include "platform/profile.h"
+#include "tests/support/data_rows.h"
 
 namespace killed_writer {
 
@@ -46,6 +48,38 @@ inline std::string Fault(const std::string& before, const std::string& after,
         return "an original of " + std::to_string(original.size()) + " bytes, not the file before";
     }
     return "";
+}
+
+// Writers of dir's aircraft.cfg killed at random moments, kills times over a file of each size:
+// killWriter(delay) starts one, kills it after delay and says whether it was still running. Each
+// kill leaves the file old or new; the next write removes the killed writer's temporary.
+template <class KillWriter>
+void KillWriters(const test_data::TempFolder& dir,
+                 const std::vector<std::pair<size_t, int>>& sizesAndKills, KillWriter killWriter) {
+    const std::string path = dir.Path("aircraft.cfg");
+    std::mt19937 random(7);
+    for (auto [size, kills] : sizesAndKills) {
+        dir.Put("aircraft.cfg", FileOfSize(size));
+        const auto begin = std::chrono::steady_clock::now();  // kills spread over a few writes
+        ASSERT_TRUE(profile::WriteBatch(EntriesOf(1), path).ok());
+        std::uniform_int_distribution<int64_t> delay(
+            0, std::max<int64_t>(
+                   3 * std::chrono::nanoseconds(std::chrono::steady_clock::now() - begin).count(),
+                   3000000));
+        for (int kill = 0; kill < kills; ++kill) {
+            SCOPED_TRACE(std::to_string(size) + " bytes, kill " + std::to_string(kill));
+            std::filesystem::remove(dir.Native("aircraft.cfg.original"));
+            const std::string before = dir.Get("aircraft.cfg");
+            ASSERT_TRUE(killWriter(std::chrono::nanoseconds(delay(random))))
+                << "the writer stopped by itself";
+            ASSERT_EQ(Fault(before, dir.Get("aircraft.cfg"),
+                            test_data::FileBytes(dir.Native("aircraft.cfg.original"))),
+                      "");
+            ASSERT_TRUE(profile::WriteString("Common", "Kills", std::to_string(kill), path).ok());
+            ASSERT_EQ(test_data::FolderNames(dir),
+                      std::set<std::string>({"aircraft.cfg", "aircraft.cfg.original"}));
+        }
+    }
 }
 
 }  // namespace killed_writer

@@ -17,19 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileFiles : public testing::Test {
-  protected:
-    std::string Path(const std::string& name) const { return m_dir + "\\" + name; }
-    std::string Native(const std::string& name) const { return m_dir + "/" + name; }
-    void Put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Native(name), std::ios::binary) << bytes;
-    }
-    std::string Get(const std::string& name) const {
-        return ini_cases::FileOrMissing(Native(name));
-    }
-
-    const test_data::TempFolder m_dir;
-};
+class ProfileFiles : public testing::Test, protected test_data::TempFolder {};
 
 // Each file is read call by call and through one snapshot that answers all its keys, the file
 // emptied after the snapshot was taken.
@@ -89,7 +77,7 @@ TEST_F(ProfileFiles, WritesChangeOnlyTheirLine) {
         EXPECT_TRUE(profile::WriteString(row.section, row.key, row.value, Path(row.name)).ok());
     }
     // Finished and refused writes leave no temporary behind.
-    for (const std::string& name : test_data::FolderNames(m_dir)) {
+    for (const std::string& name : test_data::FolderNames(*this)) {
         EXPECT_EQ(name.find(".~"), std::string::npos) << name;
     }
 
@@ -183,7 +171,7 @@ TEST_F(ProfileFiles, OnlyDeadWritersTemporariesAreRemoved) {
     Put("Prefs.cfg.original.~99999999-4.tmp", "[Common]\r\n");
     ASSERT_TRUE(profile::WriteString("Common", "UnitSystem", "1", Path("Prefs.cfg")).ok());
     kept.insert("Prefs.cfg.original");
-    EXPECT_EQ(test_data::FolderNames(m_dir), kept);
+    EXPECT_EQ(test_data::FolderNames(*this), kept);
 }
 
 #ifndef _WIN32

@@ -1,6 +1,8 @@
 // Expected values under tests/data: tab-separated rows, one a line, '#' starting a comment.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +14,8 @@
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/aircraft.h"
 
 namespace test_data {
 
@@ -46,11 +50,11 @@ inline bool WritingGolden() {
 }
 
 // A golden sample under tests/data: rows of inputs, then what the reference build computed of
-// them. With WritingGolden(), count rows drawn by draw(pick, i) (pick(low, high): a random integer)
-// are written anew with compute(row) appended; the file is read back either way.
+// them, which compute(row) must give again. With WritingGolden(), count rows drawn by draw(pick, i)
+// (pick(low, high): a random integer) are written anew first, with compute(row) appended.
 template <typename Draw, typename Compute>
-std::vector<Row> Sample(const std::string& name, const std::string& header, int count, Draw draw,
-                        Compute compute) {
+void CheckSample(const std::string& name, const std::string& header, int count, Draw draw,
+                 Compute compute) {
     if (WritingGolden()) {
         std::mt19937 random(20261207);
         auto pick = [&random](int64_t low, int64_t high) {
@@ -66,7 +70,11 @@ std::vector<Row> Sample(const std::string& name, const std::string& header, int 
             }
         }
     }
-    return Rows(name);
+    const std::vector<Row> rows = Rows(name);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(count));
+    for (const Row& row : rows) {
+        EXPECT_EQ(compute(Row(row.begin(), row.end() - 1)), row.back()) << row[0] << " " << row[2];
+    }
 }
 
 inline std::vector<int64_t> Numbers(const Row& row, size_t from) {
@@ -89,10 +97,11 @@ inline const std::vector<std::string>& AircraftNames() {
     return names;
 }
 
-// An aircraft's number (AircraftType) from its name; one past the last when it has none.
-inline int AircraftNumber(const std::string& name) {
+// An aircraft type from its name; one past the last when it has none.
+inline AircraftType AircraftNamed(const std::string& name) {
     const std::vector<std::string>& names = AircraftNames();
-    return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin()) + 1;
+    return static_cast<AircraftType>(std::find(names.begin(), names.end(), name) - names.begin() +
+                                     1);
 }
 
 // The text with every from replaced by to.
@@ -111,6 +120,12 @@ inline std::string WithNbsp(const std::string& text) {
 inline std::string FileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline const std::string kMissing = "<missing>";  // no file
+
+inline std::string FileOrMissing(const std::filesystem::path& path) {
+    return std::filesystem::exists(path) ? FileBytes(path) : kMissing;
 }
 
 // The names in a folder, sorted.
@@ -147,6 +162,14 @@ struct TempFolder : std::string {
         std::filesystem::remove_all(*this, ignored);
     }
     operator std::filesystem::path() const { return std::string(*this); }
+    // A file in it by name: as the program names it, as the system does; written; read.
+    std::string Path(const std::string& name) const { return *this + "\\" + name; }
+    std::string Native(const std::string& name) const { return *this + "/" + name; }
+    std::string Put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(Native(name), std::ios::binary) << bytes;
+        return Path(name);
+    }
+    std::string Get(const std::string& name) const { return FileOrMissing(Native(name)); }
 };
 
 }  // namespace test_data

@@ -1,6 +1,5 @@
 // The program takes code from the system folder only: its import tables name only DLLs that Windows
 // always loads from there, and a DLL planted in its folder (its working folder too) stays unloaded.
-#include <set>
 
 #include "tests/win32/support/ui_driver.h"
 

@@ -1,6 +1,5 @@
 // The dialogs at each DPI (CORVEL_DPI, the prefix's): every picture grows as the layout does, so
 // that it fills its frame and the fill bars stay over the cabin and the holds.
-#include <cstdlib>
 
 #include "app/aircraft_selector_dialog.h"
 #include "app/main_menu_dialog.h"
@@ -81,8 +80,7 @@ TEST(Dpi, EveryPictureGrowsWithItsDialog) {
 TEST(Dpi, FillBarsStayOverTheCabinAndTheHolds) {
     for (const auto& row : test_data::Rows("win32/dpi_fill_bars.tsv")) {
         const std::string what = row[0] + " " + row[1];
-        ui::CDialog dialog(Aircraft(static_cast<AircraftType>(test_data::AircraftNumber(row[0])))
-                               .loadManagerTemplate);
+        ui::CDialog dialog(Aircraft(test_data::AircraftNamed(row[0])).loadManagerTemplate);
         HWND window = dialog.Create();
         ASSERT_TRUE(window) << what;
         const bool top = row[1] == "top";

@@ -1,7 +1,6 @@
 // The flight plan dialog through the Fuel Planner, against the local stand-in
 // for the service that tests/win32/flight_plan.sh starts
 // (CORVEL_TEST_PLAN_SERVER; the time limit shortened to 3 s).
-#include <cstdlib>
 
 #include "flightplan/flight_plan_dialog.h"
 #include "fuel/fuel_planner_dialog.h"
@@ -41,15 +40,6 @@ void FetchLater(HWND dialog, const std::string& user) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PLAN_FETCH)));
 }
 
-// The file-open dialog's name field: its first visible edit control.
-BOOL CALLBACK FirstEdit(HWND child, LPARAM found) {
-    if (testui::ClassOf(child) == "Edit" && IsWindowVisible(child)) {
-        *reinterpret_cast<HWND*>(found) = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct Planner {
     std::optional<flightplan::KeptPlan> kept;
     fuel::detail::CFuelPlanner dialog{nullptr, {AircraftType::A320, 0, "", &kept}};
@@ -62,16 +52,8 @@ struct Planner {
 TEST(FlightPlan, FetchedByUserNameFillsTheFuelPlannerAndIsKeptForTheRun) {
     Serve("/ok");
     Planner planner;
-    // The run-time button lies in free space: over no template control.
-    const HWND button = GetDlgItem(planner.hwnd, IDC_FP_FROM_PLAN);
-    ASSERT_NE(button, nullptr);
-    const RECT place = testui::ChildRect(planner.hwnd, button);
-    for (HWND c = GetWindow(planner.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        const RECT other = testui::ChildRect(planner.hwnd, c);
-        RECT overlap;
-        EXPECT_TRUE(c == button || !IntersectRect(&overlap, &place, &other))
-            << GetDlgCtrlID(c) << " " << ui::GetText(c);
-    }
+    ASSERT_NE(GetDlgItem(planner.hwnd, IDC_FP_FROM_PLAN), nullptr);
+    testui::ExpectInFreeSpace(planner.hwnd, IDD_FUEL_PLANNER, IDC_FP_FROM_PLAN);
     testui::Boxes boxes = testui::AnswerMessageBoxes(
         [&] { testui::Click(planner.hwnd, IDC_FP_FROM_PLAN); },
         [&](HWND dialog) {
@@ -171,12 +153,10 @@ TEST(FlightPlan, TellsAnUnknownUserAndAnotherTypeAndReadsAFile) {
     testui::RunWithModalHandler(
         [&] { testui::Click(dialog, IDC_PLAN_OPEN); },
         [&](HWND picker) {
-            HWND edit = nullptr;
-            EnumChildWindows(picker, FirstEdit, reinterpret_cast<LPARAM>(&edit));
-            ASSERT_NE(edit, nullptr);
-            ui::SetText(edit, testui::Replaced("Z:" CORVEL_SOURCE_DIR "/tests/data/flightplan/"
-                                               "egll_lfpg_lbs.xml",
-                                               "/", "\\"));
+            ui::SetText(testui::FileNameField(picker),
+                        testui::Replaced("Z:" CORVEL_SOURCE_DIR "/tests/data/flightplan/"
+                                         "egll_lfpg_lbs.xml",
+                                         "/", "\\"));
             PostMessageW(picker, WM_COMMAND, IDOK, 0);
         });
     EXPECT_EQ(boxes,

@@ -4,7 +4,6 @@
 
 #include <psapi.h>
 
-#include <fstream>
 #include <iostream>
 
 #include "app/main_menu_dialog.h"

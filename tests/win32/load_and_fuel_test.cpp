@@ -69,7 +69,35 @@ std::string Cfg(const std::string& emptyLb, const std::vector<std::string>& lb) 
            ",   0.0, 0.0, 0.0, Cargo\"\r\n";
 }
 
-// The A320's template (the others: BalanceLines) over the worked load.
+// Thumbs left where a user's drag leaves them: {slider, position} rows.
+void MoveThumbs(HWND dialog, const std::vector<std::pair<int, int>>& moves) {
+    for (auto [id, position] : moves) {
+        SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
+        UpdateWindow(GetDlgItem(dialog, id));
+    }
+}
+
+// A window over which the load manager runs, as the main menu.
+HWND Owner() {
+    static const HWND owner = testui::MakeOwner();
+    return owner;
+}
+
+// Runs the load manager over kFolder as the main menu does; onDialog answers it and the Set Load it
+// opens. Returns the ZFW it hands back (-1: none) and its message boxes.
+std::pair<int32_t, testui::Boxes> RunManager(
+    AircraftType type, const std::function<void(HWND)>& onDialog,
+    std::optional<payload::SetLoadMemory>* memory = nullptr) {
+    std::optional<int32_t> saved;
+    testui::Boxes boxes = testui::AnswerMessageBoxes(
+        [&] {
+            saved = payload::RunLoadManager(Owner(), {type, kFolder, memory});
+        },
+        onDialog);
+    return {saved.value_or(-1), boxes};
+}
+
+// The A320's template (the others: Dpi) over the worked load.
 TEST(LoadManager, ShowsTheFilesLoadInItsColoursAndFollowsTheThumbs) {
     fs::remove_all(ui::Widen(kFolder));
     testui::Put(PathOf("A320"), Cfg("93500", {"1984", "22817", "3750", "10000"}));
@@ -104,29 +132,19 @@ TEST(LoadManager, OkSavesEveryVariantCancelNothingAndFailuresAreShown) {
     const std::string base = PathOf("A319"), iae = PathOf("A319IAE");
     testui::Put(base, Cfg("89500", {"1322", "16369", "0", "0"}));
     testui::Put(iae, Cfg("90000", {"0", "0", "0", "0"}));
-    HWND owner = testui::MakeOwner();
-    // Runs the load manager, the user's moves on its sliders, then OK or Cancel.
-    auto run = [&](int32_t savedKg, std::vector<std::pair<int, int>> moves, int button) {
-        std::optional<int32_t> saved;
-        auto boxes = testui::AnswerMessageBoxes(
-            [&] {
-                saved = payload::RunLoadManager(owner, {AircraftType::A319, kFolder});
-            },
-            [&](HWND dialog) {
-                for (auto [id, position] : moves) {
-                    SendDlgItemMessageW(dialog, id, TBM_SETPOS, TRUE, position);
-                    UpdateWindow(GetDlgItem(dialog, id));
-                }
-                testui::Click(dialog, button);
-            });
-        EXPECT_EQ(saved.value_or(-1), savedKg);
-        return boxes;
+    // The user's moves on the sliders, then OK or Cancel.
+    auto run = [](std::vector<std::pair<int, int>> moves, int button) {
+        return RunManager(AircraftType::A319, [&](HWND dialog) {
+            MoveThumbs(dialog, moves);
+            testui::Click(dialog, button);
+        });
     };
-    EXPECT_TRUE(run(-1, {{IDC_LM_SECOND_SLIDER, 116}}, IDCANCEL).empty());
+    using Result = std::pair<int32_t, testui::Boxes>;
+    EXPECT_EQ(run({{IDC_LM_SECOND_SLIDER, 116}}, IDCANCEL), Result(-1, {}));
     EXPECT_EQ(testui::Bytes(base), Cfg("89500", {"1322", "16369", "0", "0"}));
 
     // 5 + 99 passengers of 75 kg and the full aft hold (3020 kg) over 40597 kg empty.
-    EXPECT_TRUE(run(51417, {{IDC_LM_FIRST_SLIDER, 5}, {IDC_LM_AFT_SLIDER, 100}}, IDOK).empty());
+    EXPECT_EQ(run({{IDC_LM_FIRST_SLIDER, 5}, {IDC_LM_AFT_SLIDER, 100}}, IDOK), Result(51417, {}));
     const std::string saved = Cfg("89500", {"826", "16369", "0", "6657"});
     EXPECT_EQ(testui::Bytes(base) + testui::Bytes(iae),
               saved + Cfg("90000", {"826", "16369", "0", "6657"}));
@@ -134,16 +152,14 @@ TEST(LoadManager, OkSavesEveryVariantCancelNothingAndFailuresAreShown) {
     // Another program holds the base file open.
     HANDLE held = CreateFileW(ui::Widen(base).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
-    auto boxes = run(-1, {{IDC_LM_SECOND_SLIDER, 0}}, IDOK);
+    const Result result = run({{IDC_LM_SECOND_SLIDER, 0}}, IDOK);
     CloseHandle(held);
     const std::string notSaved = testui::Message("payload_not_saved") + base;
-    EXPECT_EQ(boxes,
-              (testui::Boxes{{"ERROR", notSaved + "\n\n" + testui::Message("access_denied_advice"),
-                              MB_ICONEXCLAMATION, owner}}));
+    EXPECT_EQ(result,
+              Result(-1, {{"ERROR", notSaved + "\n\n" + testui::Message("access_denied_advice"),
+                           MB_ICONEXCLAMATION, Owner()}}));
     EXPECT_EQ(testui::Bytes(base) + testui::Bytes(iae),
               saved + Cfg("90000", {"826", "0", "0", "6657"}));
-
-    DestroyWindow(owner);
 }
 
 // Defaults, colours; a plan typed (digits only) and Enter, in kg then lb; a refusal keeps the last
@@ -212,59 +228,7 @@ std::string SimFolder(const std::string& emptyWeightLb) {
     return sim;
 }
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
-// The line inside the client area, overlapping no control (those made at run time included); every
-// other control, "id left,top right,bottom" in tab order (a picture that takes its bitmap's size
-// keeps only its place), where the dialog manager alone puts it (the template made into a dialog
-// with no code of ours).
-void ExpectLineInFreeSpace(HWND dialog, int templateId, int lineId) {
-    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
-                                    nullptr, PlainDialogProc, 0);
-    ASSERT_NE(plain, nullptr);
-    const RECT line = testui::ChildRect(dialog, GetDlgItem(dialog, lineId));
-    std::ostringstream layouts[2];
-    for (HWND window : {dialog, plain}) {
-        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            const RECT rect = testui::ChildRect(window, c);
-            RECT overlap{};
-            if (GetDlgCtrlID(c) == lineId) {
-                continue;
-            }
-            EXPECT_FALSE(IntersectRect(&overlap, &line, &rect)) << "overlaps " << GetDlgCtrlID(c);
-            if (GetDlgCtrlID(c) == IDC_LM_BALANCE_LINE || GetDlgCtrlID(c) == IDC_LM_SET_LOAD) {
-                continue;  // the other control made at run time
-            }
-            const LONG style = GetWindowLongW(c, GWL_STYLE);
-            std::ostringstream& layout = layouts[window == plain];
-            layout << GetDlgCtrlID(c) << " " << rect.left << "," << rect.top;
-            if (testui::ClassOf(c) != "Static" || (style & SS_TYPEMASK) != SS_BITMAP ||
-                (style & SS_CENTERIMAGE)) {
-                layout << " " << rect.right << "," << rect.bottom;
-            }
-            layout << "\n";
-        }
-    }
-    EXPECT_EQ(layouts[0].str(), layouts[1].str()) << templateId;
-    DestroyWindow(plain);
-    RECT client{}, inside{};
-    GetClientRect(dialog, &client);
-    EXPECT_TRUE(!IsRectEmpty(&line) && IntersectRect(&inside, &line, &client) &&
-                EqualRect(&inside, &line))
-        << templateId;
-}
-
 TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
-    const std::string demo = SimFolder("-");
-    for (const AircraftSpec& aircraft : kAircraft) {
-        payload::detail::CLoadManager manager(nullptr, {aircraft.type, demo});
-        ASSERT_NE(manager.Create(), nullptr);
-        EXPECT_NE(ui::GetItemText(manager.GetHwnd(), IDC_LM_BALANCE_LINE).find("ZFW CG"),
-                  std::string::npos);
-        ExpectLineInFreeSpace(manager.GetHwnd(), aircraft.loadManagerTemplate, IDC_LM_BALANCE_LINE);
-    }
     for (const auto& row : test_data::Rows("win32/balance_lines.tsv")) {
         const std::string sim = SimFolder(row[1]);
         const bool load = row[0] == "load";
@@ -276,8 +240,7 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
         std::istringstream steps(row[2]);
         for (std::string step; steps >> step;) {
             if (step == "empty-economy") {
-                SendDlgItemMessageW(dialog, IDC_LM_SECOND_SLIDER, TBM_SETPOS, TRUE, 0);
-                UpdateWindow(GetDlgItem(dialog, IDC_LM_SECOND_SLIDER));
+                MoveThumbs(dialog, {{IDC_LM_SECOND_SLIDER, 0}});
             } else if (step == "pounds") {
                 testui::Click(dialog, load ? IDC_LM_IMPERIAL : IDC_FP_IMPERIAL);
             } else {
@@ -292,25 +255,27 @@ TEST(BalanceLines, FollowTheirDialogWarnInItsColourAndLieInFreeSpace) {
                   row[3] == "1")  // red text
             << row[4];
         if (!load) {
-            ExpectLineInFreeSpace(dialog, IDD_FUEL_PLANNER, lineId);
+            testui::ExpectInFreeSpace(dialog, IDD_FUEL_PLANNER, lineId);
         }
     }
 }
 
-// Left of OK in its row at OK's height, the same place in all five, 50 dialog units wide; before
-// OK in the tab order; in free space.
-TEST(Dpi, SetLoadButtonLiesLeftOfOkInEveryLoadManager) {
+// The balance line in free space; the Set Load button left of OK in its row at OK's height, the
+// same place in all five, 50 dialog units wide, before OK in the tab order, in free space.
+TEST(Dpi, BalanceLineAndSetLoadButtonInEveryLoadManager) {
     const std::string demo = SimFolder("-");
     std::optional<RECT> first;
     for (const AircraftSpec& aircraft : kAircraft) {
         payload::detail::CLoadManager manager(nullptr, {aircraft.type, demo});
         const HWND dialog = manager.Create();
         ASSERT_NE(dialog, nullptr);
+        EXPECT_NE(ui::GetItemText(dialog, IDC_LM_BALANCE_LINE).find("ZFW CG"), std::string::npos);
+        testui::ExpectInFreeSpace(dialog, aircraft.loadManagerTemplate, IDC_LM_BALANCE_LINE);
         const HWND button = GetDlgItem(dialog, IDC_LM_SET_LOAD);
         ASSERT_TRUE(button) << aircraft.name;
         EXPECT_EQ(ui::GetText(button), "Set load...");
         EXPECT_EQ(GetNextDlgTabItem(dialog, button, FALSE), GetDlgItem(dialog, IDOK));
-        ExpectLineInFreeSpace(dialog, aircraft.loadManagerTemplate, IDC_LM_SET_LOAD);
+        testui::ExpectInFreeSpace(dialog, aircraft.loadManagerTemplate, IDC_LM_SET_LOAD);
         const RECT ok = testui::ChildRect(dialog, GetDlgItem(dialog, IDOK));
         const RECT rect = testui::ChildRect(dialog, button);
         RECT width{0, 0, 50, 0};
@@ -328,14 +293,7 @@ std::string SavedAfter(const std::string& cfg, std::optional<payload::SetLoadMem
                        const std::function<void(HWND)>& onDialog) {
     fs::remove_all(ui::Widen(kFolder));
     testui::Put(PathOf("A320"), cfg);
-    HWND owner = testui::MakeOwner();
-    EXPECT_TRUE(testui::AnswerMessageBoxes(
-                    [&] {
-                        payload::RunLoadManager(owner, {AircraftType::A320, kFolder, &memory});
-                    },
-                    onDialog)
-                    .empty());
-    DestroyWindow(owner);
+    EXPECT_TRUE(RunManager(AircraftType::A320, onDialog, &memory).second.empty());
     return testui::Bytes(PathOf("A320"));
 }
 
@@ -347,12 +305,10 @@ TEST(SetLoad, AppliedLoadSavesAsTheSameThumbsMovedByHand) {
     std::optional<payload::SetLoadMemory> memory;
     std::string byHandFields, appliedFields, reopened;
     const std::string byHand = SavedAfter(cfg, memory, [&](HWND manager) {
-        for (auto [id, position] :
-             {std::pair{IDC_LM_FIRST_SLIDER, 6}, std::pair{IDC_LM_SECOND_SLIDER, 69},
-              std::pair{IDC_LM_FORWARD_SLIDER, 12}, std::pair{IDC_LM_AFT_SLIDER, 13}}) {
-            SendDlgItemMessageW(manager, id, TBM_SETPOS, TRUE, position);
-            UpdateWindow(GetDlgItem(manager, id));
-        }
+        MoveThumbs(manager, {{IDC_LM_FIRST_SLIDER, 6},
+                             {IDC_LM_SECOND_SLIDER, 69},
+                             {IDC_LM_FORWARD_SLIDER, 12},
+                             {IDC_LM_AFT_SLIDER, 13}});
         byHandFields = Shown(manager) + ui::GetItemText(manager, IDC_LM_BALANCE_LINE);
         testui::Click(manager, IDOK);
     });

@@ -1,7 +1,5 @@
 // The Configuration, Key Assignments and Key Assignment dialogs driven as a user drives them, over
 // crafted files: what they show, keys typed, the message boxes, the file afterwards.
-#include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <sstream>

@@ -1,9 +1,6 @@
 // Our profile functions against the platform's own on the same files: the same values and bytes,
 // but for the named divergences of tests/platform/ini_cases.h; the pictures and templates. (What
 // only Windows file systems do: file_test.cpp.)
-#include <cstdlib>
-#include <fstream>
-#include <set>
 #include <sstream>
 
 #include "platform/files.h"
@@ -19,22 +16,13 @@ namespace {
 using ini_cases::FileOrMissing;
 
 // This run's folder (ASCII, in Wine's temp folder), removed at the end.
-const struct Folder {
-    std::string path = ui::Narrow(fs::temp_directory_path().wstring()) + "corvel-profile-" +
-                       std::to_string(GetCurrentProcessId());
-    mutable std::error_code ignored;
-    Folder() { CreateDirectoryA(path.c_str(), nullptr); }
-    ~Folder() { fs::remove_all(path, ignored); }
-} kFolder;
+const test_data::TempFolder kFolder;
 
 // Every file gets a name of its own: the platform caches profile files by name.
 std::string NewFile(const std::string& tag, const std::string& bytes = ini_cases::kMissing) {
     static int count = 0;
-    const std::string path = kFolder.path + "\\" + tag + "-" + std::to_string(++count) + ".ini";
-    if (bytes != ini_cases::kMissing) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    return path;
+    const std::string name = tag + "-" + std::to_string(++count) + ".ini";
+    return bytes == ini_cases::kMissing ? kFolder.Path(name) : kFolder.Put(name, bytes);
 }
 std::string Theirs(const char* section, const char* key, const std::string& path,
                    const char* defaultValue = "-", size_t size = 128) {
@@ -179,7 +167,7 @@ TEST(Templates, ShowTheirControlsExactlyAsTheGoldenFile) {
         }
     }
     const std::string golden = CORVEL_SOURCE_DIR "/tests/data/win32/templates.txt";
-    if (std::getenv("CORVEL_WRITE_GOLDEN")) {
+    if (test_data::WritingGolden()) {
         std::ofstream(golden, std::ios::binary) << shown.str();
     }
     EXPECT_EQ(shown.str(), FileOrMissing(golden));

@@ -2,8 +2,7 @@
 
 #include "platform/win32/common_controls.h"
 
-#include <fstream>
-#include <set>
+#include <sstream>
 
 namespace testui {
 namespace {
@@ -26,6 +25,16 @@ std::vector<HWND> ThreadDialogs() {
     std::vector<HWND> dialogs;
     EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
     return dialogs;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+    const bool edit = ClassOf(child) == "Edit" && IsWindowVisible(child);
+    *reinterpret_cast<HWND*>(found) = edit ? child : *reinterpret_cast<HWND*>(found);
+    return !edit;
 }
 
 VOID CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -171,6 +180,51 @@ SIZE BitmapSize(HWND control) {
     GetObjectW(reinterpret_cast<HBITMAP>(SendMessageW(control, get, IMAGE_BITMAP, 0)), sizeof info,
                &info);
     return {info.bmWidth, info.bmHeight};
+}
+
+HWND FileNameField(HWND picker) {
+    HWND edit = nullptr;
+    EnumChildWindows(picker, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+    EXPECT_TRUE(edit) << "no file name field in the picker";
+    return edit;
+}
+
+void ExpectInFreeSpace(HWND dialog, int templateId, int id) {
+    HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId),
+                                    nullptr, PlainDialogProc, 0);
+    ASSERT_NE(plain, nullptr);
+    const RECT line = ChildRect(dialog, GetDlgItem(dialog, id));
+    const std::set<int> madeAtRunTime = {IDC_LM_BALANCE_LINE, IDC_LM_SET_LOAD, IDC_FP_BALANCE_LINE,
+                                         IDC_FP_FROM_PLAN};
+    std::ostringstream layouts[2];
+    for (HWND window : {dialog, plain}) {
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const RECT rect = ChildRect(window, c);
+            RECT overlap{};
+            if (GetDlgCtrlID(c) == id) {
+                continue;
+            }
+            EXPECT_FALSE(IntersectRect(&overlap, &line, &rect)) << "overlaps " << GetDlgCtrlID(c);
+            if (madeAtRunTime.count(GetDlgCtrlID(c))) {
+                continue;
+            }
+            const LONG style = GetWindowLongW(c, GWL_STYLE);
+            std::ostringstream& layout = layouts[window == plain];
+            layout << GetDlgCtrlID(c) << " " << rect.left << "," << rect.top;
+            if (ClassOf(c) != "Static" || (style & SS_TYPEMASK) != SS_BITMAP ||
+                (style & SS_CENTERIMAGE)) {
+                layout << " " << rect.right << "," << rect.bottom;
+            }
+            layout << "\n";
+        }
+    }
+    EXPECT_EQ(layouts[0].str(), layouts[1].str()) << templateId;
+    DestroyWindow(plain);
+    RECT client{}, inside{};
+    GetClientRect(dialog, &client);
+    EXPECT_TRUE(!IsRectEmpty(&line) && IntersectRect(&inside, &line, &client) &&
+                EqualRect(&inside, &line))
+        << templateId;
 }
 
 std::string TempPath(const std::string& name) {

@@ -68,6 +68,12 @@ void Pump();                              // dispatches the thread's waiting mes
 std::string Rgb(COLORREF colour);         // "r,g,b "
 RECT ChildRect(HWND dialog, HWND child);  // in the dialog's client coordinates
 SIZE BitmapSize(HWND control);            // of the picture a static or button shows
+HWND FileNameField(HWND picker);          // a file or folder picker's: its first visible edit
+// The control inside the dialog's client area, overlapping no other (those made at run time
+// included); every other control, "id left,top right,bottom" in tab order (a picture that takes its
+// bitmap's size keeps only its place), where the dialog manager alone puts it (the template made
+// into a dialog with no code of ours).
+void ExpectInFreeSpace(HWND dialog, int templateId, int id);
 
 // Files by UTF-8 path: in the temporary folder; the bytes ("" if missing); written, folders made.
 std::string TempPath(const std::string& name);

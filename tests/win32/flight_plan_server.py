@@ -4,7 +4,7 @@
 Writes its port to the file given, then serves until killed:
   /ok?username=pilot      the A320 plan in kg (tests/data/flightplan)
   /ok?username=a321pilot  the same plan made for an A321
-  /ok?userid=...          the plan in pounds
+  /ok?userid=123456       the plan in pounds
   /ok?username=...        otherwise HTTP 400 with the service's error document
   /silent...              accepts the connection and never answers
   /slow...                answers the plan one byte every half second
@@ -49,7 +49,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(bytes([byte]))
                 self.wfile.flush()
                 time.sleep(0.5)
-        elif "userid" in query:
+        elif query.get("userid") == ["123456"]:
             self.send(200, plan("egll_lfpg_lbs.xml"))
         elif query.get("username") == ["pilot"]:
             self.send(200, plan("egll_lfpg_kgs.xml"))

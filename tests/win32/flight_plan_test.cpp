@@ -82,6 +82,10 @@ TEST(FlightPlan, FetchedByUserNameFillsTheFuelPlannerAndIsKeptForTheRun) {
             testui::Click(dialog, IDC_PLAN_USE_KEPT);
         });
     EXPECT_EQ(testui::Texts(planner.hwnd, kInputs), "212|35000|30|124142|440|5|5423|");
+    // By pilot ID the server answers with the pounds plan, which carries ETOPS fuel.
+    testui::AnswerMessageBoxes([&] { testui::Click(planner.hwnd, IDC_FP_FROM_PLAN); },
+                               [&](HWND dialog) { Fetch(dialog, "123456", true); });
+    EXPECT_EQ(testui::Texts(planner.hwnd, kInputs), "212|35000|30|124142|440|5|5643|");
 }
 
 // The kept plan into Set Load: its passengers, the rest of its payload as cargo, the two ZFWs side

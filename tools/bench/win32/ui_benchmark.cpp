@@ -2,8 +2,9 @@
 // being visible, and from a click to each tool being visible, for our
 // program and for the minimal dialog program, which opens each tool's own
 // template bare (tools/bench/win32/minimal_dialog.cpp); and the peak working
-// set of each. Prints the shortest time of each over the runs (the largest
-// working set), and the median.
+// set of each. Prints the median of each over the runs (and the shortest
+// time, the largest working set), and for each of ours its ratio to the
+// minimal program's: the median of the runs' own ratios.
 //
 //   ui_benchmark <folder> <program.exe> <minimal.exe> [runs] [--tsv] [--startup-only]
 //
@@ -32,6 +33,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "res/resource.h"
@@ -291,6 +293,17 @@ void Run(const std::wstring& folder, const std::wstring& exe, Side& side, bool s
     Cancel(menu);
 }
 
+// The minimal program's figure that goes with one of ours ("" for none).
+std::string OtherSide(const std::string& figure) {
+    for (const auto& [ours, minimal] : {std::pair<std::string, std::string>{"dialog.", "bare."},
+                                        {"startup.ours", "startup.minimal"}}) {
+        if (figure.rfind(ours, 0) == 0) {
+            return minimal + figure.substr(ours.size());
+        }
+    }
+    return "";
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -327,19 +340,43 @@ int wmain(int argc, wchar_t** argv) {
     Run(folder, argv[2], g_ours, startupOnly, warmUp);
     Run(folder, argv[3], g_minimal, startupOnly, warmUp);
     Samples samples;
+    Samples ratios;  // ours over the minimal program, run by run
     for (int run = 0; run < runs; ++run) {
-        Run(folder, argv[2], g_ours, startupOnly, samples);
-        Run(folder, argv[3], g_minimal, startupOnly, samples);
+        Samples pair;
+        Run(folder, argv[2], g_ours, startupOnly, pair);
+        Run(folder, argv[3], g_minimal, startupOnly, pair);
+        for (const auto& [figure, values] : pair) {
+            samples[figure].insert(samples[figure].end(), values.begin(), values.end());
+            const std::string other = OtherSide(figure);
+            if (!other.empty() && pair.count(other) && values.size() == 1 &&
+                pair[other].size() == 1 && pair[other][0] > 0) {
+                ratios[figure].push_back(values[0] / pair[other][0]);
+            }
+        }
     }
-    // Other work on the machine only ever adds time, so the shortest run is
-    // the figure; the median shows how far the runs spread.
+    // The machine may run at one speed for some starts and at another for
+    // the next ones (a shared virtual machine does), so the figures are the
+    // medians, and each ratio is the median of the runs' own ratios: ours
+    // next to the minimal program started just after it, at the same speed.
+    // The shortest run and the largest working set are listed too.
     for (const auto& [figure, values] : samples) {
         const bool memory = figure.rfind("memory.", 0) == 0;
-        const double value = memory ? *std::max_element(values.begin(), values.end())
-                                    : *std::min_element(values.begin(), values.end());
-        std::printf(
-            tsv ? "ui.%s\t%.1f\t%s\t%.1f\t%zu\n" : "%-34s %8.1f %s  (median %.1f of %zu runs)\n",
-            figure.c_str(), value, memory ? "MB" : "ms", Median(values), values.size());
+        const double extreme = memory ? *std::max_element(values.begin(), values.end())
+                                      : *std::min_element(values.begin(), values.end());
+        if (tsv) {
+            std::printf("ui.%s\t%.1f\t%s\t%.1f\t%zu\n", figure.c_str(), Median(values),
+                        memory ? "MB" : "ms", extreme, values.size());
+        } else {
+            std::printf("%-34s %8.1f %s  (%s %.1f of %zu runs)\n", figure.c_str(), Median(values),
+                        memory ? "MB" : "ms", memory ? "largest" : "shortest", extreme,
+                        values.size());
+        }
+    }
+    for (const auto& [figure, values] : ratios) {
+        std::printf(tsv ? "ui.ratio.%s\t%.3f\tx\t%.3f\t%zu\n"
+                        : "ratio %-28s %8.2f x  (lowest %.2f of %zu runs)\n",
+                    figure.c_str(), Median(values), *std::min_element(values.begin(), values.end()),
+                    values.size());
     }
     return samples.count("startup.ours") && samples.count("startup.minimal") ? 0 : 1;
 }

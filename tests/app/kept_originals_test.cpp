@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #endif
@@ -84,17 +86,28 @@ TEST_F(KeptOriginals, ListsEveryChangedFileAndRestoresItsBytes) {
     all.erase(all.begin() + 2);
     EXPECT_EQ(Labels(), all);
 
-#ifndef _WIN32  // set with POSIX calls; the Windows tests read it through the dialog
     // The date shown is the original's own, in local time.
+    const std::string original = Native(m_files[0][1] + ".original");
+#ifdef _WIN32
+    SYSTEMTIME local{2025, 3, 0, 9, 17, 45, 0, 0}, utc{};
+    FILETIME when{};
+    ASSERT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) &&
+                SystemTimeToFileTime(&utc, &when));
+    HANDLE file = CreateFileW(fs::u8path(original).wstring().c_str(), FILE_WRITE_ATTRIBUTES,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &when));
+    CloseHandle(file);
+#else
     std::tm local{};
     ASSERT_TRUE(strptime("2025-03-09 17:45", "%Y-%m-%d %H:%M", &local));
     local.tm_isdst = -1;
     const std::time_t when = std::mktime(&local);
     const timespec times[2] = {{when, 0}, {when, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, Native(m_files[0][1] + ".original").c_str(), times, 0), 0);
+    ASSERT_EQ(utimensat(AT_FDCWD, original.c_str(), times, 0), 0);
+#endif
     EXPECT_EQ(FormatLocalTime(FindKeptOriginals(m_sim, m_sim + prefs)[0].keptAt),
               "2025-03-09 17:45");
-#endif
 }
 
 }  // namespace

@@ -4,14 +4,8 @@
 # 3 s so that the tests of a server that never answers stay short.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-python3 "$here/flight_plan_server.py" "$work/port" &
-server=$!
-trap 'kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-    [ -s "$work/port" ] && break
-    sleep 0.1
-done
-[ -s "$work/port" ] || { echo "flight_plan.sh: the local server did not start" >&2; exit 1; }
-CORVEL_TEST_PLAN_SERVER=http://127.0.0.1:$(cat "$work/port") CORVEL_FLIGHT_PLAN_TIMEOUT=3 \
+read -r server port < <(python3 "$here/flight_plan_server.py") ||
+    { echo "flight_plan.sh: the local server did not start" >&2; exit 1; }
+trap 'kill "$server" 2>/dev/null' EXIT
+CORVEL_TEST_PLAN_SERVER=http://127.0.0.1:$port CORVEL_FLIGHT_PLAN_TIMEOUT=3 \
     "$here/../../scripts/wine-run" "$1" --gtest_brief=1 --gtest_filter='FlightPlan.*'

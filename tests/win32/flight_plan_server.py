@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The flight-planning service as the Windows tests meet it, on 127.0.0.1 only.
 
-Writes its port to the file given, then serves until killed:
+Once it listens, prints "<pid> <port>" and goes on in the background, serving
+until killed (so a caller reads the line and knows it is ready):
   /ok?username=pilot      the A320 plan in kg (tests/data/flightplan)
   /ok?username=a321pilot  the same plan made for an A321
   /ok?userid=123456       the plan in pounds
@@ -65,7 +66,10 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 
 if __name__ == "__main__":
     server = Server(("127.0.0.1", 0), Handler)
-    with open(sys.argv[1] + ".tmp", "w") as f:
-        f.write(str(server.server_address[1]))
-    os.replace(sys.argv[1] + ".tmp", sys.argv[1])
+    pid = os.fork()
+    if pid:
+        print(pid, server.server_address[1], flush=True)
+        os._exit(0)
+    # The caller waits for the end of this output, not for the server.
+    os.dup2(os.open(os.devnull, os.O_WRONLY), sys.stdout.fileno())
     server.serve_forever()

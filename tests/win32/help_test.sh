@@ -66,16 +66,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_window() {
-    local id=
-    for _ in $(seq 80); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n1 || true)
-        [ -n "$id" ] && break
-        sleep 0.25
-    done
-    [ -n "$id" ] || fail "no window \"$1\""
-    echo "$id"
-}
+source "$repo/tests/win32/support/wait_window.sh"
 
 # Waits until the browser has been called $1 times in all.
 wait_calls() {

@@ -73,18 +73,8 @@ fail() {
     exit 1
 }
 
-# The newest visible window with exactly this title.
-wait_window() {
-    local id=
-    for _ in $(seq 80); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n1 || true)
-        [ -n "$id" ] && break
-        sleep 0.25
-    done
-    [ -n "$id" ] || fail "no window \"$1\""
-    sleep 0.6 # let it paint
-    echo "$id"
-}
+source tests/win32/support/wait_window.sh
+window_settle=0.6 # each window is photographed: let it paint
 
 wait_closed() {
     for _ in $(seq 40); do
@@ -139,15 +129,10 @@ shot() {
 }
 
 # The flight plan comes from the tests' local stand-in for the service.
-python3 tests/win32/flight_plan_server.py "$work/plan-port" &
-plan_server=$!
+read -r plan_server plan_port < <(python3 tests/win32/flight_plan_server.py) ||
+    fail "the local flight plan server did not start"
 trap 'kill "$plan_server" 2>/dev/null' EXIT
-for _ in $(seq 100); do
-    [ -s "$work/plan-port" ] && break
-    sleep 0.1
-done
-export CORVEL_FLIGHT_PLAN_URL=http://127.0.0.1:$(cat "$work/plan-port")/ok
-rm -f "$work/plan-port"
+export CORVEL_FLIGHT_PLAN_URL=http://127.0.0.1:$plan_port/ok
 
 # Through wine-run, which picks the loader this machine can run.
 (cd "$sim/Norvane/Corvel" && "$repo/scripts/wine-run" CorvelConfig.exe) &
